@@ -1,0 +1,269 @@
+#include "shell_art.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+namespace content {
+
+namespace {
+
+QFont boldFont(int pixelSize) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setBold(true);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+// Sky over a desert floor with mesas on the horizon; every picture of the shell starts here.
+void paintLandscape(QPainter& painter, QSize size, QColor skyTop, QColor skyBottom) {
+  const int horizon = size.height() * 53 / 100;
+  QLinearGradient sky(0, 0, 0, horizon);
+  sky.setColorAt(0.0, skyTop);
+  sky.setColorAt(1.0, skyBottom);
+  painter.fillRect(QRect(0, 0, size.width(), horizon), sky);
+
+  QLinearGradient ground(0, horizon, 0, size.height());
+  ground.setColorAt(0.0, QColor(196, 140, 88));
+  ground.setColorAt(1.0, QColor(120, 78, 44));
+  painter.fillRect(QRect(0, horizon, size.width(), size.height() - horizon), ground);
+
+  const qreal w = size.width();
+  const qreal h = horizon;
+  const QPolygonF mesas({{0, h},
+                         {w * 0.08, h - 38},
+                         {w * 0.20, h - 40},
+                         {w * 0.24, h - 12},
+                         {w * 0.55, h - 14},
+                         {w * 0.60, h - 52},
+                         {w * 0.74, h - 55},
+                         {w * 0.79, h - 20},
+                         {w, h - 24},
+                         {w, h}});
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(140, 70, 50));
+  painter.drawPolygon(mesas);
+}
+
+void paintRunway(QPainter& painter, QSize size) {
+  const qreal w = size.width();
+  const qreal top = size.height() * 0.53;
+  const qreal bottom = size.height();
+  const qreal centre = w * 0.55;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(70, 70, 74));
+  painter.drawPolygon(QPolygonF({{centre - 8, top},
+                                 {centre + 8, top},
+                                 {centre + w * 0.30, bottom},
+                                 {centre - w * 0.30, bottom}}));
+  painter.setBrush(QColor(235, 235, 225));
+  for (int dash = 0; dash < 7; ++dash) {
+    const qreal t0 = dash / 7.0 + 0.02;
+    const qreal t1 = t0 + 0.05;
+    const qreal y0 = top + (bottom - top) * t0 * t0;
+    const qreal y1 = top + (bottom - top) * t1 * t1;
+    const qreal half0 = 0.5 + 3 * t0;
+    const qreal half1 = 0.5 + 3 * t1;
+    painter.drawPolygon(QPolygonF(
+        {{centre - half0, y0}, {centre + half0, y0}, {centre + half1, y1}, {centre - half1, y1}}));
+  }
+}
+
+// The glare shield and a row of round instruments along the bottom edge.
+void paintPanel(QPainter& painter, QSize size) {
+  const int top = size.height() - size.height() / 7;
+  QPainterPath shield;
+  shield.moveTo(0, size.height());
+  shield.lineTo(0, top + 10);
+  shield.quadTo(size.width() / 2.0, top - 25, size.width(), top + 10);
+  shield.lineTo(size.width(), size.height());
+  shield.closeSubpath();
+  painter.fillPath(shield, QColor(34, 34, 38));
+  const int dial = size.height() / 10;
+  painter.setPen(QPen(QColor(150, 150, 150), 2));
+  for (int i = 0; i < 4; ++i) {
+    const QRect box(size.width() * 30 / 100 + i * (dial + 12), top + 12, dial, dial);
+    painter.setBrush(QColor(12, 12, 12));
+    painter.drawEllipse(box);
+    painter.drawLine(box.center(), box.center() + QPoint(dial / 3, -dial / 5 + i * 4));
+  }
+}
+
+void paintSignboard(QPainter& painter, const Signboard& sign) {
+  painter.setPen(QPen(sign.colour.darker(180), 2));
+  QColor fill = sign.colour;
+  fill.setAlpha(170);
+  painter.setBrush(fill);
+  painter.drawRoundedRect(sign.bounds.adjusted(2, 2, -2, -2), 8, 8);
+  painter.setFont(boldFont(qBound(12, sign.bounds.height() / 3, 26)));
+  painter.setPen(QColor(250, 246, 230));
+  painter.drawText(sign.bounds, Qt::AlignCenter | Qt::TextWordWrap, sign.label);
+}
+
+}  // namespace
+
+QImage drawMainMenu(QSize size, const std::vector<Signboard>& signs,
+                    const std::vector<QRect>& buttonPlaces) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paintLandscape(painter, size, QColor(28, 72, 150), QColor(238, 190, 130));
+  paintRunway(painter, size);
+  paintPanel(painter, size);
+  painter.setFont(boldFont(size.height() / 9));
+  painter.setPen(QColor(255, 236, 170));
+  painter.drawText(QRect(16, 8, size.width() / 3, size.height() / 6), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("QTP"));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 0, 90));
+  for (const QRect& place : buttonPlaces)
+    painter.drawRoundedRect(place.adjusted(-4, -4, 4, 4), 12, 12);
+  for (const Signboard& sign : signs) paintSignboard(painter, sign);
+  return image;
+}
+
+QImage drawLogo(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient back(0, 0, 0, size.height());
+  back.setColorAt(0.0, QColor(16, 40, 96));
+  back.setColorAt(1.0, QColor(6, 16, 48));
+  painter.fillRect(image.rect(), back);
+  QPainterPath wing;
+  wing.moveTo(size.width() * 0.04, size.height() * 0.75);
+  wing.quadTo(size.width() * 0.45, size.height() * 0.05, size.width() * 0.96, size.height() * 0.3);
+  wing.quadTo(size.width() * 0.45, size.height() * 0.25, size.width() * 0.04, size.height() * 0.75);
+  painter.fillPath(wing, QColor(200, 160, 40));
+  painter.setFont(boldFont(size.height() * 6 / 10));
+  painter.setPen(QColor(240, 240, 250));
+  painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("NORVANE"));
+  return image;
+}
+
+QImage drawMessageBackground(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QLinearGradient metal(0, 0, size.width(), size.height());
+  metal.setColorAt(0.0, QColor(96, 104, 116));
+  metal.setColorAt(0.5, QColor(52, 58, 68));
+  metal.setColorAt(1.0, QColor(84, 90, 102));
+  painter.fillRect(image.rect(), metal);
+  painter.setPen(QColor(255, 255, 255, 24));
+  for (int x = 0; x < size.width(); x += 12) painter.drawLine(x, 0, x, size.height());
+  painter.setPen(QColor(0, 0, 0, 60));
+  for (int corner = 0; corner < 4; ++corner) {
+    const int x = corner % 2 == 0 ? 5 : size.width() - 9;
+    const int y = corner < 2 ? 5 : size.height() - 9;
+    painter.setBrush(QColor(150, 150, 160));
+    painter.drawEllipse(x, y, 4, 4);
+  }
+  return image;
+}
+
+QImage drawPage(QSize size, const PageTheme& theme) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paintLandscape(painter, size, theme.skyTop, theme.skyBottom);
+  painter.setFont(boldFont(size.height() / 14));
+  painter.setPen(QColor(0, 0, 0, 120));
+  const QRect titleBox(0, 10, size.width(), size.height() / 8);
+  painter.drawText(titleBox.translated(2, 2), Qt::AlignCenter, QString::fromUtf8(theme.title));
+  painter.setPen(QColor(255, 240, 200));
+  painter.drawText(titleBox, Qt::AlignCenter, QString::fromUtf8(theme.title));
+  const QRect motifArea(size.width() * 6 / 10, size.height() / 5, size.width() * 35 / 100,
+                        size.height() * 3 / 10);
+  theme.motif(painter, motifArea);
+  return image;
+}
+
+void paintChecklist(QPainter& painter, QRect area) {
+  painter.setPen(QPen(QColor(60, 50, 30), 2));
+  painter.setBrush(QColor(245, 235, 200));
+  painter.drawRect(area.adjusted(area.width() / 4, 0, -area.width() / 4, 0));
+  for (int line = 1; line < 7; ++line) {
+    const int y = area.top() + line * area.height() / 7;
+    painter.drawLine(area.left() + area.width() * 3 / 10, y, area.right() - area.width() * 3 / 10,
+                     y);
+  }
+}
+
+void paintCertificate(QPainter& painter, QRect area) {
+  painter.setPen(QPen(QColor(150, 110, 20), 4));
+  painter.setBrush(QColor(250, 244, 220));
+  painter.drawRect(area);
+  painter.setBrush(QColor(190, 30, 30));
+  painter.setPen(Qt::NoPen);
+  const int seal = area.height() / 3;
+  painter.drawEllipse(area.right() - seal - 8, area.bottom() - seal - 8, seal, seal);
+}
+
+void paintAircraft(QPainter& painter, QRect area) {
+  const QPointF c = QRectF(area).center();
+  const qreal s = area.width() / 2.0;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(235, 235, 240));
+  painter.drawPolygon(QPolygonF({{c.x() - s, c.y()},
+                                 {c.x() + s * 0.9, c.y() - s * 0.06},
+                                 {c.x() + s, c.y()},
+                                 {c.x() + s * 0.9, c.y() + s * 0.06}}));
+  painter.drawPolygon(QPolygonF({{c.x() - s * 0.1, c.y()},
+                                 {c.x() + s * 0.15, c.y() - s * 0.5},
+                                 {c.x() + s * 0.3, c.y() - s * 0.5},
+                                 {c.x() + s * 0.2, c.y()}}));
+  painter.drawPolygon(QPolygonF({{c.x() - s * 0.85, c.y()},
+                                 {c.x() - s * 0.8, c.y() - s * 0.25},
+                                 {c.x() - s * 0.7, c.y() - s * 0.25},
+                                 {c.x() - s * 0.7, c.y()}}));
+}
+
+void paintMesas(QPainter& painter, QRect area) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(170, 80, 50));
+  painter.drawPolygon(
+      QPolygonF({QPointF(area.bottomLeft()),
+                 {area.left() + area.width() * 0.2, area.top() + area.height() * 0.3},
+                 {area.left() + area.width() * 0.5, area.top() + area.height() * 0.3},
+                 {area.left() + area.width() * 0.6, area.top() + area.height() * 0.6},
+                 {area.left() + area.width() * 0.9, area.top() + area.height() * 0.55},
+                 QPointF(area.bottomRight())}));
+}
+
+void paintPhotoFrames(QPainter& painter, QRect area) {
+  for (int i = 0; i < 3; ++i) {
+    const QRect photo(area.left() + i * area.width() / 4, area.top() + i * area.height() / 6,
+                      area.width() / 2, area.height() / 2);
+    painter.setPen(QPen(QColor(250, 250, 250), 4));
+    painter.setBrush(QColor(60 + 50 * i, 110, 170 - 40 * i));
+    painter.drawRect(photo);
+  }
+}
+
+void paintStars(QPainter& painter, QRect area) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(255, 250, 210));
+  for (int i = 0; i < 24; ++i) {
+    const int x = area.left() + (i * 37) % area.width();
+    const int y = area.top() + (i * 53) % area.height();
+    painter.drawEllipse(QPoint(x, y), 2 + i % 3, 2 + i % 3);
+  }
+}
+
+void paintBanner(QPainter& painter, QRect area) {
+  painter.setPen(QPen(QColor(30, 30, 30), 2));
+  painter.drawLine(area.topLeft(), area.bottomLeft());
+  painter.setBrush(QColor(30, 110, 60));
+  painter.drawRect(area.left(), area.top(), area.width() - 10, area.height() / 2);
+}
+
+void paintQuestionMark(QPainter& painter, QRect area) {
+  painter.setPen(QColor(255, 230, 120));
+  painter.setFont(boldFont(area.height()));
+  painter.drawText(area, Qt::AlignCenter, QStringLiteral("?"));
+}
+
+}  // namespace content
