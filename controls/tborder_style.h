@@ -1,0 +1,3 @@
+#pragma once
+// Whether a control draws a single outline round itself.
+enum class TBorderStyle { bsNone, bsSingle };
