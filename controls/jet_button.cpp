@@ -10,6 +10,7 @@
 namespace {
 
 constexpr QSize kDefaultSize{50, 50};
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 }  // namespace
 
@@ -25,16 +26,16 @@ TJetButton::TJetButton(QWidget* parent) : QWidget(parent) {
 
 void TJetButton::setBitmapUp(const QImage& picture) {
   up_.assign(picture);
-  rebuildHitArea();
   fitToPicture();
+  rebuildHitArea();
   update();
 }
 
 void TJetButton::setBitmapOver(const QImage& picture) {
   over_.assign(picture);
   if (up_.picture.isNull()) {
-    rebuildHitArea();
     fitToPicture();
+    rebuildHitArea();
   }
   update();
 }
@@ -66,12 +67,23 @@ void TJetButton::setTransparentColor(TColor colour) {
 
 void TJetButton::applyHitMask(const QImage& mask) {
   hitMask_ = mask;
-  // The see-through pixels are not part of the widget at all, so clicks on them reach whatever
-  // lies beneath the button.
-  if (mask.isNull())
+  updateWidgetMask();
+}
+
+void TJetButton::updateWidgetMask() {
+  // The see-through pixels are not part of the widget, so clicks on them reach whatever lies
+  // beneath the button; only the caption's place stays, so that the caption is drawn whole.
+  if (hitMask_.isNull()) {
     clearMask();
-  else
-    setMask(controls::RegionOfMask(mask));
+    return;
+  }
+  QRegion region = controls::RegionOfMask(hitMask_);
+  if (!caption_.isEmpty()) region += captionRect().adjusted(0, 0, 1, 1);
+  setMask(region);
+}
+
+QRect TJetButton::captionRect() const {
+  return fontMetrics().boundingRect(rect(), kCaptionFlags, caption_);
 }
 
 void TJetButton::fitToPicture() {
@@ -87,6 +99,7 @@ void TJetButton::fitToPicture() {
 void TJetButton::setCaption(const QString& caption) {
   caption_ = caption;
   grabAccelerator();
+  updateWidgetMask();
   update();
 }
 
@@ -132,8 +145,7 @@ void TJetButton::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   painter.setPen(toQColor(fontColor_));
   const int shift = state_ == State::Pressed ? 1 : 0;
-  painter.drawText(rect().translated(shift, shift),
-                   Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, caption_);
+  painter.drawText(rect().translated(shift, shift), kCaptionFlags, caption_);
 }
 
 void TJetButton::mouseMoveEvent(QMouseEvent* event) {
@@ -161,6 +173,10 @@ void TJetButton::mouseReleaseEvent(QMouseEvent* event) {
   emit clicked();
 }
 
+void TJetButton::resizeEvent(QResizeEvent*) {
+  updateWidgetMask();
+}
+
 void TJetButton::enterEvent(QEnterEvent*) {
   emit mouseEntered();
 }
@@ -176,6 +192,7 @@ void TJetButton::changeEvent(QEvent* event) {
     state_ = isEnabled() ? State::Normal : State::Disabled;
     update();
   } else if (event->type() == QEvent::FontChange) {
+    updateWidgetMask();
     update();
   }
   QWidget::changeEvent(event);

@@ -58,6 +58,7 @@ class TJetButton : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -80,6 +81,8 @@ class TJetButton : public QWidget {
   const Picture& shownPicture() const;
   void rebuildHitArea();
   void applyHitMask(const QImage& mask);
+  void updateWidgetMask();
+  QRect captionRect() const;
   void fitToPicture();
   void grabAccelerator();
 
