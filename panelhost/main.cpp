@@ -1,0 +1,93 @@
+// panelhost [--panel CFG] [--module PATH] [--script FILE]
+//
+// Loads the panel and/or module; with a script runs it headless and exits with its status,
+// otherwise shows the panel in a window.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "panelhost/panel_host.h"
+#include "panelhost/panel_window.h"
+#include "panelhost/script_runner.h"
+
+namespace {
+
+struct Options {
+  std::optional<std::string> panel;
+  std::optional<std::string> module;
+  std::optional<std::string> script;
+};
+
+int usage() {
+  std::fprintf(stderr, "usage: panelhost [--panel CFG] [--module PATH] [--script FILE]\n");
+  return 2;
+}
+
+std::optional<Options> parseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string flag = argv[i];
+    std::optional<std::string>* target = flag == "--panel"    ? &options.panel
+                                         : flag == "--module" ? &options.module
+                                         : flag == "--script" ? &options.script
+                                                              : nullptr;
+    if (!target || i + 1 >= argc) return std::nullopt;
+    *target = argv[++i];
+  }
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const auto options = parseOptions(argc, argv);
+  if (!options) return usage();
+  if (options->script && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+
+  panelhost::PanelHost host;
+  if (options->panel) {
+    std::string error;
+    std::vector<std::string> warnings;
+    const bool loaded = host.loadPanel(*options->panel, error, warnings);
+    for (const auto& warning : warnings) std::cerr << "warning: " << warning << "\n";
+    if (!loaded) {
+      std::cerr << "panelhost: " << error << "\n";
+      return 1;
+    }
+  }
+  if (options->module) {
+    std::string error;
+    if (!host.loadModule(*options->module, error)) {
+      std::cerr << "panelhost: " << error << "\n";
+      return 1;
+    }
+  }
+  for (const auto& problem : host.takeServiceErrors())
+    std::cerr << "panelhost: " << problem << "\n";
+
+  if (options->script) {
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (*options->script != "-") {
+      file.open(*options->script);
+      if (!file) {
+        std::cerr << "panelhost: cannot read script " << *options->script << "\n";
+        return 1;
+      }
+      in = &file;
+    }
+    const auto folder = std::filesystem::path(*options->script).parent_path();
+    panelhost::ScriptRunner runner(host, std::cout, std::cerr, folder);
+    return runner.run(*in);
+  }
+
+  panelhost::PanelWindow window(host);
+  window.show();
+  return app.exec();
+}

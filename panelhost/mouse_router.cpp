@@ -1,0 +1,79 @@
+#include "panelhost/mouse_router.h"
+
+namespace panelhost {
+namespace {
+
+// A list without its end record is cut here rather than read past.
+constexpr int kMaxRecords = 4096;
+
+QRect resolve(const PIXBOX& box, const QRect& within) {
+  if (box.width == 0 && box.height == 0) return within;
+  return QRect(within.x() + box.x, within.y() + box.y, box.width, box.height);
+}
+
+}  // namespace
+
+MouseRouter::MouseRouter(const MOUSERECT* list, QSize gaugeSize) {
+  if (!list) return;
+  std::vector<QRect> parents{QRect(QPoint(0, 0), gaugeSize)};
+  for (int i = 0; i < kMaxRecords && list[i].rect_type != MOUSE_RECT_EOL; ++i) {
+    const MOUSERECT& record = list[i];
+    const int depth = static_cast<int>(parents.size()) - 1;
+    switch (record.rect_type) {
+      case MOUSE_RECT_PARENT: {
+        const QRect box = resolve(record.relative_box, parents.back());
+        areas_.push_back(MouseArea{&record, box, depth, false});
+        parents.push_back(box);
+        break;
+      }
+      case MOUSE_RECT_CHILD:
+        areas_.push_back(
+            MouseArea{&record, resolve(record.relative_box, parents.back()), depth, true});
+        break;
+      case MOUSE_RECT_END_OF_PARENT:
+        if (parents.size() > 1) parents.pop_back();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+const MouseArea* MouseRouter::childAt(QPoint point, FLAGS32 button) const {
+  for (const MouseArea& area : areas_) {
+    if (area.child && area.box.contains(point) && (area.record->mouse_flags & button)) return &area;
+  }
+  return nullptr;
+}
+
+HelpAt MouseRouter::helpAt(QPoint point) const {
+  HelpAt help;
+  int helpDepth = -1;
+  int cursorDepth = -1;
+  for (const MouseArea& area : areas_) {
+    if (!area.box.contains(point)) continue;
+    const int depth = area.depth * 2 + (area.child ? 1 : 0);
+    if (area.record->help_id != 0 && depth > helpDepth) {
+      help.helpId = area.record->help_id;
+      helpDepth = depth;
+    }
+    if (area.record->cursor != CURSOR_NONE && area.record->cursor != 0 && depth > cursorDepth) {
+      help.cursor = area.record->cursor;
+      cursorDepth = depth;
+    }
+  }
+  return help;
+}
+
+void pressArea(const MouseArea& area, QPoint point, FLAGS32 flags,
+               void (*sendKeyEvent)(ID32 event, UINT32 value)) {
+  const MOUSERECT& record = *area.record;
+  if (record.mouse_function) {
+    PIXPOINT pixel{point.x(), point.y()};
+    record.mouse_function(&pixel, flags);
+  } else if (record.event_id != 0 && sendKeyEvent) {
+    sendKeyEvent(record.event_id, 0);
+  }
+}
+
+}  // namespace panelhost

@@ -1,0 +1,179 @@
+#include "panelhost/panel_config.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "panelhost/number_text.h"
+
+namespace panelhost {
+namespace {
+
+std::string_view trim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+std::string lower(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+std::vector<std::string_view> splitCommas(std::string_view text) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const auto comma = text.find(',');
+    parts.push_back(trim(text.substr(0, comma)));
+    if (comma == std::string_view::npos) return parts;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::optional<int> toInt(std::string_view text) {
+  auto value = parseInteger(text);
+  if (!value || *value < -1000000 || *value > 1000000) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+// "gaugeNN" -> NN
+std::optional<int> gaugeNumber(const std::string& key) {
+  if (key.size() <= 5 || key.compare(0, 5, "gauge") != 0) return std::nullopt;
+  const std::string digits = key.substr(5);
+  if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
+    return std::nullopt;
+  return toInt(digits);
+}
+
+class Parser {
+ public:
+  PanelConfig result;
+
+  void line(int number, std::string_view raw) {
+    const std::string_view text = trim(raw.substr(0, raw.find_first_of(";")));
+    if (text.empty() || text.front() == '#') return;
+    if (text.front() == '[') return section(number, text);
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos)
+      return problem(number, "no '=' in \"" + std::string(text) + "\"");
+    if (!window_) return;  // other sections ([Window Titles], [Views], ...) are not ours
+    const std::string key = lower(trim(text.substr(0, equals)));
+    const std::string_view value = trim(text.substr(equals + 1));
+    if (key == "size" || key == "size_mm") return size(number, value);
+    if (auto gauge = gaugeNumber(key)) return placement(number, *gauge, value);
+  }
+
+ private:
+  PanelWindowConfig* window_ = nullptr;
+
+  void problem(int number, const std::string& what) {
+    result.problems.push_back("line " + std::to_string(number) + ": " + what);
+  }
+
+  void section(int number, std::string_view text) {
+    if (text.back() != ']') return problem(number, "unclosed section header");
+    const std::string name(trim(text.substr(1, text.size() - 2)));
+    window_ = nullptr;
+    const std::string key = lower(name);
+    if (key.size() > 6 && key.compare(0, 6, "window") == 0 &&
+        std::all_of(key.begin() + 6, key.end(), [](unsigned char c) { return std::isdigit(c); })) {
+      result.windows.push_back(PanelWindowConfig{name, {}, {}, {}});
+      window_ = &result.windows.back();
+    }
+  }
+
+  void size(int number, std::string_view value) {
+    const auto parts = splitCommas(value);
+    auto width = parts.size() == 2 ? toInt(parts[0]) : std::nullopt;
+    auto height = parts.size() == 2 ? toInt(parts[1]) : std::nullopt;
+    if (!width || !height || *width <= 0 || *height <= 0)
+      return problem(number, "size needs two positive numbers");
+    window_->width = width;
+    window_->height = height;
+  }
+
+  void placement(int number, int gauge, std::string_view value) {
+    const auto parts = splitCommas(value);
+    const auto bang = parts[0].find('!');
+    if (bang == std::string_view::npos || bang == 0 || bang + 1 == parts[0].size())
+      return problem(number, "gauge needs module!name");
+    if (parts.size() < 3 || parts.size() > 5)
+      return problem(number, "gauge needs module!name, x, y[, width[, height]]");
+    std::vector<std::optional<int>> numbers;
+    for (std::size_t i = 1; i < parts.size(); ++i) numbers.push_back(toInt(parts[i]));
+    if (std::any_of(numbers.begin(), numbers.end(), [](const auto& n) { return !n; }))
+      return problem(number, "gauge position or size is not a number");
+    GaugePlacement p;
+    p.number = gauge;
+    p.module = std::string(trim(parts[0].substr(0, bang)));
+    p.gauge = std::string(trim(parts[0].substr(bang + 1)));
+    p.x = *numbers[0];
+    p.y = *numbers[1];
+    if (numbers.size() > 2) p.width = numbers[2];
+    if (numbers.size() > 3) p.height = numbers[3];
+    if ((p.width && *p.width <= 0) || (p.height && *p.height <= 0))
+      return problem(number, "gauge size must be positive");
+    p.line = number;
+    auto& list = window_->gauges;
+    list.insert(std::upper_bound(list.begin(), list.end(), p,
+                                 [](const auto& a, const auto& b) { return a.number < b.number; }),
+                p);
+  }
+};
+
+std::optional<std::filesystem::path> findInFolder(const std::filesystem::path& folder,
+                                                  const std::string& fileName) {
+  std::error_code ec;
+  const std::string wanted = lower(fileName);
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (lower(entry.path().filename().string()) == wanted && entry.is_regular_file(ec))
+      return entry.path();
+  }
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> findSubfolder(const std::filesystem::path& folder,
+                                                   const std::string& name) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (lower(entry.path().filename().string()) == name && entry.is_directory(ec))
+      return entry.path();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+PanelConfig parsePanelConfig(std::string_view text) {
+  Parser parser;
+  int number = 0;
+  while (!text.empty() || number == 0) {
+    const auto newline = text.find('\n');
+    parser.line(++number, text.substr(0, newline));
+    if (newline == std::string_view::npos) break;
+    text.remove_prefix(newline + 1);
+  }
+  return std::move(parser.result);
+}
+
+std::optional<std::filesystem::path> findModule(const std::filesystem::path& panelFolder,
+                                                const std::string& moduleName) {
+  if (moduleName.find_first_of("/\\") != std::string::npos || moduleName == "." ||
+      moduleName == "..")
+    return std::nullopt;
+  const std::string fileName =
+      moduleName.find('.') == std::string::npos ? moduleName + ".gau" : moduleName;
+  if (auto here = findInFolder(panelFolder, fileName)) return here;
+  std::error_code ec;
+  for (auto folder = std::filesystem::weakly_canonical(panelFolder, ec); !folder.empty();
+       folder = folder.parent_path()) {
+    if (auto gauges = findSubfolder(folder, "gauges")) return findInFolder(*gauges, fileName);
+    if (folder == folder.root_path()) break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace panelhost

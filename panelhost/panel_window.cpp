@@ -1,0 +1,96 @@
+#include "panelhost/panel_window.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "panelhost/number_text.h"
+
+namespace panelhost {
+namespace {
+
+Qt::CursorShape cursorShape(SINT32 cursor) {
+  switch (cursor) {
+    case CURSOR_UP_ARROW:
+      return Qt::UpArrowCursor;
+    case CURSOR_DOWN_ARROW:
+      return Qt::SizeVerCursor;
+    case CURSOR_HAND:
+      return Qt::PointingHandCursor;
+    default:
+      return Qt::ArrowCursor;
+  }
+}
+
+}  // namespace
+
+PanelWindow::PanelWindow(PanelHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+  setWindowTitle("panelhost");
+  setFixedSize(host_.panelSize());
+  setMouseTracking(true);
+  connect(&timer_, &QTimer::timeout, this, &PanelWindow::tick);
+  timer_.start(static_cast<int>(SimulatedAircraft::kCycleSeconds * 1000));
+}
+
+void PanelWindow::tick() {
+  if (held_) {
+    const MouseArea* area = held_->gauge->mouse.childAt(held_->point, MOUSE_LEFT_SINGLE);
+    if (area && (area->record->mouse_flags & MOUSE_REPEAT_WHILE_HELD))
+      host_.click(*held_->gauge, held_->point, MOUSE_LEFT_SINGLE);
+  }
+  host_.runCycles(1);
+  update();
+}
+
+void PanelWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), host_.renderPanel());
+}
+
+void PanelWindow::mousePressEvent(QMouseEvent* event) {
+  QPoint point;
+  Gauge* gauge = host_.gaugeAt(event->position().toPoint(), point);
+  if (!gauge) return;
+  const FLAGS32 button = event->button() == Qt::RightButton ? kMouseRightSingle : MOUSE_LEFT_SINGLE;
+  host_.click(*gauge, point, button);
+  if (button == MOUSE_LEFT_SINGLE) held_ = Held{gauge, point};
+}
+
+// A held drag area follows the pointer, even beyond its gauge.
+void PanelWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint panelPoint = event->position().toPoint();
+  if (held_) {
+    const QRect shown = held_->gauge->placement;
+    const QPoint local = panelPoint - shown.topLeft();
+    const QPoint point(local.x() * held_->gauge->size.width() / std::max(1, shown.width()),
+                       local.y() * held_->gauge->size.height() / std::max(1, shown.height()));
+    const MouseArea* area = held_->gauge->mouse.childAt(held_->point, MOUSE_LEFT_SINGLE);
+    if (area && (area->record->mouse_flags & MOUSE_DRAG)) host_.drag(*held_->gauge, point);
+    return;
+  }
+  QPoint point;
+  Gauge* gauge = host_.gaugeAt(panelPoint, point);
+  setCursor(gauge ? cursorShape(host_.help(*gauge, point).cursor) : Qt::ArrowCursor);
+}
+
+void PanelWindow::mouseReleaseEvent(QMouseEvent*) {
+  held_.reset();
+}
+
+bool PanelWindow::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  QPoint point;
+  Gauge* gauge = host_.gaugeAt(help->pos(), point);
+  const ID32 id = gauge ? host_.help(*gauge, point).helpId : 0;
+  if (id != 0) {
+    QToolTip::showText(help->globalPos(), QString::fromStdString(gauge->name + " " + formatHex(id)),
+                       this);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
+}
+
+}  // namespace panelhost

@@ -1,0 +1,73 @@
+#pragma once
+// The headless script mode: one command a line, '#' and blank lines ignored, numbers decimal or
+// 0x-hex. A failing line prints "fail LINE: REASON" and ends the run with status 1.
+//
+//   load CFG | module PATH | set TOKEN VALUE | release TOKEN | get TOKEN | update [N]
+//   click GAUGE X Y [left|right] | hold GAUGE X Y N | drag GAUGE X Y | help GAUGE X Y
+//   value GAUGE DEPTH | events | sounds | render GAUGE|panel FILE.png
+//   expect-value GAUGE DEPTH VALUE | expect-event 0xID VALUE
+//
+// DEPTH counts first entries of the next-element lists from the background (0); "DEPTH:y" or
+// "DEPTH:angle" picks another axis of a slider, moving image or sprite than its first.
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panelhost/panel_host.h"
+
+namespace panelhost {
+
+struct ScriptWord {
+  std::string text;
+  bool quoted = false;
+};
+
+// Splits a line into words; "..." is one word (with \" and \\ escapes). Nothing on an unclosed
+// quote.
+std::optional<std::vector<ScriptWord>> splitScriptLine(std::string_view line);
+
+class ScriptRunner {
+ public:
+  using Error = std::optional<std::string>;
+
+  ScriptRunner(PanelHost& host, std::ostream& out, std::ostream& err,
+               std::filesystem::path scriptFolder = {});
+  // Returns 0 when every line passed, else 1 after the first failing line.
+  int run(std::istream& script);
+  // One line (without its number); the reason when it fails.
+  Error execute(std::string_view line);
+
+ private:
+  struct Command;
+  static const std::vector<Command>& commands();
+
+  Error load(const std::vector<ScriptWord>& args);
+  Error module(const std::vector<ScriptWord>& args);
+  Error set(const std::vector<ScriptWord>& args);
+  Error release(const std::vector<ScriptWord>& args);
+  Error get(const std::vector<ScriptWord>& args);
+  Error update(const std::vector<ScriptWord>& args);
+  Error click(const std::vector<ScriptWord>& args);
+  Error hold(const std::vector<ScriptWord>& args);
+  Error drag(const std::vector<ScriptWord>& args);
+  Error value(const std::vector<ScriptWord>& args);
+  Error events(const std::vector<ScriptWord>& args);
+  Error sounds(const std::vector<ScriptWord>& args);
+  Error help(const std::vector<ScriptWord>& args);
+  Error render(const std::vector<ScriptWord>& args);
+  Error expectValue(const std::vector<ScriptWord>& args);
+  Error expectEvent(const std::vector<ScriptWord>& args);
+
+  std::filesystem::path resolve(const std::string& path) const;
+
+  PanelHost& host_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::filesystem::path scriptFolder_;
+};
+
+}  // namespace panelhost
