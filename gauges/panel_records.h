@@ -107,9 +107,9 @@ enum ElementType : UINT32 {
 
 // Image flags.
 constexpr FLAGS32 IMAGE_TRANSPARENT = 0x00000001;  // pure black pixels are see-through
-constexpr FLAGS32 IMAGE_ERASE = 0x00000002;
-constexpr FLAGS32 IMAGE_BRIGHT = 0x00000004;
-constexpr FLAGS32 IMAGE_NO_STATIC_BLEND = 0x00004000;
+constexpr FLAGS32 IMAGE_ERASE_BEHIND = 0x00000002;
+constexpr FLAGS32 IMAGE_LUMINOUS = 0x00000004;
+constexpr FLAGS32 IMAGE_DYNAMIC = 0x00004000;
 constexpr FLAGS32 IMAGE_HIDDEN = 0x40000000;  // the element is not drawn
 
 // Failure list entry; a list ends with an entry whose key is 0.

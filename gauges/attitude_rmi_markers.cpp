@@ -1,0 +1,9 @@
+// The attitude indicator, the RMI with its source switch and the marker lights.
+#include "gauges/gauge_builder.h"
+#include "gauges/gauge_headers.h"
+
+QTP_BACKGROUND_GAUGE(ADI, 163, kBackgroundFlags, nullptr, nullptr, QTP_HELP_ONLY_MOUSE(0xAB0D));
+QTP_BACKGROUND_GAUGE(RMI, 152, kBackgroundFlags, failures::key20_action2, nullptr,
+                     QTP_HELP_ONLY_MOUSE(0xAB5A));
+QTP_BACKGROUND_GAUGE(RMSW, 160, kBackgroundFlags, nullptr, nullptr, QTP_HELP_ONLY_MOUSE(0));
+QTP_BACKGROUND_GAUGE(OMI, 170, kBackgroundFlags, nullptr, nullptr, QTP_HELP_ONLY_MOUSE(0xAB50));

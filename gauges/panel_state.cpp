@@ -1,0 +1,3 @@
+#include "gauges/panel_state.h"
+
+PanelState panelState;
