@@ -22,7 +22,9 @@ bool isDriveSpec(const std::string& path) {
 std::string absoluteWindowsPath(std::string_view winPath) {
   std::string path(winPath);
   std::replace(path.begin(), path.end(), '/', '\\');
+  // Network paths are not served; a colon anywhere but after the drive letter names no file.
   if (path.rfind("\\\\", 0) == 0) return {};
+  if (path.find(':', isDriveSpec(path) ? 2 : 0) != std::string::npos) return {};
   if (isDriveSpec(path)) {
     if (path.size() > 2 && path[2] == '\\') return path;
     const std::string current = currentFolder();

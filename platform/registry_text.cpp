@@ -1,5 +1,6 @@
 #include "platform/registry_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/names.h"
@@ -199,7 +200,7 @@ class Parser {
   }
 
   ParseResult fail(std::string what) const {
-    return {std::nullopt, {lineNumber_, std::move(what)}};
+    return {std::nullopt, {std::max(lineNumber_, 1), std::move(what)}};
   }
 
   std::optional<std::string> readValue(std::string_view line, Value& value) {
@@ -215,9 +216,9 @@ class Parser {
     if (data.rfind("str(", 0) == 0) {
       value.raw = std::string(data);
       std::size_t p = 4;
-      if (!readNumber(data, p, 10, 2) || data.substr(p, 2) != ":\"")
+      if (!readNumber(data, p, 10, 2) || data.substr(p, 3) != "):\"")
         return "an unreadable typed string";
-      data = data.substr(p + 1);
+      data = data.substr(p + 2);
     }
     if (!data.empty() && data.front() == '"') {
       const auto end = readEscaped(data, 1, '"', value.text);

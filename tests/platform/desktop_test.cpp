@@ -1,0 +1,98 @@
+// The user's shell folders and the screen width the pages lay themselves out by.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdlib>
+#include <optional>
+
+#include "platform/screen.h"
+#include "platform/special_folders.h"
+#include "tests/support/temp_prefix.h"
+
+namespace fs = std::filesystem;
+using testsupport::TempPrefix;
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      ::setenv(name, value->c_str(), 1);
+    else
+      ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      ::setenv(name_, old_->c_str(), 1);
+    else
+      ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+std::string zPath(const fs::path& host) {
+  std::string result = "Z:";
+  for (const auto& part : host.relative_path()) result += "\\" + part.string();
+  return result;
+}
+
+TEST(SpecialFolders, FollowTheXdgSettings) {
+  TempPrefix prefix;
+  const fs::path home = fs::canonical(prefix.root());
+  ScopedEnv homeEnv("HOME", home.string());
+  ScopedEnv data("XDG_DATA_HOME", std::nullopt);
+  ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+  EXPECT_EQ(platform::programsFolder(), zPath(home / ".local" / "share" / "applications"));
+  EXPECT_EQ(platform::desktopFolder(), zPath(home / "Desktop"));
+
+  TempPrefix::writeFile(
+      home / ".config" / "user-dirs.dirs",
+      "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+  EXPECT_EQ(platform::desktopFolder(), zPath(home / "Schreibtisch"));
+
+  ScopedEnv otherData("XDG_DATA_HOME", (home / "data").string());
+  EXPECT_EQ(platform::programsFolder(), zPath(home / "data" / "applications"));
+}
+
+TEST(SpecialFolders, FoldersInsideTheDrivesUseTheirLetter) {
+  TempPrefix prefix;
+  const fs::path home = fs::canonical(prefix.driveC()) / "users" / "pilot";
+  ScopedEnv homeEnv("HOME", home.string());
+  ScopedEnv data("XDG_DATA_HOME", std::nullopt);
+  ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").string());
+  EXPECT_EQ(platform::programsFolder(), "C:\\users\\pilot\\.local\\share\\applications");
+  EXPECT_EQ(platform::desktopFolder(), "C:\\users\\pilot\\Desktop");
+}
+
+TEST(SpecialFolders, AnUnknownHomeGivesNoFolder) {
+  TempPrefix prefix;
+  ScopedEnv homeEnv("HOME", std::nullopt);
+  ScopedEnv data("XDG_DATA_HOME", std::nullopt);
+  EXPECT_EQ(platform::programsFolder(), "");
+  EXPECT_EQ(platform::desktopFolder(), "");
+}
+
+TEST(ScreenWidth, TheOverrideWinsUntilCleared) {
+  int argc = 1;
+  char name[] = "desktop_test";
+  char* argv[] = {name, nullptr};
+  ScopedEnv platformEnv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const int screen = QGuiApplication::primaryScreen()->geometry().width();
+  ASSERT_GT(screen, 0);
+  platform::setScreenWidthOverride(651);
+  EXPECT_EQ(platform::screenWidth(), 651);
+  platform::setScreenWidthOverride(0);
+  EXPECT_EQ(platform::screenWidth(), screen);
+  platform::setScreenWidthOverride(-5);
+  EXPECT_EQ(platform::screenWidth(), screen);
+}
+
+}  // namespace
