@@ -1,0 +1,68 @@
+#include "shell/automation_hooks.h"
+
+#include <deque>
+
+namespace hooks {
+namespace {
+
+struct HookState {
+  std::deque<QString> messageAnswers;
+  int plainAnswers = 0;
+  std::function<void(const MessageRecord&)> messageObserver;
+  std::function<void(const QString&)> plainObserver;
+};
+
+HookState& state() {
+  static HookState instance;
+  return instance;
+}
+
+}  // namespace
+
+void queueMessageAnswer(const QString& captionOrClose) {
+  state().messageAnswers.push_back(captionOrClose);
+}
+
+std::optional<QString> takeMessageAnswer() {
+  auto& answers = state().messageAnswers;
+  if (answers.empty()) return std::nullopt;
+  QString answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+bool hasQueuedMessageAnswer() {
+  return !state().messageAnswers.empty();
+}
+
+void queuePlainAnswer() {
+  ++state().plainAnswers;
+}
+
+bool takePlainAnswer() {
+  if (state().plainAnswers == 0) return false;
+  --state().plainAnswers;
+  return true;
+}
+
+void setMessageObserver(std::function<void(const MessageRecord&)> observer) {
+  state().messageObserver = std::move(observer);
+}
+
+void setPlainObserver(std::function<void(const QString& text)> observer) {
+  state().plainObserver = std::move(observer);
+}
+
+void notifyMessage(const MessageRecord& record) {
+  if (state().messageObserver) state().messageObserver(record);
+}
+
+void notifyPlain(const QString& text) {
+  if (state().plainObserver) state().plainObserver(text);
+}
+
+void clearAll() {
+  state() = HookState{};
+}
+
+}  // namespace hooks

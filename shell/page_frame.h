@@ -1,0 +1,83 @@
+#pragma once
+// The frame that the large pages share: a borderless form centred on the screen and sized to
+// its panel, the page picture, the maker logo that shows only while the pointer is over its
+// place, and the Return and Exit buttons, in the small or the large layout.
+#include <QPoint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "shell/layout.h"
+#include "shell/message_form.h"
+#include "shell/shell_form.h"
+
+class TImage;
+class TJetButton;
+class TPanel;
+
+// What distinguishes one page's frame from another's.
+struct PageFrameSpec {
+  const char* formName;
+  QPoint returnPlace;  // small layout; the large layout puts Return at 8, 464
+  QPoint exitPlace;    // small layout; the large layout puts Exit at 8, 512
+  bool logoShownAtOpen = false;
+};
+
+// The logo rule: the logo is visible exactly while (x, y) on the picture lies within the
+// logo's rectangle, edges included.
+void ApplyLogoRule(QWidget* logo, int x, int y);
+
+// Asks "QTP wird beendet!"; true when the user confirmed with OK.
+bool ConfirmExit();
+
+// The page panel: lowered inner bevel of width 2, filled by the page picture.
+TPanel* MakePagePanel(QWidget* form);
+
+class TPageDLG : public TShellForm {
+  Q_OBJECT
+
+ public:
+  TPageDLG(const PageFrameSpec& spec, QWidget* owner);
+
+  TPanel* Panel1;
+  TImage* Image1;
+  TImage* NVImage;
+  TJetButton* ReturnBtn;
+  TJetButton* ExitBtn;
+
+ public slots:
+  virtual void NVImageClick();
+  virtual void ReturnBtnClick();
+  virtual void ExitBtnClick();
+  void Image1MouseMove(int x, int y);
+
+ protected:
+  // The page's own controls in both layouts, applied after the frame's.
+  virtual std::span<const ControlPlace> pagePlaces() const { return {}; }
+  // The page's own steps when it is shown, after the layout was chosen.
+  virtual void FormShow() {}
+
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void ChooseLayout();
+
+  std::vector<ControlPlace> framePlaces_;
+};
+
+// The program-wide reference to a page while it exists.
+template <class Page>
+inline Page* ActivePage = nullptr;
+
+// Creates the page with `opener` as its owner, shows it modally and destroys it when it
+// returns; if the page ended the program (QuitAll), the opener closes as well.
+template <class Page>
+void OpenModalPage(QWidget* opener) {
+  if (ActivePage<Page>) return;
+  auto page = std::make_unique<Page>(opener);
+  ActivePage<Page> = page.get();
+  page->exec();
+  ActivePage<Page> = nullptr;
+  page.reset();
+  if (QuitAll) opener->close();
+}
