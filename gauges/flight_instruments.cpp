@@ -1,6 +1,7 @@
 // The round flight and engine instruments.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
+#include "gauges/sound/sound_engine.h"
 
 QTP_BACKGROUND_GAUGE(RPM, 101, kDialBackgroundFlags, failures::key20_action2, nullptr,
                      QTP_HELP_ONLY_MOUSE(0xAB58));
@@ -14,7 +15,8 @@ QTP_BACKGROUND_GAUGE(FL2, 105, kDialBackgroundFlags, failures::key20_action2, nu
                      QTP_HELP_ONLY_MOUSE(0xAB2A));
 QTP_BACKGROUND_GAUGE(FLID, 108, kDialBackgroundFlags, failures::key20_action2, nullptr,
                      QTP_HELP_ONLY_MOUSE(0xAB24));
-QTP_BACKGROUND_GAUGE(ALT, 110, kDialBackgroundFlags, nullptr, nullptr, QTP_HELP_ONLY_MOUSE(0xAB07));
+QTP_BACKGROUND_GAUGE(ALT, 110, kDialBackgroundFlags, nullptr, SoundGaugeCallback,
+                     QTP_HELP_ONLY_MOUSE(0xAB07));
 QTP_BACKGROUND_GAUGE(VSI, 119, kDialBackgroundFlags, failures::key20_action0, nullptr,
                      QTP_HELP_ONLY_MOUSE(0xAB76));
 QTP_BACKGROUND_GAUGE(VAC, 121, kDialBackgroundFlags, failures::key20_action2, nullptr,

@@ -1,6 +1,7 @@
 #pragma once
 // The module frame: the binding to the host's service table, the seven routines every gauge
 // header shares, and the helpers that hide and show elements along a gauge's chain.
+#include "gauges/element_chain.h"
 #include "gauges/panel_records.h"
 
 #define QTP_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
@@ -28,11 +29,5 @@ void lookupVar(MODULE_VAR& var);
 void triggerKeyEvent(ID32 eventId, UINT32 value);
 // The current value of a module variable, looked up afresh.
 FLOAT64 valueOf(MODULE_VAR& var);
-
-// The element reached from `start` by following the first next-element entry `depth` times
-// (0 is `start`), or null when a list is missing on the way.
-PELEMENT_HEADER elementAtDepth(PELEMENT_HEADER start, int depth);
-void hideAtDepth(PELEMENT_HEADER start, int depth, FLAGS32 bits = IMAGE_HIDDEN);
-void showAtDepth(PELEMENT_HEADER start, int depth, FLAGS32 bits = IMAGE_HIDDEN);
 
 }  // namespace frame
