@@ -1,8 +1,10 @@
 // Resource lookup in a loaded module through the pack it exports (see resource_pack.h).
 #include <dlfcn.h>
+#include <link.h>
 
 #include <algorithm>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "winapi/resource_pack.h"
@@ -20,12 +22,68 @@ struct KnownPack {
 std::mutex packsMutex;
 std::vector<KnownPack> knownPacks;
 
+struct LoadedObject {
+  std::string name;  // empty for the program itself
+  std::uintptr_t base;
+  std::vector<std::pair<std::uintptr_t, std::uintptr_t>> segments;  // [begin, end)
+};
+
+std::vector<LoadedObject> loadedObjects() {
+  std::vector<LoadedObject> objects;
+  dl_iterate_phdr(
+      [](dl_phdr_info* info, std::size_t, void* out) {
+        LoadedObject object{info->dlpi_name != nullptr ? info->dlpi_name : "", info->dlpi_addr, {}};
+        for (ElfW(Half) i = 0; i < info->dlpi_phnum; ++i) {
+          const ElfW(Phdr)& header = info->dlpi_phdr[i];
+          if (header.p_type != PT_LOAD) continue;
+          const std::uintptr_t begin = info->dlpi_addr + header.p_vaddr;
+          object.segments.emplace_back(begin, begin + header.p_memsz);
+        }
+        static_cast<std::vector<LoadedObject>*>(out)->push_back(std::move(object));
+        return 0;
+      },
+      &objects);
+  return objects;
+}
+
+// The dlopen handle of the loaded object that `module` names: its dlopen handle, its base
+// address or an address inside it (as a Windows instance handle would be); null stands for the
+// program. Anything else names no module; the value is compared, never followed.
+struct OpenedModule {
+  void* handle;
+  LoadedObject object;
+};
+
+std::optional<OpenedModule> openModule(HMODULE module) {
+  const auto wanted = reinterpret_cast<std::uintptr_t>(module);
+  for (const LoadedObject& object : loadedObjects()) {
+    const bool program = object.name.empty();
+    if (module == nullptr && !program) continue;
+    void* handle = dlopen(program ? nullptr : object.name.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (handle == nullptr) continue;
+    const bool inside =
+        std::any_of(object.segments.begin(), object.segments.end(),
+                    [&](const auto& s) { return wanted >= s.first && wanted < s.second; });
+    if (module == nullptr || handle == module || wanted == object.base || inside)
+      return OpenedModule{handle, object};
+    dlclose(handle);
+  }
+  return std::nullopt;
+}
+
 std::optional<KnownPack> packOf(HMODULE module) {
-  void* handle = module != nullptr ? static_cast<void*>(module) : dlopen(nullptr, RTLD_NOW);
-  if (handle == nullptr) return std::nullopt;
+  const auto opened = openModule(module);
+  if (!opened) return std::nullopt;
   const auto* directory =
-      static_cast<const QtpResourceDirectory*>(dlsym(handle, respack::kDirectorySymbol));
-  if (directory == nullptr) return std::nullopt;
+      static_cast<const QtpResourceDirectory*>(dlsym(opened->handle, respack::kDirectorySymbol));
+  dlclose(opened->handle);  // the module stays loaded by whoever loaded it
+  // dlsym also searches what the module depends on; only the module's own pack counts.
+  const auto at = reinterpret_cast<std::uintptr_t>(directory);
+  const auto& segments = opened->object.segments;
+  if (directory == nullptr || std::none_of(segments.begin(), segments.end(), [&](const auto& s) {
+        return at >= s.first && at < s.second;
+      }))
+    return std::nullopt;
   const auto table = respack::entries(directory->pack, directory->size);
   if (!table) return std::nullopt;
   return KnownPack{directory->pack, *table};

@@ -136,6 +136,32 @@ TEST_F(ModuleResources, ForeignHandlesAreRefused) {
   EXPECT_EQ(LockResource(nullptr), nullptr);
 }
 
+// Like a Windows instance handle, the module's base address or any address inside it names the
+// module; values that name no loaded module find nothing and are never followed.
+TEST_F(ModuleResources, TheModuleMayBeNamedByAnAddressInsideIt) {
+  const auto* linkage = LoadedModule::get().linkage;
+  const HMODULE inside = reinterpret_cast<HMODULE>(const_cast<LINKAGE_HEAD*>(linkage));
+  EXPECT_NE(FindResourceA(inside, MAKEINTRESOURCE(101), RT_BITMAP), nullptr);
+  Dl_info info{};
+  ASSERT_NE(dladdr(linkage, &info), 0);
+  EXPECT_NE(FindResourceA(static_cast<HMODULE>(info.dli_fbase), MAKEINTRESOURCE(118), "WAVE"),
+            nullptr);
+  int onTheStack = 0;
+  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(&onTheStack), MAKEINTRESOURCE(101), RT_BITMAP),
+            nullptr);
+  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(std::uintptr_t{0x10}), MAKEINTRESOURCE(101),
+                          RT_BITMAP),
+            nullptr);
+}
+
+TEST_F(ModuleResources, TheProgramDoesNotBorrowAGloballyLoadedModulesResources) {
+  void* global = dlopen(NOR_NV36_PATH, RTLD_NOW | RTLD_NOLOAD | RTLD_GLOBAL);
+  ASSERT_NE(global, nullptr);
+  EXPECT_EQ(FindResourceA(nullptr, MAKEINTRESOURCE(101), RT_BITMAP), nullptr);
+  EXPECT_NE(FindResourceA(static_cast<HMODULE>(global), MAKEINTRESOURCE(101), RT_BITMAP), nullptr);
+  dlclose(global);
+}
+
 // The pack reader refuses bytes that are not a whole pack.
 TEST(ResourcePack, MalformedPacksAreRefused) {
   const auto* directory = static_cast<const QtpResourceDirectory*>(
