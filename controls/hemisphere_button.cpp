@@ -13,10 +13,10 @@ constexpr QSize kDefaultSize{25, 25};
 
 // The picture with everything outside the mask made clear, ready to draw over the parent.
 QImage ThroughMask(const QImage& picture, const QImage& mask) {
+  QImage alpha = mask.convertToFormat(QImage::Format_Grayscale8);
+  alpha.invertPixels();  // black inside the button: opaque
   QImage drawn = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < drawn.height(); ++y)
-    for (int x = 0; x < drawn.width(); ++x)
-      if (!controls::MaskContains(mask, {x, y})) drawn.setPixel(x, y, 0);
+  drawn.setAlphaChannel(alpha);
   return drawn;
 }
 
