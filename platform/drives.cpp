@@ -146,6 +146,7 @@ DriveType driveType(std::string_view root) {
 }
 
 std::optional<std::uint64_t> freeBytes(std::string_view root) {
+  if (!letterOf(root)) return std::nullopt;
   fs::path folder = toHost(root);
   if (folder.empty()) return std::nullopt;
   std::error_code ec;
