@@ -1,5 +1,7 @@
 #include "panelhost/mouse_router.h"
 
+#include <algorithm>
+
 namespace panelhost {
 namespace {
 
@@ -44,6 +46,22 @@ const MouseArea* MouseRouter::childAt(QPoint point, FLAGS32 button) const {
     if (area.child && area.box.contains(point) && (area.record->mouse_flags & button)) return &area;
   }
   return nullptr;
+}
+
+const MouseArea* MouseRouter::nearestDragArea(QPoint point) const {
+  const MouseArea* nearest = nullptr;
+  long best = 0;
+  for (const MouseArea& area : areas_) {
+    if (!area.child || !(area.record->mouse_flags & MOUSE_DRAG) || area.box.isEmpty()) continue;
+    const long dx = std::max({area.box.left() - point.x(), 0, point.x() - area.box.right()});
+    const long dy = std::max({area.box.top() - point.y(), 0, point.y() - area.box.bottom()});
+    const long distance = dx * dx + dy * dy;
+    if (!nearest || distance < best) {
+      nearest = &area;
+      best = distance;
+    }
+  }
+  return nearest;
 }
 
 HelpAt MouseRouter::helpAt(QPoint point) const {

@@ -34,6 +34,8 @@ class MouseRouter {
   const std::vector<MouseArea>& areas() const { return areas_; }
   // The first child (in list order) under the point that takes the given button flag.
   const MouseArea* childAt(QPoint point, FLAGS32 button) const;
+  // The child taking drags whose box is closest to the point (inside it: distance 0).
+  const MouseArea* nearestDragArea(QPoint point) const;
   // The help id and cursor of the innermost area under the point that has one.
   HelpAt helpAt(QPoint point) const;
 

@@ -246,7 +246,7 @@ QImage PanelHost::renderGauge(const Gauge& gauge) {
 }
 
 QSize PanelHost::panelSize() const {
-  QSize size;
+  QSize size(0, 0);
   for (const QSize& window : windowSizes_)
     size = QSize(std::max(size.width(), window.width()), size.height() + window.height());
   QRect bounds;
@@ -311,18 +311,18 @@ bool PanelHost::hold(Gauge& gauge, QPoint point, int cycles) {
   return area != nullptr;
 }
 
-// The drag starts in the area under the point kept inside the gauge and moves to the point
-// itself, which may lie outside the gauge; an area that does not take drags only gets the press.
+// The pointer went down in a drag area and moved to the point, which may lie outside the gauge:
+// the area under the point, or else the nearest area that takes drags, gets the point itself.
+// An area under the point that does not take drags only gets the press.
 bool PanelHost::drag(Gauge& gauge, QPoint point) {
-  const QPoint start(std::clamp(point.x(), 0, gauge.size.width() - 1),
-                     std::clamp(point.y(), 0, gauge.size.height() - 1));
-  const MouseArea* area = gauge.mouse.childAt(start, MOUSE_LEFT_SINGLE);
-  if (!area) return false;
-  if (area->record->mouse_flags & MOUSE_DRAG) {
-    pressArea(*area, point, MOUSE_LEFT_SINGLE | kMouseLeftDrag, &sendKeyEvent);
-  } else {
-    pressArea(*area, start, MOUSE_LEFT_SINGLE, &sendKeyEvent);
+  const MouseArea* area = gauge.mouse.childAt(point, MOUSE_LEFT_SINGLE);
+  if (area && !(area->record->mouse_flags & MOUSE_DRAG)) {
+    pressArea(*area, point, MOUSE_LEFT_SINGLE, &sendKeyEvent);
+    return true;
   }
+  if (!area) area = gauge.mouse.nearestDragArea(point);
+  if (!area) return false;
+  pressArea(*area, point, MOUSE_LEFT_SINGLE | kMouseLeftDrag, &sendKeyEvent);
   return true;
 }
 
