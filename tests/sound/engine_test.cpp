@@ -92,7 +92,7 @@ TEST_F(AltSounds, HumLoopsOnceAndStopsWithStopSound) {
   EXPECT_EQ(PlaySound(SoundId::ElectricHum, DSBPLAY_LOOPING), S_OK);
   std::this_thread::sleep_for(std::chrono::milliseconds(600));  // past the loop's length
   EXPECT_EQ(PlaySound(SoundId::ElectricHum, DSBPLAY_LOOPING), E_FAIL);
-  EXPECT_EQ(log.plays(), 1u);
+  ASSERT_EQ(log.plays(), 1u);
   EXPECT_EQ(log.events().back().flags, DSBPLAY_LOOPING);
 
   EXPECT_EQ(StopSound(SoundId::ElectricHum), S_OK);

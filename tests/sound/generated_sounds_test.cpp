@@ -65,7 +65,9 @@ TEST(GeneratedSounds, TheHumLoopsWithoutASeam) {
   const auto hum =
       std::find_if(files.begin(), files.end(), [](const auto& f) { return f.id == 318; });
   ASSERT_NE(hum, files.end());
-  const auto samples = samplesOf(*sound::ParseWave(hum->bytes));
+  const auto wave = sound::ParseWave(hum->bytes);
+  ASSERT_TRUE(wave);
+  const auto samples = samplesOf(*wave);
   ASSERT_GT(samples.size(), 2u);
   int steepest = 0;
   for (std::size_t i = 1; i < samples.size(); ++i)

@@ -43,9 +43,11 @@ void setProgramResources(const std::vector<ProgramResource>& resources) {
 }
 
 std::vector<ProgramResource> generatedGaugeSounds() {
+  // The build's own content unless the environment names another.
   const char* content = std::getenv("QTP_CONTENT_DIR");
   const std::filesystem::path folder =
-      std::filesystem::path(content != nullptr ? content : "") / "gauges" / "sounds";
+      std::filesystem::path(content != nullptr ? content : QTP_BUILD_CONTENT_DIR) / "gauges" /
+      "sounds";
   std::vector<ProgramResource> sounds;
   for (std::uint32_t id : {118, 142, 199, 226, 255, 288, 289, 315, 316, 317, 318})
     sounds.push_back({"WAVE", id, readFile(folder / (std::to_string(id) + ".wav"))});

@@ -52,8 +52,9 @@ TEST(WaveParse, FormatChunkLengthDecides) {
 TEST(WaveParse, OddChunkIsFollowedByOnePadByte) {
   const Chunk odd{"LIST", {9, 9, 9}};
   ASSERT_TRUE(parse(riffImage({odd, formatChunk(), dataChunk(kSamples)})));
-  EXPECT_EQ(samplesOf(*parse(riffImage({formatChunk(), {"junk", {7}}, dataChunk(kSamples)}))),
-            kSamples);
+  EXPECT_EQ(
+      samplesOf(parse(riffImage({formatChunk(), {"junk", {7}}, dataChunk(kSamples)})).value()),
+      kSamples);
 
   // Without the pad the next chunk header is read one byte off and nothing is found.
   Chunk unpadded = odd;
@@ -62,7 +63,7 @@ TEST(WaveParse, OddChunkIsFollowedByOnePadByte) {
 
   // An odd data chunk keeps its true size.
   const Bytes odd5 = {1, 2, 3, 4, 5};
-  EXPECT_EQ(parse(riffImage({dataChunk(odd5), formatChunk()}))->sampleBytes, 5u);
+  EXPECT_EQ(parse(riffImage({dataChunk(odd5), formatChunk()})).value().sampleBytes, 5u);
 }
 
 TEST(WaveParse, RiffLengthOfFourOrLessFails) {
@@ -72,7 +73,7 @@ TEST(WaveParse, RiffLengthOfFourOrLessFails) {
 }
 
 TEST(WaveParse, ChunksMayComeInAnyOrderAndTheFirstOfEachCounts) {
-  EXPECT_EQ(samplesOf(*parse(riffImage({dataChunk(kSamples), formatChunk()}))), kSamples);
+  EXPECT_EQ(samplesOf(parse(riffImage({dataChunk(kSamples), formatChunk()})).value()), kSamples);
 
   const auto wave = parse(riffImage(
       {formatChunk(1, 11025, 8), dataChunk(kSamples), formatChunk(2, 44100, 16), dataChunk({0})}));
