@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +33,7 @@ inline void writeFile(const std::filesystem::path& path, const std::string& text
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// Text drawing needs a GUI application (offscreen in the test environment).
+// Text drawing and the window need an application (offscreen in the test environment).
 inline void ensureGuiApp() {
   static int argc = 1;
   static char name[] = "panelhost_tests";
