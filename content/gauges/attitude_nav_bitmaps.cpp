@@ -95,16 +95,6 @@ QImage attitudeMask() {
   return image;
 }
 
-QImage bankPointer() {
-  QImage image = canvas(12, 14);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(245, 245, 240));
-  painter.drawPolygon(QPolygonF({{6, 0}, {11.5, 13.5}, {0.5, 13.5}}));
-  return image;
-}
-
 QImage rmiOverlay() {
   QImage image = canvas(151, 151);
   QPainter painter(&image);
@@ -115,6 +105,22 @@ QImage rmiOverlay() {
   painter.setBrush(QColor(240, 150, 30));
   painter.drawPolygon(QPolygonF({{75, 12}, {71, 4}, {79, 4}}));
   text(painter, QRectF(0, 134, 151, 12), "RMI", 8, kMarking);
+  return image;
+}
+
+QImage rmiSwitchPlate() {
+  QImage image = canvas(47, 57);
+  plate(image, QColor(50, 52, 56));
+  QPainter painter(&image);
+  text(painter, QRectF(0, 2, 47, 10), "RMI", 7, kMarking);
+  text(painter, QRectF(0, 12, 47, 10), "NAV1  ADF", 5, kMarking);
+  return image;
+}
+
+QImage markerLabel() {
+  QImage image = canvas(127, 25);
+  QPainter painter(&image);
+  text(painter, QRectF(82, 0, 45, 8), "MKR", 5, kMarking);
   return image;
 }
 
@@ -135,12 +141,6 @@ QImage markerLamps(int lit) {
     lamp(lens, colours[lampIndex], letters[lampIndex], lampIndex == lit);
     painter.drawImage(QPointF(4 + lampIndex * 26, 3), lens);
   }
-  return image;
-}
-
-QImage markerSwitch(int position) {
-  QImage image = canvas(24, 27);
-  rotaryKnob(image, -150 + position * 60, QColor(80, 80, 86));
   return image;
 }
 
@@ -169,16 +169,6 @@ QImage deviationTexture() {
   return image;
 }
 
-QImage toFromArrow() {
-  QImage image = canvas(15, 11);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(245, 245, 240));
-  painter.drawPolygon(QPolygonF({{7.5, 0}, {14.5, 10.5}, {0.5, 10.5}}));
-  return image;
-}
-
 QImage hsiBezel() {
   QImage image = canvas(165, 156);
   QPainter painter(&image);
@@ -204,16 +194,6 @@ QImage glideSlopeScale() {
   painter.setPen(QPen(kMarking, 1));
   painter.setBrush(Qt::NoBrush);
   for (int dot = 0; dot < 5; ++dot) painter.drawEllipse(QPointF(6, 6 + dot * 11.25), 2.5, 2.5);
-  return image;
-}
-
-QImage glideSlopePointer() {
-  QImage image = canvas(9, 9);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kPointerGreen);
-  painter.drawPolygon(QPolygonF({{0.5, 0.5}, {8.5, 4.5}, {0.5, 8.5}}));
   return image;
 }
 
@@ -259,48 +239,34 @@ Bitmaps attitudeNavBitmaps() {
       {157, warningFlag(28, 12, "NAV 1")},
       {158, warningFlag(28, 12, "ADF")},
       {159, warningFlag(28, 12, "HDG")},
-      {160,
-       [] {
-         QImage image = canvas(47, 57);
-         plate(image, QColor(50, 52, 56));
-         QPainter painter(&image);
-         text(painter, QRectF(0, 2, 47, 10), "RMI", 7, kMarking);
-         text(painter, QRectF(0, 12, 47, 10), "NAV1  ADF", 5, kMarking);
-         return image;
-       }()},
+      {160, rmiSwitchPlate()},
       {161, sourceSwitch(false)},
       {162, sourceSwitch(true)},
       {163, attitudeBackground()},
       {164, horizonTexture()},
       {165, face(161, 161, "ATTITUDE")},
       {166, attitudeMask()},
-      {167, bankPointer()},
+      {167, filledShape(12, 14, QPolygonF({{6, 0}, {11.5, 13.5}, {0.5, 13.5}}), kMarking)},
       {168, warningFlag(30, 14, "GYRO")},
       {170, markerPanel()},
       {171, markerLamps(0)},
       {172, markerLamps(1)},
       {173, markerLamps(2)},
-      {174,
-       [] {
-         QImage image = canvas(127, 25);
-         QPainter painter(&image);
-         text(painter, QRectF(82, 0, 45, 8), "MKR", 5, kMarking);
-         return image;
-       }()},
-      {175, markerSwitch(0)},
-      {176, markerSwitch(1)},
-      {177, markerSwitch(2)},
+      {174, markerLabel()},
+      {175, knobImage(24, 27, -150, QColor(80, 80, 86))},
+      {176, knobImage(24, 27, -90, QColor(80, 80, 86))},
+      {177, knobImage(24, 27, -30, QColor(80, 80, 86))},
       {178, face(165, 156, "")},
       {179, compass(102, QColor(46, 46, 50))},
       {180, pointer(57, 101, {29, 50}, QColor(240, 200, 40), false)},
       {181, deviationTexture()},
       {182, face(165, 156, "HSI")},
       {183, headingMarker()},
-      {184, glideSlopePointer()},
+      {184, filledShape(9, 9, QPolygonF({{0.5, 0.5}, {8.5, 4.5}, {0.5, 8.5}}), kPointerGreen)},
       {185, warningFlag(30, 16, "NAV")},
       {186, warningFlag(30, 16, "HDG")},
       {187, warningFlag(30, 16, "GS")},
-      {188, toFromArrow()},
+      {188, filledShape(15, 11, QPolygonF({{7.5, 0}, {14.5, 10.5}, {0.5, 10.5}}), kMarking)},
       {189, hsiBezel()},
       {190, glideSlopeScale()},
       {202, face(151, 151, "")},

@@ -84,12 +84,6 @@ QImage flapHandle(int position) {
   return image;
 }
 
-QImage cowlKnob() {
-  QImage image = canvas(45, 45);
-  rotaryKnob(image, -90, QColor(90, 90, 96));
-  return image;
-}
-
 QImage trimStrip() {
   // The elevator tab indicator: a long strip with the neutral mark in the middle.
   QImage image = canvas(36, 295);
@@ -169,6 +163,78 @@ QImage togglePlate() {
   return image;
 }
 
+QImage trimWheel(int phase) {
+  // The two images alternate as the wheel turns, its ribs shifted by half a step.
+  QImage image = canvas(33, 100);
+  plate(image, QColor(30, 30, 32), false);
+  QPainter painter(&image);
+  for (int y = 4 + phase * 7; y < 100; y += 14)
+    painter.fillRect(QRectF(3, y, 27, 3), QColor(90, 90, 96));
+  return image;
+}
+
+// Dark recesses in a panel where its switches, knobs and lamps sit.
+void recesses(QImage& image, const std::vector<QRectF>& boxes, bool round = false) {
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(110, 112, 118), 1));
+  painter.setBrush(QColor(24, 24, 26));
+  for (const QRectF& box : boxes)
+    round ? painter.drawEllipse(box) : painter.drawRoundedRect(box, 3, 3);
+}
+
+QImage switchPanel() {
+  QImage image = panel(1024, 110, {});
+  recesses(image, {{111, 20, 36, 51},
+                   {143, 20, 36, 51},
+                   {180, 20, 36, 51},
+                   {216, 20, 36, 51},
+                   {255, 21, 39, 51},
+                   {295, 21, 39, 51},
+                   {334, 21, 39, 51},
+                   {373, 21, 39, 51},
+                   {413, 21, 39, 51},
+                   {981, 28, 36, 51},
+                   {519, 25, 14, 64},
+                   {602, 25, 14, 64},
+                   {652, 28, 40, 60},
+                   {831, 20, 78, 86}});
+  recesses(image, {{14, 17, 73, 73}, {736, 37, 53, 53}}, true);
+  return image;
+}
+
+QImage pedestal() {
+  QImage image = panel(337, 175, {});
+  recesses(image, {{17, 8, 37, 104},
+                   {191, 3, 43, 55},
+                   {80, 100, 10, 45},
+                   {160, 100, 10, 45},
+                   {240, 100, 10, 45}});
+  return image;
+}
+
+QImage fuelSelectorPlate() {
+  QImage image = panel(337, 175, {});
+  recesses(image, {{201, 46, 43, 49}});
+  recesses(image, {{99, 22, 140, 140}}, true);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(220, 40, 30), 4));
+  painter.drawArc(QRectF(104, 27, 130, 130), 60 * 16, 60 * 16);  // the OFF sector, red
+  return image;
+}
+
+QImage breakerPanel() {
+  QImage image = panel(506, 106, {});
+  recesses(image, {{52, 76, 26, 24}, {34, 42, 26, 24}, {15, 76, 26, 24}, {34, 8, 26, 24}});
+  std::vector<QRectF> breakers;
+  for (int column = 0; column < 12; ++column)
+    for (int row = 0; row < 2; ++row)
+      breakers.push_back({130.0 + column * 30, 30.0 + row * 40, 14, 14});
+  recesses(image, breakers, true);
+  return image;
+}
+
 }  // namespace
 
 Bitmaps cockpitBitmaps() {
@@ -178,7 +244,7 @@ Bitmaps cockpitBitmaps() {
       {139, gearHandle(true)},
       {140, lampImage(16, 16, kGreen, "")},
       {141, lampImage(20, 14, kRed, "")},
-      {209, panel(506, 106, {})},
+      {209, breakerPanel()},
       {210, lampImage(22, 20, kGreen, "")},
       {211, lampImage(22, 20, kRed, "")},
       {212, overlay(501, 106,
@@ -188,13 +254,13 @@ Bitmaps cockpitBitmaps() {
                      {{10, 98, 34, 8}, "LEFT"},
                      {{48, 98, 34, 8}, "RIGHT"},
                      {{120, 4, 380, 10}, "CIRCUIT BREAKERS"}})},
-      {213, panel(337, 175, {})},
+      {213, fuelSelectorPlate()},
       {214, overlay(337, 175,
                     {{{119, 20, 100, 12}, "OFF"},
                      {{60, 140, 100, 12}, "LEFT MAIN"},
                      {{180, 140, 100, 12}, "RIGHT MAIN"},
                      {{190, 96, 70, 20}, "DEPRESS STOP\nTURN HANDLE TO OFF"}})},
-      {220, panel(337, 175, {})},
+      {220, pedestal()},
       {221, overlay(337, 175,
                     {{{10, 112, 50, 10}, "ELEV TRIM"},
                      {{170, 58, 90, 10}, "AUX FUEL PUMP"},
@@ -215,7 +281,7 @@ Bitmaps cockpitBitmaps() {
       {235, switchImage(24, 35, true)},
       {278, panel(80, 67, {{{0, 0, 80, 10}, "ALT AIR"}})},
       {279, leverSlider(44, 31, QColor(30, 30, 32), "")},
-      {296, panel(1024, 110, {})},
+      {296, switchPanel()},
       {297, overlay(1024, 110,
                     {{{108, 4, 40, 10}, "BAT"},
                      {{140, 4, 40, 10}, "ALT"},
@@ -232,7 +298,7 @@ Bitmaps cockpitBitmaps() {
                      {{970, 4, 54, 10}, "VENT BLOWER"}})},
       {309, trimStrip()},
       {310, overlay(36, 60, {{{0, 25, 36, 10}, "TAB"}})},
-      {314, cowlKnob()},
+      {314, knobImage(45, 45, -90, QColor(90, 90, 96))},
       {319, panel(37, 26, {})},
       {320, button(37, 26, false, QColor(200, 40, 30), "BRAKE")},
       {321, warningPanel()},
@@ -249,14 +315,7 @@ Bitmaps cockpitBitmaps() {
     bitmaps.push_back({300 + up, switchImage(39, 51, up == 1)});
     bitmaps.push_back({302 + up, switchImage(39, 51, up == 1)});
     bitmaps.push_back({218 + up, button(39, 45, up == 1, QColor(220, 200, 40), "STOP")});
-    bitmaps.push_back({224 + up, [&] {
-                         QImage image = canvas(33, 100);
-                         plate(image, QColor(30, 30, 32), false);
-                         QPainter painter(&image);
-                         for (int y = 4 + up * 7; y < 100; y += 14)
-                           painter.fillRect(QRectF(3, y, 27, 3), QColor(90, 90, 96));
-                         return image;
-                       }()});
+    bitmaps.push_back({224 + up, trimWheel(up)});
   }
   for (int position = 0; position < 5; ++position) {
     bitmaps.push_back({304 + position, ignitionKey(position)});

@@ -169,7 +169,7 @@ QImage altitudeHand(int width, int height, QPoint pivot, bool broad) {
 }
 
 QImage verticalSpeed() {
-  QImage image = dial(141, {71, 71}, kVsiMarks, 5, "VERTICAL SPEED", "100 FT/MIN");
+  QImage image = dial(141, {71, 71}, kVsiMarks, 5, "VERT SPEED", "100 FT/MIN");
   QPainter painter(&image);
   text(painter, centredBox({40, 52}, 24, 10), "UP", 8, kMarking);
   text(painter, centredBox({40, 92}, 24, 10), "DN", 8, kMarking);
@@ -243,6 +243,14 @@ QImage compassBody() {
   painter.setPen(QPen(QColor(230, 120, 30), 2));
   painter.drawLine(QPointF(29.5, 3), QPointF(29.5, 31));
   text(painter, QRectF(0, 32, 59, 12), "COMPASS", 7, kMarking);
+  return image;
+}
+
+QImage compassGlass() {
+  QImage image = canvas(59, 48);
+  QPainter painter(&image);
+  painter.setPen(QPen(QColor(150, 150, 156), 2));
+  painter.drawRoundedRect(QRectF(2, 2, 55, 44), 8, 8);
   return image;
 }
 
@@ -342,18 +350,8 @@ Bitmaps flightInstrumentBitmaps() {
       {113, altitudeHand(86, 10, {30, 5}, false)},
       {114, cap(10)},
       {115, pressureDrum()},
-      {116,
-       [] {
-         QImage image = canvas(28, 28);
-         rotaryKnob(image, -90, QColor(70, 70, 74));
-         return image;
-       }()},
-      {117,
-       [] {
-         QImage image = canvas(28, 28);
-         rotaryKnob(image, -60, QColor(70, 70, 74));
-         return image;
-       }()},
+      {116, knobImage(28, 28, -90, QColor(70, 70, 74))},
+      {117, knobImage(28, 28, -60, QColor(70, 70, 74))},
       {119, verticalSpeed()},
       {120, needleImage(92, 8, {34, 4}, QColor(238, 238, 232))},
       {121, suction()},
@@ -366,14 +364,7 @@ Bitmaps flightInstrumentBitmaps() {
       {128, inclinometerTube()},
       {129, compassBody()},
       {130, compassStrip()},
-      {131,
-       [] {
-         QImage image = canvas(59, 48);
-         QPainter painter(&image);
-         painter.setPen(QPen(QColor(150, 150, 156), 2));
-         painter.drawRoundedRect(QRectF(2, 2, 55, 44), 8, 8);
-         return image;
-       }()},
+      {131, compassGlass()},
       {132, engineCluster()},
       {133, engineOverlay()},
       {134, needleImage(45, 8, {17, 4}, QColor(238, 238, 232))},

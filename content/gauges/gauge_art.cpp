@@ -310,6 +310,22 @@ void rotaryKnob(QImage& image, double angleDeg, const QColor& body) {
   painter.drawLine(pointAt(centre, a, radius * 0.2), pointAt(centre, a, radius * 0.9));
 }
 
+QImage filledShape(int width, int height, const QPolygonF& shape, const QColor& colour) {
+  QImage image = canvas(width, height);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawPolygon(shape);
+  return image;
+}
+
+QImage knobImage(int width, int height, double angleDeg, const QColor& body) {
+  QImage image = canvas(width, height);
+  rotaryKnob(image, angleDeg, body);
+  return image;
+}
+
 void pushButton(QImage& image, bool pressed, const QColor& cap, const QString& label) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

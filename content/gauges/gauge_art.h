@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <vector>
 
@@ -59,6 +60,10 @@ void lamp(QImage& image, const QColor& colour, const QString& label, bool lit);
 void flag(QImage& image, const QColor& colour, const QString& word);
 // A toggle switch lever, up or down.
 void toggleSwitch(QImage& image, bool up);
+// A filled shape on a see-through image.
+QImage filledShape(int width, int height, const QPolygonF& shape, const QColor& colour);
+// A round knob filling a see-through image, its pointer at `angleDeg`.
+QImage knobImage(int width, int height, double angleDeg, const QColor& body);
 // A round knob with a pointer at `angleDeg` (0 right, clockwise).
 void rotaryKnob(QImage& image, double angleDeg, const QColor& body);
 // A push button, released or pressed.

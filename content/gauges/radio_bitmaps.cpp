@@ -37,12 +37,10 @@ QImage litFace(int width, int height, const std::vector<QRectF>& windows) {
   return image;
 }
 
+// State 0 off, 1 on, 2 off and pulled, 3 on and pulled.
 QImage powerKnob(int state) {
-  // State 0 off, 1 on, 2 off and pulled, 3 on and pulled.
-  QImage image = canvas(16, 15);
-  rotaryKnob(image, state % 2 == 1 ? -45 : -135,
-             state >= 2 ? QColor(120, 120, 126) : QColor(70, 70, 76));
-  return image;
+  return knobImage(16, 15, state % 2 == 1 ? -45 : -135,
+                   state >= 2 ? QColor(120, 120, 126) : QColor(70, 70, 76));
 }
 
 QImage smallLamp(int width, int height, const QColor& colour, const QString& label, bool lit) {
@@ -51,23 +49,53 @@ QImage smallLamp(int width, int height, const QColor& colour, const QString& lab
   return image;
 }
 
-QImage knob(int width, int height, double angle) {
-  QImage image = canvas(width, height);
-  rotaryKnob(image, angle, QColor(70, 70, 76));
-  return image;
-}
-
 const std::vector<QRectF> kComWindows = {{34, 8, 48, 14}, {112, 8, 48, 14}};
 const std::vector<QRectF> kAdfWindows = {{47, 8, 48, 14}, {109, 8, 48, 14}};
+
+// The double tuning knob: outer ring for whole MHz, inner for the fraction.
+void tuningKnob(QImage& image, QPointF centre) {
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(20, 20, 22), 1));
+  painter.setBrush(QColor(80, 82, 88));
+  painter.drawEllipse(centre, 15, 15);
+  painter.setBrush(QColor(110, 112, 118));
+  painter.drawEllipse(centre, 8, 8);
+}
+
+// Small buttons and switches of a face.
+void controls(QImage& image, const std::vector<QRectF>& boxes) {
+  QPainter painter(&image);
+  painter.setPen(QPen(QColor(20, 20, 22), 1));
+  painter.setBrush(QColor(150, 152, 158));
+  for (const QRectF& box : boxes) painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+}
 
 QImage comNavFace(const QString& caption, bool com) {
   std::vector<std::pair<QRectF, QString>> labels = {{{34, 24, 48, 8}, "USE"},
                                                     {{112, 24, 48, 8}, "STBY"},
-                                                    {{80, 44, 34, 8}, "XFR"},
+                                                    {{106, 38, 20, 9}, "XFR"},
                                                     {{170, 30, 24, 8}, "PWR"},
-                                                    {{222, 42, 44, 8}, com ? "MHz" : "NAV MHz"}};
-  if (com) labels.push_back({{228, 40, 32, 8}, "25k"});
-  return radioFace(274, 53, caption, kComWindows, labels);
+                                                    {{262, 44, 12, 8}, com ? "MHz" : "NAV"}};
+  QImage image = radioFace(274, 53, caption, kComWindows, labels);
+  tuningKnob(image, {243, 28});
+  controls(image, {{88, 36, 18, 11}, {175, 40, 16, 11}});
+  return image;
+}
+
+QImage adfFace() {
+  QImage image = radioFace(274, 53, "ADF", kAdfWindows,
+                           {{{47, 24, 48, 8}, "ACT"}, {{109, 24, 48, 8}, "STBY"}});
+  // One column of up and down keys per tunable digit.
+  std::vector<QRectF> keys;
+  for (int x : {227, 235, 243, 251}) {
+    keys.push_back({static_cast<double>(x), 16, 8, 12});
+    keys.push_back({static_cast<double>(x), 28, 8, 12});
+  }
+  keys.push_back({98, 38, 18, 11});
+  keys.push_back({175, 40, 16, 11});
+  controls(image, keys);
+  return image;
 }
 
 QImage digitImage(int index) {
@@ -80,6 +108,7 @@ QImage digitImage(int index) {
 QImage transponderFace() {
   QImage image = radioFace(274, 59, "XPDR", {{100, 8, 150, 15}},
                            {{{8, 42, 60, 8}, "OFF SBY ON ALT TST"}, {{60, 32, 30, 8}, "IDENT"}});
+  controls(image, {{103, 25, 16, 14}, {147, 25, 16, 14}, {190, 25, 16, 14}, {233, 25, 16, 14}});
   return image;
 }
 
@@ -92,12 +121,6 @@ QImage audioPanel() {
   QPainter painter(&image);
   for (int x : {49, 69, 89, 109, 129, 149, 169, 189, 209})
     for (int y : {11, 34}) painter.fillRect(QRectF(x, y, 9, 14), QColor(70, 72, 76));
-  return image;
-}
-
-QImage selector(int position) {
-  QImage image = canvas(45, 45);
-  rotaryKnob(image, -210 + position * 48, QColor(60, 62, 68));
   return image;
 }
 
@@ -145,9 +168,7 @@ Bitmaps radioBitmaps() {
       {236, transponderFace()},
       {248, litFace(274, 59, {{100, 8, 150, 15}})},
       {254, smallLamp(18, 11, QColor(60, 220, 80), "R", true)},
-      {256,
-       radioFace(274, 53, "ADF", kAdfWindows,
-                 {{{47, 24, 48, 8}, "ACT"}, {{109, 24, 48, 8}, "STBY"}, {{90, 48, 34, 5}, ""}})},
+      {256, adfFace()},
       {257, litFace(274, 53, kAdfWindows)},
       {262, audioPanel()},
       {273, litFace(274, 56, {{45, 8, 176, 42}})},
@@ -171,13 +192,14 @@ Bitmaps radioBitmaps() {
     bitmaps.push_back({258 + state, powerKnob(state)});
   }
   for (int mode = 0; mode < 4; ++mode)
-    bitmaps.push_back({144 + mode, knob(24, 24, -135 + mode * 60)});
+    bitmaps.push_back({144 + mode, knobImage(24, 24, -135 + mode * 60, QColor(70, 70, 76))});
   for (int mode = 0; mode < 3; ++mode) bitmaps.push_back({148 + mode, dmeLegend(mode)});
   for (int index = 0; index < 11; ++index) bitmaps.push_back({237 + index, digitImage(index)});
   for (int mode = 0; mode < 5; ++mode)
-    bitmaps.push_back({249 + mode, knob(16, 15, -150 + mode * 45)});
+    bitmaps.push_back({249 + mode, knobImage(16, 15, -150 + mode * 45, QColor(70, 70, 76))});
   for (int position = 0; position < 6; ++position)
-    bitmaps.push_back({263 + position, selector(position)});
+    bitmaps.push_back(
+        {263 + position, knobImage(45, 45, -210 + position * 48, QColor(60, 62, 68))});
   for (int lit = 0; lit < 4; ++lit) bitmaps.push_back({269 + lit, markerColumn(lit)});
   return bitmaps;
 }
