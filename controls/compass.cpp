@@ -1,6 +1,7 @@
 #include "controls/compass.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -79,11 +80,11 @@ void TCompass::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The hub's rectangle has exclusive right and bottom edges; Qt's outline covers both ends.
   const QRect hub = hubRect();
-  painter.setPen(QPen(toQColor(centerCircleColor_), outerCircleWidth_));
+  painter.setPen(QPen(toQColor(centerCircleColor_), std::max(outerCircleWidth_, 0)));
   painter.setBrush(toQColor(color_));
   painter.drawEllipse(
       QRectF(hub.left(), hub.top(), hub.right() - hub.left() - 1, hub.bottom() - hub.top() - 1));
-  painter.setPen(
-      QPen(toQColor(needleColor_), needleWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(QPen(toQColor(needleColor_), std::max(needleWidth_, 0), Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
   painter.drawLine(needleStart(), needleEnd());
 }

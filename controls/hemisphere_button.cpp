@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
+#include <cmath>
 
 #include "controls/see_through.h"
 
@@ -45,7 +46,7 @@ void THemisphereButton::setAllowAllUp(bool allow) {
 }
 
 void THemisphereButton::setAttenControl(double atten) {
-  changeLook(look_.attenControl, atten);
+  if (std::isfinite(atten)) changeLook(look_.attenControl, atten);
 }
 void THemisphereButton::setBevelInner(THemisphereBevel bevel) {
   changeLook(look_.bevelInner, bevel);

@@ -23,6 +23,7 @@ class THemisphereButton : public QWidget {
   // button sets it on the whole group.
   bool allowAllUp() const { return allowAllUp_; }
   void setAllowAllUp(bool allow);
+  // Values that are not finite numbers are ignored.
   double attenControl() const { return look_.attenControl; }
   void setAttenControl(double atten);
   THemisphereBevel bevelInner() const { return look_.bevelInner; }

@@ -116,7 +116,9 @@ double FaceLight(double nx, double ny, double attenControl) {
 }
 
 int ShadeChannel(int channel, double light) {
-  return std::clamp(RoundHalfEven(channel * light) + channel, 0, 255);
+  // Clamped before it becomes an integer, so that any strength of light saturates cleanly.
+  const double shaded = std::nearbyint(channel * light) + channel;
+  return static_cast<int>(std::clamp(shaded, 0.0, 255.0));
 }
 
 int BevelLevel(THemisphereBevel bevel, double ux, double uy) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <cmath>
 
 #include "controls/hemisphere_button.h"
 #include "tests/controls/widget_host.h"
@@ -156,6 +157,9 @@ TEST_F(HemisphereButtonTest, RendersAgainForNewSizesAndLooks) {
   button->setBevelWidth(0);
   button->setBevelWidth(-3);
   EXPECT_EQ(button->bevelWidth(), 2);
+  button->setAttenControl(std::nan(""));
+  button->setAttenControl(INFINITY);
+  EXPECT_EQ(button->attenControl(), 1.0);
   button->resize(1, 1);
   EXPECT_EQ(button->imageOut().size(), QSize(60, 30)) << "too small to render: kept";
 }

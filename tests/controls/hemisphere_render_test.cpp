@@ -35,6 +35,10 @@ TEST(HemisphereRender, AttenControlScalesTheLightAndUnshadedFacesAreFlat) {
   HemisphereLook look = PlainFace();
   look.attenControl = 2.0;
   EXPECT_EQ(RenderHemisphere(look).imageOut.pixelColor(75, 50), QColor(101, 152, 202));
+  look.attenControl = 1e300;
+  const auto glaring = RenderHemisphere(look);
+  EXPECT_EQ(glaring.imageOut.pixelColor(25, 25), QColor(255, 255, 255));
+  EXPECT_EQ(glaring.imageIn.pixelColor(25, 25), QColor(0, 0, 0));
   look.faceShaded = false;
   const auto flat = RenderHemisphere(look);
   EXPECT_EQ(flat.imageOut.pixelColor(25, 25), QColor(100, 150, 200));
