@@ -95,15 +95,23 @@ QImage attitudeMask() {
   return image;
 }
 
+// A bezel ring over a rotating card, with the lubber mark at its top.
+void bezelRing(QPainter& painter, QPointF centre, double radius, double width) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(116, 116, 122), width));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(centre, radius, radius);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(240, 150, 30));
+  const double inner = centre.y() - radius + width / 2;
+  painter.drawPolygon(QPolygonF(
+      {{centre.x(), inner + 2}, {centre.x() - 4, inner - 7}, {centre.x() + 4, inner - 7}}));
+}
+
 QImage rmiOverlay() {
   QImage image = canvas(151, 151);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(120, 120, 126), 8));
-  painter.drawEllipse(QPointF(75, 75), 71, 71);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(240, 150, 30));
-  painter.drawPolygon(QPolygonF({{75, 12}, {71, 4}, {79, 4}}));
+  bezelRing(painter, {75, 75}, 71, 8);
   text(painter, QRectF(0, 134, 151, 12), "RMI", 8, kMarking);
   return image;
 }
@@ -172,12 +180,7 @@ QImage deviationTexture() {
 QImage hsiBezel() {
   QImage image = canvas(165, 156);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(110, 110, 116), 12));
-  painter.drawEllipse(QPointF(85, 79), 58, 58);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(240, 150, 30));
-  painter.drawPolygon(QPolygonF({{85, 26}, {81, 17}, {89, 17}}));
+  bezelRing(painter, {85, 79}, 58, 12);
   // The miniature aircraft in the middle.
   painter.setPen(QPen(QColor(240, 150, 30), 2));
   painter.drawLine(QPointF(75, 79), QPointF(95, 79));
