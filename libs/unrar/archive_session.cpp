@@ -228,7 +228,9 @@ int ArchiveSession::readData(Sink&& sink) {
     const int r = archive_read_data_block(reader_, &block, &size, &offset);
     if (r == ARCHIVE_EOF) break;
     if (r < ARCHIVE_WARN) {
-      mustReplay_ = r == ARCHIVE_FATAL;
+      // A volume that is missing or refused ends the archive; damaged data only the member.
+      if (stream_.failure() != 0) lastReadError_ = stream_.failure();
+      mustReplay_ = r == ARCHIVE_FATAL && lastReadError_ == 0;
       return failureCode(ERAR_BAD_DATA);
     }
     if (size == 0) continue;

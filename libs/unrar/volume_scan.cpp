@@ -1,5 +1,7 @@
 #include "libs/unrar/volume_scan.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -11,6 +13,11 @@ namespace unrar {
 
 VolumeScan scanVolume(const std::string& path) {
   VolumeScan scan;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    scan.status = ScanStatus::CannotOpen;
+    return scan;
+  }
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                        &std::fclose);
   if (!file) {

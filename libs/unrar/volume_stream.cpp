@@ -20,9 +20,10 @@ bool fileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::uint64_t fileSize(std::FILE* file) {
+std::pair<dev_t, ino_t> identityOf(const std::string& path) {
   struct stat st {};
-  return ::fstat(fileno(file), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+  if (::stat(path.c_str(), &st) != 0) return {0, 0};
+  return {st.st_dev, st.st_ino};
 }
 
 }  // namespace
@@ -90,7 +91,8 @@ bool VolumeStream::openVolume(const std::string& path, VolumeScan scan) {
   file_.reset(std::fopen(path.c_str(), "rb"));
   if (!file_) return false;
   position_ = 0;
-  limit_ = fileSize(file_.get());
+  struct stat st {};
+  limit_ = ::fstat(fileno(file_.get()), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
   // libarchive takes a RAR 4 end block for the end of everything; between volumes that do not
   // split a member it is left out so that the members of the next volume are read too.
   const bool lastSplit = !scan.members.empty() && scan.members.back().splitAfter;
@@ -98,6 +100,7 @@ bool VolumeStream::openVolume(const std::string& path, VolumeScan scan) {
     limit_ = *scan.endBlockAt;
   if (volume_ >= volumes_.size()) {
     volumes_.push_back(path);
+    identities_.push_back({st.st_dev, st.st_ino});
     learnMembers(scan);
   }
   scan_ = std::move(scan);
@@ -128,6 +131,11 @@ bool VolumeStream::openNextVolume(struct archive* reader) {
       return fail(reader, ERAR_EOPEN, "next volume missing");
     name[sizeof name - 1] = '\0';
   }
+  // A procedure that hands back a volume already read would make the reading go in circles.
+  const auto identity = identityOf(name);
+  if (std::find(identities_.begin(), identities_.begin() + static_cast<std::ptrdiff_t>(volume_ + 1),
+                identity) != identities_.begin() + static_cast<std::ptrdiff_t>(volume_ + 1))
+    return fail(reader, ERAR_EOPEN, "volume offered twice");
   VolumeScan scan = scanVolume(name);
   if (scan.status != ScanStatus::Ok) return fail(reader, ERAR_BAD_DATA, "damaged volume");
   ++volume_;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <archive.h>
+#include <sys/types.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -60,6 +61,7 @@ class VolumeStream {
   std::uint64_t limit_ = 0;
   std::size_t volume_ = 0;
   std::vector<std::string> volumes_;
+  std::vector<std::pair<dev_t, ino_t>> identities_;  // of the volumes, to refuse one twice
   std::vector<KnownMember> members_;
   std::size_t readableMembers_ = SIZE_MAX;
   std::vector<unsigned char> buffer_;

@@ -1,0 +1,121 @@
+#include "tests/unrar/unrar_library.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace unrartest {
+namespace {
+
+template <typename F>
+void bind(void* handle, F& slot, const char* name) {
+  slot = reinterpret_cast<F>(dlsym(handle, name));
+  if (slot == nullptr) throw std::runtime_error(std::string("missing entry point ") + name);
+}
+
+}  // namespace
+
+UnrarLibrary::UnrarLibrary() {
+  const char* binaryDir = std::getenv("QTP_BINARY_DIR");
+  const std::string path =
+      binaryDir ? std::string(binaryDir) + "/lib/libunrar.so" : std::string(UNRAR_TEST_LIBRARY);
+  handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) throw std::runtime_error("cannot load " + path);
+  bind(handle, open, "RAROpenArchive");
+  bind(handle, close, "RARCloseArchive");
+  bind(handle, readHeader, "RARReadHeader");
+  bind(handle, processFile, "RARProcessFile");
+  bind(handle, setChangeVolProc, "RARSetChangeVolProc");
+  bind(handle, setProcessDataProc, "RARSetProcessDataProc");
+  bind(handle, setPassword, "RARSetPassword");
+  bind(handle, getDllVersion, "RARGetDllVersion");
+}
+
+UnrarLibrary::~UnrarLibrary() {
+  dlclose(handle);
+}
+
+UnrarLibrary& lib() {
+  static UnrarLibrary library;
+  return library;
+}
+
+Walk walk(const std::filesystem::path& archive, int operation, const std::filesystem::path& dest,
+          const char* password) {
+  Walk result;
+  std::string name = archive.string();
+  RAROpenArchiveData data{};
+  data.ArcName = name.data();
+  data.OpenMode = RAR_OM_EXTRACT;
+  void* handle = lib().open(&data);
+  result.openResult = static_cast<int>(data.OpenResult);
+  if (handle == nullptr) return result;
+  if (password != nullptr) lib().setPassword(handle, const_cast<char*>(password));
+  std::string destPath = dest.string();
+  RARHeaderData header{};
+  while ((result.endCode = lib().readHeader(handle, &header)) == 0) {
+    const int code =
+        lib().processFile(handle, operation, destPath.empty() ? nullptr : destPath.data(), nullptr);
+    result.members.push_back({header.FileName, header.Flags, header.UnpSize, code});
+  }
+  lib().close(handle);
+  return result;
+}
+
+std::filesystem::path realArchive(const std::string& name) {
+  const char* sourceDir = std::getenv("QTP_SOURCE_DIR");
+  const std::filesystem::path data =
+      sourceDir ? std::filesystem::path(sourceDir) / ".." / "shared" / "testdata" / "rar"
+                : std::filesystem::path(UNRAR_TEST_DATA);
+  return data / name;
+}
+
+std::filesystem::path freshFolder(const std::string& name) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() / ("qtp-unrar-" + std::to_string(::getpid())) /
+      (std::string(info->test_suite_name()) + "." + info->name()) / name;
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root);
+  return root;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::vector<std::string> treeOf(const std::filesystem::path& root) {
+  std::vector<std::string> paths;
+  if (!std::filesystem::exists(root)) return paths;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+    paths.push_back(std::filesystem::relative(entry.path(), root).string());
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+}  // namespace unrartest
+
+namespace {
+
+// Removes the folders the tests made once all have run.
+class TemporaryFolders : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(
+        std::filesystem::temp_directory_path() / ("qtp-unrar-" + std::to_string(::getpid())),
+        ignored);
+  }
+};
+
+[[maybe_unused]] auto* const kTemporaryFolders =
+    ::testing::AddGlobalTestEnvironment(new TemporaryFolders);
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The built libunrar.so, loaded by name and path the way a program loads it, and small helpers
+// that walk an archive through its C interface.
+#pragma once
+
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "libs/unrar/unrar.h"
+
+namespace unrartest {
+
+struct UnrarLibrary {
+  UnrarLibrary();
+  ~UnrarLibrary();
+  UnrarLibrary(const UnrarLibrary&) = delete;
+  UnrarLibrary& operator=(const UnrarLibrary&) = delete;
+
+  void* handle = nullptr;
+  decltype(&::RAROpenArchive) open = nullptr;
+  decltype(&::RARCloseArchive) close = nullptr;
+  decltype(&::RARReadHeader) readHeader = nullptr;
+  decltype(&::RARProcessFile) processFile = nullptr;
+  decltype(&::RARSetChangeVolProc) setChangeVolProc = nullptr;
+  decltype(&::RARSetProcessDataProc) setProcessDataProc = nullptr;
+  decltype(&::RARSetPassword) setPassword = nullptr;
+  decltype(&::RARGetDllVersion) getDllVersion = nullptr;
+};
+
+// The one library instance of the test program.
+UnrarLibrary& lib();
+
+struct MemberResult {
+  std::string name;
+  unsigned flags = 0;
+  unsigned unpackedSize = 0;
+  int code = 0;  // what RARProcessFile returned
+};
+
+struct Walk {
+  int openResult = 0;
+  std::vector<MemberResult> members;
+  int endCode = 0;  // what the last RARReadHeader returned
+};
+
+// Opens the archive, applies `operation` to every member (into `dest` when extracting) and
+// closes it again.
+Walk walk(const std::filesystem::path& archive, int operation,
+          const std::filesystem::path& dest = {}, const char* password = nullptr);
+
+// The real archives shipped with the sources, and a fresh folder per test.
+std::filesystem::path realArchive(const std::string& name);
+std::filesystem::path freshFolder(const std::string& name);
+std::string readFile(const std::filesystem::path& path);
+// Every path below `root`, relative, sorted.
+std::vector<std::string> treeOf(const std::filesystem::path& root);
+
+}  // namespace unrartest
