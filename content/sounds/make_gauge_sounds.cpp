@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   for (const sounds::GaugeSound& sound : sounds::gaugeSounds()) {
-    const auto image = sounds::waveImage(sound.make(), sounds::kSampleRate);
+    const auto image = sounds::waveImage(sounds::render(sound), sounds::kSampleRate);
     const auto path = folder / (std::to_string(sound.resourceId) + ".wav");
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(image.data()),

@@ -34,38 +34,34 @@ double envelope(double t, double length, double tau, double fade) {
 
 }  // namespace
 
-void Signal::tone(double start, double length, double hz, double toHz, double amplitude, double tau,
-                  double fade) {
+template <typename Change>
+void Signal::over(double start, double length, Change change) {
   const std::size_t first = index(start);
   const std::size_t last = index(start + length);
+  for (std::size_t i = first; i < last; ++i)
+    change(samples_[i], static_cast<double>(i - first) / kSampleRate);
+}
+
+void Signal::tone(double start, double length, double hz, double toHz, double amplitude, double tau,
+                  double fade) {
   double phase = 0;
-  for (std::size_t i = first; i < last; ++i) {
-    const double t = static_cast<double>(i - first) / kSampleRate;
-    const double frequency = hz + (toHz - hz) * t / length;
-    samples_[i] += amplitude * envelope(t, length, tau, fade) * std::sin(phase);
-    phase += 2 * std::numbers::pi * frequency / kSampleRate;
-  }
+  over(start, length, [&](double& sample, double t) {
+    sample += amplitude * envelope(t, length, tau, fade) * std::sin(phase);
+    phase += 2 * std::numbers::pi * (hz + (toHz - hz) * t / length) / kSampleRate;
+  });
 }
 
 void Signal::noise(double start, double length, double amplitude, double tau, double brightness,
                    double fade) {
-  const std::size_t first = index(start);
-  const std::size_t last = index(start + length);
   double filtered = 0;
-  for (std::size_t i = first; i < last; ++i) {
-    const double t = static_cast<double>(i - first) / kSampleRate;
+  over(start, length, [&](double& sample, double t) {
     filtered += brightness * (nextNoise() - filtered);
-    samples_[i] += amplitude * envelope(t, length, tau, fade) * filtered;
-  }
+    sample += amplitude * envelope(t, length, tau, fade) * filtered;
+  });
 }
 
 void Signal::ramp(double start, double length, double from, double to) {
-  const std::size_t first = index(start);
-  const std::size_t last = index(start + length);
-  for (std::size_t i = first; i < last; ++i) {
-    const double t = static_cast<double>(i - first) / kSampleRate;
-    samples_[i] *= from + (to - from) * t / length;
-  }
+  over(start, length, [&](double& sample, double t) { sample *= from + (to - from) * t / length; });
 }
 
 void Signal::normalise(double peak) {

@@ -31,6 +31,9 @@ class Signal {
  private:
   double nextNoise();
   std::size_t index(double seconds) const;
+  // Calls `change(sample, t)` for each sample in [start, start + length], t in seconds from start.
+  template <typename Change>
+  void over(double start, double length, Change change);
 
   std::vector<double> samples_;
   std::uint32_t noiseState_;

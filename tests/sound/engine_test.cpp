@@ -18,6 +18,8 @@ namespace {
 
 using soundtest::Bytes;
 using soundtest::PlayLog;
+using soundtest::positionOf;
+using soundtest::statusOf;
 
 const bool kBackendChosen = (soundtest::chooseOpenAlBackend("null"), true);
 
@@ -172,16 +174,6 @@ class SoundObjects : public ::testing::Test {
     if (made != nullptr) made_.push_back(made);
     return made;
   }
-  static DWORD status(LPDIRECTSOUNDBUFFER b) {
-    DWORD s = 0;
-    EXPECT_EQ(b->GetStatus(&s), DS_OK);
-    return s;
-  }
-  static DWORD position(LPDIRECTSOUNDBUFFER b) {
-    DWORD at = 0;
-    EXPECT_EQ(b->GetCurrentPosition(&at, nullptr), DS_OK);
-    return at;
-  }
 
   std::list<Bytes> images_;
   std::vector<sound::SoundObject*> made_;
@@ -202,18 +194,18 @@ TEST_F(SoundObjects, TwoBuffersAlternateAndTheOlderIsCutOff) {
   LPDIRECTSOUNDBUFFER second = s->buffers[1];
   PlayLog log;
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return position(first) > 4000; }));
+  ASSERT_TRUE(soundtest::waitFor([&] { return positionOf(first) > 20000; }));
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
-  EXPECT_EQ(status(first), DSBSTATUS_PLAYING);
-  EXPECT_EQ(status(second), DSBSTATUS_PLAYING);
+  EXPECT_EQ(statusOf(first), DSBSTATUS_PLAYING);
+  EXPECT_EQ(statusOf(second), DSBSTATUS_PLAYING);
   EXPECT_EQ(s->current, 1u);
 
   // Both busy: the third play cuts the older one off and starts it again from the top.
-  const DWORD firstWasAt = position(first);
+  const DWORD firstWasAt = positionOf(first);
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
   EXPECT_EQ(s->current, 0u);
-  EXPECT_LT(position(first), firstWasAt);
-  EXPECT_EQ(status(second), DSBSTATUS_PLAYING);
+  EXPECT_LT(positionOf(first), firstWasAt);
+  EXPECT_EQ(statusOf(second), DSBSTATUS_PLAYING);
   ASSERT_EQ(log.events().size(), 4u);
   EXPECT_FALSE(log.events()[2].play) << "play, play, stop, play";
   EXPECT_TRUE(log.events()[3].play);
@@ -224,21 +216,21 @@ TEST_F(SoundObjects, AFinishedBufferIsReusedInPlace) {
       {soundtest::formatChunk(), soundtest::dataChunk(soundtest::toneSamples(500))});
   sound::SoundObject* s = make(brief, 2);
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return status(s->buffers[0]) == 0; }));
+  ASSERT_TRUE(soundtest::waitFor([&] { return statusOf(s->buffers[0]) == 0; }));
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
   EXPECT_EQ(s->current, 0u);
-  EXPECT_EQ(status(s->buffers[1]), 0u);
+  EXPECT_EQ(statusOf(s->buffers[1]), 0u);
 }
 
 TEST_F(SoundObjects, StopSoundStopsAndRewindsEveryBuffer) {
   sound::SoundObject* s = make(image_, 2);
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return position(s->buffers[1]) > 0; }));
+  ASSERT_TRUE(soundtest::waitFor([&] { return positionOf(s->buffers[1]) > 0; }));
   ASSERT_EQ(sound::StopSoundObject(s), S_OK);
   for (LPDIRECTSOUNDBUFFER b : s->buffers) {
-    EXPECT_EQ(status(b), 0u);
-    EXPECT_EQ(position(b), 0u);
+    EXPECT_EQ(statusOf(b), 0u);
+    EXPECT_EQ(positionOf(b), 0u);
   }
 }
 
@@ -248,7 +240,7 @@ TEST_F(SoundObjects, LostBufferIsRestoredAndFilledAgain) {
   qtp_dsound_lose_all_buffers();
   PlayLog log;
   ASSERT_EQ(sound::PlaySoundObject(s, 0), S_OK);
-  EXPECT_EQ(status(s->buffers[0]), DSBSTATUS_PLAYING);
+  EXPECT_EQ(statusOf(s->buffers[0]), DSBSTATUS_PLAYING);
   ASSERT_EQ(log.plays(), 1u);
   EXPECT_EQ(log.events().back().pcm, samples_);
 }

@@ -55,7 +55,7 @@ TEST(GeneratedSounds, TheBuildWroteWhatTheSynthesiserMakesEveryTime) {
   for (std::size_t i = 0; i < files.size(); ++i) {
     const sounds::GaugeSound& recipe = sounds::gaugeSounds()[i];
     ASSERT_EQ(static_cast<std::uint32_t>(recipe.resourceId), files[i].id);
-    EXPECT_EQ(sounds::waveImage(recipe.make(), sounds::kSampleRate), files[i].bytes)
+    EXPECT_EQ(sounds::waveImage(sounds::render(recipe), sounds::kSampleRate), files[i].bytes)
         << recipe.resourceId;
   }
 }

@@ -15,6 +15,8 @@
 namespace {
 
 using soundtest::Bytes;
+using soundtest::positionOf;
+using soundtest::statusOf;
 
 const bool kBackendChosen = (soundtest::chooseOpenAlBackend("null"), true);
 
@@ -68,18 +70,6 @@ class Mixer : public ::testing::Test {
     ASSERT_EQ(buffer->Unlock(part1, bytes1, part2, bytes2), DS_OK);
   }
 
-  static DWORD status(LPDIRECTSOUNDBUFFER buffer) {
-    DWORD s = 0xFFFF;
-    EXPECT_EQ(buffer->GetStatus(&s), DS_OK);
-    return s;
-  }
-
-  static DWORD position(LPDIRECTSOUNDBUFFER buffer) {
-    DWORD play = 0;
-    EXPECT_EQ(buffer->GetCurrentPosition(&play, nullptr), DS_OK);
-    return play;
-  }
-
   LPDIRECTSOUND ds_ = nullptr;
   std::vector<LPDIRECTSOUNDBUFFER> buffers_;
 };
@@ -126,7 +116,7 @@ TEST_F(Mixer, BufferDescriptionIsChecked) {
   for (WORD channels : {WORD{1}, WORD{2}})
     for (WORD bits : {WORD{8}, WORD{16}}) {
       EXPECT_EQ(create(pcmFormat(channels, bits), 400, &b), DS_OK);
-      EXPECT_EQ(status(b), 0u);
+      EXPECT_EQ(statusOf(b), 0u);
     }
   EXPECT_EQ(create(pcmFormat(1, 8), 400, &b, sizeof(DSBUFFERDESC1)), DS_OK);
 }
@@ -163,66 +153,66 @@ TEST_F(Mixer, LockGivesTheMemoryInTwoPartsWhenItWraps) {
 TEST_F(Mixer, OneShotPlaysToItsEndAndComesBackToTheStart) {
   LPDIRECTSOUNDBUFFER b = filled(kShort);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  EXPECT_EQ(status(b), DSBSTATUS_PLAYING);
-  ASSERT_TRUE(soundtest::waitFor([&] { return status(b) == 0; }));
-  EXPECT_EQ(position(b), 0u);
+  EXPECT_EQ(statusOf(b), DSBSTATUS_PLAYING);
+  ASSERT_TRUE(soundtest::waitFor([&] { return statusOf(b) == 0; }));
+  EXPECT_EQ(positionOf(b), 0u);
   EXPECT_EQ(b->Play(1, 0, 0), DSERR_INVALIDPARAM) << "the reserved argument must be 0";
 }
 
 TEST_F(Mixer, LoopingPlayReportsLoopingAndGoesOn) {
   LPDIRECTSOUNDBUFFER b = filled(kShort);
   ASSERT_EQ(b->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
-  EXPECT_EQ(status(b), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
+  EXPECT_EQ(statusOf(b), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
   // Several times its length later it still plays.
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  EXPECT_EQ(status(b), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
+  EXPECT_EQ(statusOf(b), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
   // A play without the flag on the playing buffer ends the looping but not the sound.
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  EXPECT_EQ(status(b) & DSBSTATUS_LOOPING, 0u);
+  EXPECT_EQ(statusOf(b) & DSBSTATUS_LOOPING, 0u);
 }
 
 TEST_F(Mixer, PlayOnAPlayingBufferDoesNotRestartIt) {
   LPDIRECTSOUNDBUFFER b = filled(kLong);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return position(b) > 4000; }));
-  const DWORD before = position(b);
+  ASSERT_TRUE(soundtest::waitFor([&] { return positionOf(b) > 4000; }));
+  const DWORD before = positionOf(b);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  EXPECT_GE(position(b), before);
+  EXPECT_GE(positionOf(b), before);
 }
 
 TEST_F(Mixer, StopKeepsThePositionAndPlayGoesOnFromThere) {
   LPDIRECTSOUNDBUFFER b = filled(kLong);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return position(b) > 4000; }));
+  ASSERT_TRUE(soundtest::waitFor([&] { return positionOf(b) > 4000; }));
   ASSERT_EQ(b->Stop(), DS_OK);
-  const DWORD stoppedAt = position(b);
+  const DWORD stoppedAt = positionOf(b);
   EXPECT_GT(stoppedAt, 4000u);
   EXPECT_EQ(stoppedAt % 2, 0u) << "positions are whole frames";
-  EXPECT_EQ(status(b), 0u);
+  EXPECT_EQ(statusOf(b), 0u);
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  EXPECT_EQ(position(b), stoppedAt);
+  EXPECT_EQ(positionOf(b), stoppedAt);
 
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  EXPECT_GE(position(b), stoppedAt);
-  EXPECT_LT(position(b), stoppedAt + 22050 * 2) << "it went on, not round again";
+  EXPECT_GE(positionOf(b), stoppedAt);
+  EXPECT_LT(positionOf(b), stoppedAt + 22050 * 2) << "it went on, not round again";
 
   // Rewinding a stopped buffer makes it start from the beginning.
   ASSERT_EQ(b->Stop(), DS_OK);
   ASSERT_EQ(b->SetCurrentPosition(0), DS_OK);
-  EXPECT_EQ(position(b), 0u);
+  EXPECT_EQ(positionOf(b), 0u);
   ASSERT_EQ(b->SetCurrentPosition(1001), DS_OK);
-  EXPECT_EQ(position(b), 1000u);
+  EXPECT_EQ(positionOf(b), 1000u);
   EXPECT_EQ(b->SetCurrentPosition(static_cast<DWORD>(kLong.size())), DSERR_INVALIDPARAM);
 }
 
 TEST_F(Mixer, RefillWhilePlayingCarriesOn) {
   LPDIRECTSOUNDBUFFER b = filled(kLong);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  ASSERT_TRUE(soundtest::waitFor([&] { return position(b) > 4000; }));
-  const DWORD before = position(b);
+  ASSERT_TRUE(soundtest::waitFor([&] { return positionOf(b) > 4000; }));
+  const DWORD before = positionOf(b);
   fill(b, soundtest::toneSamples(22050 * 4, 30));
-  EXPECT_EQ(status(b), DSBSTATUS_PLAYING);
-  EXPECT_GE(position(b), before);
+  EXPECT_EQ(statusOf(b), DSBSTATUS_PLAYING);
+  EXPECT_GE(positionOf(b), before);
 }
 
 TEST_F(Mixer, DuplicatesShareMemoryButPlayOnTheirOwn) {
@@ -235,8 +225,8 @@ TEST_F(Mixer, DuplicatesShareMemoryButPlayOnTheirOwn) {
   EXPECT_EQ(twin, nullptr);
 
   ASSERT_EQ(buffers_.back()->Play(0, 0, 0), DS_OK);
-  EXPECT_EQ(status(original), 0u);
-  EXPECT_EQ(status(buffers_.back()), DSBSTATUS_PLAYING);
+  EXPECT_EQ(statusOf(original), 0u);
+  EXPECT_EQ(statusOf(buffers_.back()), DSBSTATUS_PLAYING);
 
   // New contents written through the original are what the duplicate plays.
   const Bytes other = soundtest::toneSamples(22050 * 4, 30);
@@ -269,14 +259,14 @@ TEST_F(Mixer, LostBuffersRefuseUntilRestoredAndComeBackSilent) {
   LPDIRECTSOUNDBUFFER b = filled(kLong);
   ASSERT_EQ(b->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
   qtp_dsound_lose_all_buffers();
-  EXPECT_EQ(status(b), DSBSTATUS_BUFFERLOST);
+  EXPECT_EQ(statusOf(b), DSBSTATUS_BUFFERLOST);
   EXPECT_EQ(b->Play(0, 0, 0), DSERR_BUFFERLOST);
   LPVOID p1 = nullptr;
   DWORD n1 = 0;
   EXPECT_EQ(b->Lock(0, 4, &p1, &n1, nullptr, nullptr, 0), DSERR_BUFFERLOST);
 
   ASSERT_EQ(b->Restore(), DS_OK);
-  EXPECT_EQ(status(b), 0u);
+  EXPECT_EQ(statusOf(b), 0u);
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
   EXPECT_EQ(log.events().back().pcm, Bytes(kLong.size(), 0)) << "the contents were lost";
   fill(b, kLong);
@@ -290,7 +280,7 @@ TEST_F(Mixer, BuffersOutliveTheReleasedDevice) {
   EXPECT_EQ(ds_->Release(), 0u);
   ds_ = nullptr;
   EXPECT_EQ(b->Play(0, 0, 0), DS_OK);
-  EXPECT_EQ(status(b) & DSBSTATUS_PLAYING, DSBSTATUS_PLAYING);
+  EXPECT_EQ(statusOf(b) & DSBSTATUS_PLAYING, DSBSTATUS_PLAYING);
 }
 
 TEST_F(Mixer, TheHostsOpenAlContextStaysCurrent) {

@@ -1,5 +1,6 @@
 #include "sound_test_support.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -70,6 +71,18 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 Bytes readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+DWORD statusOf(LPDIRECTSOUNDBUFFER buffer) {
+  DWORD status = 0;
+  EXPECT_EQ(buffer->GetStatus(&status), DS_OK);
+  return status;
+}
+
+DWORD positionOf(LPDIRECTSOUNDBUFFER buffer) {
+  DWORD play = 0;
+  EXPECT_EQ(buffer->GetCurrentPosition(&play, nullptr), DS_OK);
+  return play;
 }
 
 }  // namespace soundtest

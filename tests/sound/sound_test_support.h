@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "wave_images.h"
+#include "winapi/dsound/dsound.h"
 
 namespace soundtest {
 
@@ -47,5 +48,9 @@ bool waitFor(const std::function<bool()>& done,
              std::chrono::milliseconds limit = std::chrono::seconds(5));
 
 Bytes readFile(const std::filesystem::path& path);
+
+// A buffer's status bits and play position; a failing call fails the test.
+DWORD statusOf(LPDIRECTSOUNDBUFFER buffer);
+DWORD positionOf(LPDIRECTSOUNDBUFFER buffer);
 
 }  // namespace soundtest
