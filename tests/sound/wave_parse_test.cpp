@@ -130,4 +130,20 @@ TEST(WaveParse, TruncatedImagesFailAndNeverReachPastTheBytes) {
   EXPECT_FALSE(parse(huge));
 }
 
+TEST(WaveParse, NoSingleByteChangeLeadsTheWalkOutsideTheImage) {
+  const Bytes image =
+      riffImage({{"LIST", {1, 2, 3}}, formatChunk(), {"fact", {0, 0, 0, 0}}, dataChunk(kSamples)});
+  for (std::size_t at = 0; at < image.size(); ++at) {
+    for (int value : {0x00, 0x01, 0x0F, 0x7F, 0x80, 0xFE, 0xFF}) {
+      Bytes changed = image;
+      changed[at] = static_cast<std::uint8_t>(value);
+      const auto wave = parse(changed);
+      if (!wave) continue;
+      const std::uint8_t* end = changed.data() + changed.size();
+      ASSERT_GE(wave->samples, changed.data() + 20) << at;
+      ASSERT_LE(wave->samples + wave->sampleBytes, end) << "byte " << at << " = " << value;
+    }
+  }
+}
+
 }  // namespace
