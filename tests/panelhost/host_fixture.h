@@ -38,8 +38,7 @@ inline void ensureGuiApp() {
   static int argc = 1;
   static char name[] = "panelhost_tests";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication* app =
-      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+  static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
   (void)app;
 }
 
