@@ -25,7 +25,7 @@ const std::vector<Signboard> kMenuSigns = {
     {{216, 88, 393, 73}, QStringLiteral("Unsere Sponsoren"), QColor(170, 120, 20)},
     {{456, 168, 281, 81}, QStringLiteral("AOPA"), QColor(30, 70, 160)},
     {{536, 256, 209, 81}, QStringLiteral("Credits"), QColor(40, 120, 60)},
-    {{424, 344, 313, 137}, QStringLiteral("Phoenix Sky Harbor Airport"), QColor(20, 120, 130)},
+    {{424, 344, 313, 137}, QStringLiteral("Sky Harbor Airport"), QColor(20, 120, 130)},
     {{205, 488, 268, 65}, QStringLiteral("Credits"), QColor(40, 120, 60)},
 };
 

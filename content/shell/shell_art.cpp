@@ -92,15 +92,25 @@ void paintPanel(QPainter& painter, QSize size) {
   }
 }
 
+// The whole place is tinted faintly, so the menu's hover labels that cross it stay readable;
+// its name stands on a compact badge in the top right corner.
 void paintSignboard(QPainter& painter, const Signboard& sign) {
-  painter.setPen(QPen(sign.colour.darker(180), 2));
+  QColor tint = sign.colour;
+  tint.setAlpha(60);
+  painter.setPen(QPen(sign.colour.darker(150), 1));
+  painter.setBrush(tint);
+  painter.drawRoundedRect(sign.bounds.adjusted(1, 1, -1, -1), 8, 8);
+  const int height = qMin(sign.bounds.height(), 36);
+  const int width = sign.bounds.width() * 6 / 10;
+  const QRect badge(sign.bounds.right() - width + 1, sign.bounds.top(), width, height);
   QColor fill = sign.colour;
-  fill.setAlpha(170);
+  fill.setAlpha(210);
+  painter.setPen(QPen(sign.colour.darker(180), 2));
   painter.setBrush(fill);
-  painter.drawRoundedRect(sign.bounds.adjusted(2, 2, -2, -2), 8, 8);
-  painter.setFont(boldFont(qBound(12, sign.bounds.height() / 3, 26)));
+  painter.drawRoundedRect(badge.adjusted(2, 2, -2, -2), 8, 8);
+  painter.setFont(boldFont(qBound(11, height / 2, 18)));
   painter.setPen(QColor(250, 246, 230));
-  painter.drawText(sign.bounds, Qt::AlignCenter | Qt::TextWordWrap, sign.label);
+  painter.drawText(badge, Qt::AlignCenter | Qt::TextWordWrap, sign.label);
 }
 
 }  // namespace

@@ -1,0 +1,126 @@
+// How the interpreter behaves when a walkthrough goes wrong, and the program's command line:
+// clear failures with the line that failed, and never a hang.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "walkthrough.h"
+
+namespace {
+
+using e2e::inOrder;
+using e2e::Walkthrough;
+
+TEST(InterpreterWalkthrough, UnknownControlFailsItsLine) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome outcome = walk.run("# comment\n\nclick NoSuchBtn\ndump\n");
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_TRUE(
+      inOrder(outcome.lines, {"fail 3: no control NoSuchBtn in TMainDLG", "form TMainDLG closed"}));
+  EXPECT_TRUE(outcome.lines.filter("Panel1 ").isEmpty()) << "the line after a failure ran";
+}
+
+TEST(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsFail) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const struct {
+    const char* script;
+    const char* failLine;
+  } cases[] = {
+      {"fly away\n", "fail 1: unknown command \"fly\""},
+      {"click\n", "fail 1: click takes 1 to 3 words, not 0"},
+      {"move ExitBtn ten 5\n", "fail 1: X and Y must be numbers"},
+      {"expect ExitBtn colour red\n", "fail 1: unknown property \"colour\""},
+      {"expect FlugschuleLabel visible yes\n",
+       "fail 1: FlugschuleLabel visible is \"false\", expected \"yes\""},
+      {"expect-form TSyllabusDLG\n", "fail 1: the active form is TMainDLG, not TSyllabusDLG"},
+      {"answer \"Ja\n", "fail 1: unterminated quote"},
+      {"wait soon\n", "fail 1: wait needs a number of milliseconds, not \"soon\""},
+      {"key ExitBtn F13\n", "fail 1: unknown key \"F13\""},
+  };
+  for (const auto& c : cases) {
+    const e2e::Outcome outcome = walk.run(c.script);
+    EXPECT_EQ(outcome.exitCode, 1) << c.script;
+    EXPECT_TRUE(inOrder(outcome.lines, {c.failLine})) << c.script;
+  }
+}
+
+TEST(InterpreterWalkthrough, ClickOnAHiddenControlFails) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome outcome = walk.run("screen 640\nclick NVImage\n");
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_TRUE(inOrder(outcome.lines, {"fail 2: NVImage is hidden"}));
+}
+
+TEST(InterpreterWalkthrough, MessageWithoutAnswerStaysAsTheActiveForm) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome outcome = walk.run(R"(click ExitBtn
+expect-form TMessageForm
+dump
+shot shots/message.png
+click OKBtn
+)");
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
+  EXPECT_FALSE(
+      outcome.lines.filter(QRegularExpression(R"(^OKBtn \S+ 32,8,129,41 visible enabled "OK"$)"))
+          .isEmpty())
+      << outcome.lines.join('\n').toStdString();
+  EXPECT_TRUE(
+      inOrder(outcome.lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
+                              "form TMainDLG closed"}));
+  EXPECT_TRUE(QFile::exists(walk.folder() + "/shots/message.png"));
+}
+
+TEST(InterpreterWalkthrough, ScriptEndingWithAModalOpenFailsInsteadOfHanging) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  for (const char* script : {"click ExitBtn\n", "click IC2\n"}) {
+    const e2e::Outcome outcome = walk.run(script);
+    EXPECT_TRUE(outcome.finished) << script;
+    EXPECT_EQ(outcome.exitCode, 1) << script;
+    const QString form = QString(script) == "click IC2\n" ? "TCreditsDLG" : "TMessageForm";
+    EXPECT_TRUE(inOrder(outcome.lines, {"fail END: form " + form + " still open"})) << script;
+  }
+}
+
+TEST(InterpreterWalkthrough, LinesLeftAfterTheProgramEndedFail) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome outcome = walk.run("answer OK\nclick ExitBtn\ndump\n");
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_TRUE(inOrder(outcome.lines,
+                      {"form TMainDLG closed", "fail 3: the program ended before this line"}));
+}
+
+TEST(InterpreterWalkthrough, AnswerCloseClosesTheMessageWithoutAButton) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome outcome = walk.run("answer close\nclick ExitBtn\nexpect-form TMainDLG\n");
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
+  EXPECT_TRUE(inOrder(outcome.lines,
+                      {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> close)"}));
+}
+
+TEST(ProgramCommandLine, VersionHelpAndBadArguments) {
+  Walkthrough walk;
+  ASSERT_TRUE(walk.ready());
+  const e2e::Outcome version = walk.runArguments({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.lines, QStringList{"QTP 1.0"});
+  const e2e::Outcome help = walk.runArguments({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.lines.value(0).startsWith("usage: qtp"));
+  for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"--screen-width", "x"},
+                                 QStringList{"--automate", walk.folder() + "/missing.qtpw"}}) {
+    const e2e::Outcome outcome = walk.runArguments(bad);
+    EXPECT_EQ(outcome.exitCode, 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(outcome.lines.isEmpty());
+    EXPECT_FALSE(outcome.errors.isEmpty());
+  }
+}
+
+}  // namespace
