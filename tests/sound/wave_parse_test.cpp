@@ -40,7 +40,8 @@ TEST(WaveParse, FormatChunkLengthDecides) {
   EXPECT_FALSE(parse(riffImage({fmt13, dataChunk(kSamples)})));
 
   const Chunk fmt14{"fmt ", soundtest::formatBody(1, 22050, 16, 14)};
-  const auto wave = parse(riffImage({fmt14, dataChunk(kSamples)}));
+  const Bytes image14 = riffImage({fmt14, dataChunk(kSamples)});
+  const auto wave = parse(image14);
   ASSERT_TRUE(wave);
   EXPECT_EQ(wave->format.nBlockAlign, 2);
   EXPECT_EQ(wave->format.wBitsPerSample, 0) << "fields past a short chunk are not read";
@@ -75,8 +76,9 @@ TEST(WaveParse, RiffLengthOfFourOrLessFails) {
 TEST(WaveParse, ChunksMayComeInAnyOrderAndTheFirstOfEachCounts) {
   EXPECT_EQ(samplesOf(parse(riffImage({dataChunk(kSamples), formatChunk()})).value()), kSamples);
 
-  const auto wave = parse(riffImage(
-      {formatChunk(1, 11025, 8), dataChunk(kSamples), formatChunk(2, 44100, 16), dataChunk({0})}));
+  const Bytes twice = riffImage(
+      {formatChunk(1, 11025, 8), dataChunk(kSamples), formatChunk(2, 44100, 16), dataChunk({0})});
+  const auto wave = parse(twice);
   ASSERT_TRUE(wave);
   EXPECT_EQ(wave->format.nSamplesPerSec, 11025u);
   EXPECT_EQ(samplesOf(*wave), kSamples);
