@@ -84,6 +84,7 @@ LPDIRECTSOUNDBUFFER freeBuffer(SoundObject& sound) {
 }  // namespace
 
 bool StartEngine(HWND window, HINSTANCE instance) {
+  StopEngine();  // one device per module, even when started twice
   resourceInstance = instance;
   if (FAILED(DirectSoundCreate(nullptr, &directSound, nullptr))) {
     directSound = nullptr;
