@@ -26,6 +26,7 @@ struct DecodeContext {
   char message[JMSG_LENGTH_MAX] = {};
   std::vector<JSAMPLE> row;
   QImage image;
+  bool decoded = false;
 };
 
 void ErrorExit(j_common_ptr cinfo) {
@@ -101,10 +102,9 @@ QImage LoadJpeg(const QByteArray& data, QString* why) {
   context->cinfo.client_data = context.get();
   jpeg_create_decompress(&context->cinfo);
 
-  bool ok = false;
-  if (setjmp(context->jump) == 0) ok = Decode(context.get(), data);
+  if (setjmp(context->jump) == 0) context->decoded = Decode(context.get(), data);
   jpeg_destroy_decompress(&context->cinfo);
-  if (!ok) {
+  if (!context->decoded) {
     if (why) *why = QString::fromLocal8Bit(context->message);
     return {};
   }

@@ -53,25 +53,28 @@ Geometry ShowAndMeasure(int screenWidth) {
   return g;
 }
 
-TEST_F(PageFrameTest, AScreenOf650GetsTheSmallLayout) {
-  const Geometry g = ShowAndMeasure<TCreditsDLG>(650);
-  EXPECT_EQ(g.form, QSize(600, 450));
-  EXPECT_EQ(g.panel, QRect(0, 0, 600, 450));
-  EXPECT_EQ(g.logo, QRect(402, 406, 193, 39));
-  EXPECT_EQ(g.returnBtn.topLeft(), QPoint(2, 365));
-  EXPECT_EQ(g.exitBtn.topLeft(), QPoint(5, 406));
-  // The picture fills the panel inside its two bevel rings.
-  EXPECT_EQ(g.picture, QRect(4, 4, 592, 442));
-}
-
-TEST_F(PageFrameTest, AScreenOf651GetsTheLargeLayout) {
-  const Geometry g = ShowAndMeasure<TCreditsDLG>(651);
-  EXPECT_EQ(g.form, QSize(750, 563));
-  EXPECT_EQ(g.panel, QRect(0, 0, 750, 563));
-  EXPECT_EQ(g.logo, QRect(504, 512, 242, 47));
-  EXPECT_EQ(g.returnBtn.topLeft(), QPoint(8, 464));
-  EXPECT_EQ(g.exitBtn.topLeft(), QPoint(8, 512));
-  EXPECT_EQ(g.picture, QRect(4, 4, 742, 555));
+TEST_F(PageFrameTest, ScreensUpTo650GetTheSmallLayoutWiderOnesTheLarge) {
+  struct Expected {
+    int screenWidth;
+    QSize form;
+    QRect logo;
+    QPoint returnAt, exitAt;
+  };
+  const Expected cases[] = {
+      {650, {600, 450}, {402, 406, 193, 39}, {2, 365}, {5, 406}},
+      {651, {750, 563}, {504, 512, 242, 47}, {8, 464}, {8, 512}},
+  };
+  for (const Expected& e : cases) {
+    SCOPED_TRACE(e.screenWidth);
+    const Geometry g = ShowAndMeasure<TCreditsDLG>(e.screenWidth);
+    EXPECT_EQ(g.form, e.form);
+    EXPECT_EQ(g.panel, QRect(QPoint(0, 0), e.form));
+    EXPECT_EQ(g.logo, e.logo);
+    EXPECT_EQ(g.returnBtn.topLeft(), e.returnAt);
+    EXPECT_EQ(g.exitBtn.topLeft(), e.exitAt);
+    // The picture fills the panel inside its two bevel rings.
+    EXPECT_EQ(g.picture, QRect(QPoint(4, 4), e.form - QSize(8, 8)));
+  }
 }
 
 TEST_F(PageFrameTest, EachPageKeepsItsOwnSmallReturnPlace) {
