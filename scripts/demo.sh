@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds QTP when needed (default preset), makes a fresh demo prefix with both simulators and
+# the product CD, and runs the program on it. Without a display it walks through the main menu
+# offscreen in both layouts and leaves the screenshots in a folder it names at the end.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build="${QTP_BUILD_DIR:-$root/build}"
+
+[ -f "$build/build.ninja" ] || cmake --preset default >/dev/null
+cmake --build "$build" --target qtp qtp-make-demo -j "$(nproc)"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-demo.XXXXXX")
+"$build/bin/qtp-make-demo" "$work/prefix" >/dev/null
+# Shortcuts and anything else the program writes stay inside the demo folder.
+export XDG_DATA_HOME="$work/data"
+export XDG_DESKTOP_DIR="$work/Desktop"
+mkdir -p "$XDG_DATA_HOME" "$XDG_DESKTOP_DIR"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Demo prefix: $work/prefix"
+  exec "$build/bin/qtp" --prefix "$work/prefix" "$@"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+export HOME="$work/home"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+for layout in small:640 large:1024; do
+  name=${layout%%:*}
+  width=${layout##*:}
+  mkdir -p "$work/shots/$name"
+  echo "== $name layout (screen $width px) =="
+  (cd "$work/shots/$name" &&
+    "$build/bin/qtp" --prefix "$work/prefix" --screen-width "$width" \
+      --automate "$root/shell/automation/walkthroughs/tour.qtpw")
+done
+echo "Screenshots: $work/shots"
