@@ -84,30 +84,31 @@ std::optional<std::uint32_t> RegistryKey::readInteger(std::string_view name) con
 }
 
 bool RegistryKey::writeString(std::string_view name, std::string_view text) {
-  regtext::Value value;
-  value.name = std::string(name);
-  value.kind = regtext::ValueKind::String;
-  value.text = std::string(text);
-  return write(std::move(value));
+  return writeValues({{std::string(name), std::string(text)}});
 }
 
 bool RegistryKey::writeInteger(std::string_view name, std::uint32_t number) {
-  regtext::Value value;
-  value.name = std::string(name);
-  value.kind = regtext::ValueKind::Dword;
-  value.number = number;
-  return write(std::move(value));
+  return writeValues({{std::string(name), number}});
 }
 
-bool RegistryKey::write(regtext::Value value) {
+bool RegistryKey::writeValues(const std::vector<RegistryValue>& values) {
   if (!own_) return false;
   const std::string stamp = stampNow();
-  return regstore::update(
-      prefix_ / "qtp.reg",
-      [this, &value, &stamp](regtext::Document& d) {
-        d.obtain(path_, stamp).set(std::move(value));
-      },
-      &own_);
+  auto change = [this, &values, &stamp](regtext::Document& d) {
+    regtext::Key& key = d.obtain(path_, stamp);
+    for (const RegistryValue& value : values) {
+      regtext::Value stored;
+      stored.name = value.name;
+      if (const auto* number = std::get_if<std::uint32_t>(&value.data)) {
+        stored.kind = regtext::ValueKind::Dword;
+        stored.number = *number;
+      } else {
+        stored.text = std::get<std::string>(value.data);
+      }
+      key.set(std::move(stored));
+    }
+  };
+  return regstore::update(prefix_ / "qtp.reg", change, &own_);
 }
 
 }  // namespace platform

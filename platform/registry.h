@@ -9,10 +9,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "platform/registry_text.h"
 
 namespace platform {
+
+// A value to write: a string or a 32-bit number (dword).
+struct RegistryValue {
+  std::string name;
+  std::variant<std::string, std::uint32_t> data;
+};
 
 class RegistryKey {
  public:
@@ -32,13 +40,15 @@ class RegistryKey {
   bool writeString(std::string_view name, std::string_view value);
   bool writeInteger(std::string_view name, std::uint32_t value);
 
+  // Writes several values in the order given with one replacement of qtp.reg: all or none.
+  bool writeValues(const std::vector<RegistryValue>& values);
+
  private:
   using DocumentPtr = std::shared_ptr<const regtext::Document>;
   RegistryKey(std::filesystem::path prefix, std::string path);
 
   const regtext::Value* find(std::string_view name) const;
   const regtext::Key* machineKey() const;
-  bool write(regtext::Value value);
 
   std::filesystem::path prefix_;  // the prefix the key was opened in
   std::string path_;

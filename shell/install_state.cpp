@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -92,39 +93,68 @@ bool fileExists(const QString& path) {
   return platform::fileExists(path.toStdString());
 }
 
-bool readOrCreateBool(RegistryKey& key, const std::string& name) {
-  if (!key.valueExists(name)) key.writeInteger(name, 0);
-  return key.readInteger(name).value_or(0) != 0;
+std::string lessonValue(int n) {
+  return "M" + std::to_string(n);
+}
+std::string aircraft2000Value(int n) {
+  return "AC2K" + std::to_string(n);
+}
+std::string aircraft98Value(int n) {
+  return "AC98" + std::to_string(n);
 }
 
-QString readOrCreateString(RegistryKey& key, const std::string& name, const char* initial) {
-  if (!key.valueExists(name)) key.writeString(name, initial);
-  return QString::fromStdString(key.readString(name).value_or(""));
+// The product key's values other than CDDrive with the defaults that DetectSimulators gives
+// missing ones, in the order it creates them.
+std::vector<platform::RegistryValue> productDefaults() {
+  std::vector<platform::RegistryValue> values = {
+      {"InstallDir", std::string()}, {"QTP2K", 0u}, {"QTP98", 0u}};
+  for (int n = 0; n <= 18; ++n) values.push_back({lessonValue(n), 0u});
+  for (int n = 1; n <= 4; ++n) {
+    values.push_back({aircraft2000Value(n), 0u});
+    values.push_back({aircraft98Value(n), 0u});
+  }
+  values.push_back({"SC2K", 0u});
+  values.push_back({"SC98", 0u});
+  values.push_back({"SCRes", std::string("1")});
+  return values;
+}
+
+// The root of the current folder's drive when that drive is a CD-ROM drive.
+std::optional<std::string> cdRootOfCurrentFolder() {
+  const QString root = withBackslash(QString::fromStdString(platform::currentFolder())).left(3);
+  if (platform::driveType(root.toStdString()) != platform::DriveType::CdRom) return std::nullopt;
+  return root.toStdString();
 }
 
 void readInstallState() {
   InstallState = {};
   auto key = RegistryKey::open(ProductKey, true);
   if (!key) return;
+  // The missing values are created together: one durable write instead of one per value.
+  std::vector<platform::RegistryValue> missing;
   if (!key->valueExists("CDDrive")) {
-    const QString folder = withBackslash(QString::fromStdString(platform::currentFolder()));
-    const QString root = folder.left(3);
-    if (platform::driveType(root.toStdString()) == platform::DriveType::CdRom)
-      key->writeString("CDDrive", root.toStdString());
+    if (auto root = cdRootOfCurrentFolder()) missing.push_back({"CDDrive", *root});
   }
-  InstallState.CDDrive = QString::fromStdString(key->readString("CDDrive").value_or(""));
-  InstallState.InstallDir = readOrCreateString(*key, "InstallDir", "");
-  InstallState.QTP2K = readOrCreateBool(*key, "QTP2K");
-  InstallState.QTP98 = readOrCreateBool(*key, "QTP98");
-  for (int n = 0; n <= 18; ++n)
-    InstallState.Lesson[n] = readOrCreateBool(*key, "M" + std::to_string(n));
+  for (platform::RegistryValue& value : productDefaults())
+    if (!key->valueExists(value.name)) missing.push_back(std::move(value));
+  if (!missing.empty()) key->writeValues(missing);
+
+  auto text = [&key](const std::string& name) {
+    return QString::fromStdString(key->readString(name).value_or(""));
+  };
+  auto flag = [&key](const std::string& name) { return key->readInteger(name).value_or(0) != 0; };
+  InstallState.CDDrive = text("CDDrive");
+  InstallState.InstallDir = text("InstallDir");
+  InstallState.QTP2K = flag("QTP2K");
+  InstallState.QTP98 = flag("QTP98");
+  for (int n = 0; n <= 18; ++n) InstallState.Lesson[n] = flag(lessonValue(n));
   for (int n = 1; n <= 4; ++n) {
-    InstallState.AC2K[n - 1] = readOrCreateBool(*key, "AC2K" + std::to_string(n));
-    InstallState.AC98[n - 1] = readOrCreateBool(*key, "AC98" + std::to_string(n));
+    InstallState.AC2K[n - 1] = flag(aircraft2000Value(n));
+    InstallState.AC98[n - 1] = flag(aircraft98Value(n));
   }
-  InstallState.SC2K = readOrCreateBool(*key, "SC2K");
-  InstallState.SC98 = readOrCreateBool(*key, "SC98");
-  InstallState.SCRes = readOrCreateString(*key, "SCRes", "1").left(1);
+  InstallState.SC2K = flag("SC2K");
+  InstallState.SC98 = flag("SC98");
+  InstallState.SCRes = text("SCRes").left(1);
 }
 
 // The folder a value names once its trailing characters are cut; nothing when the key does not

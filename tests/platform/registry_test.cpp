@@ -96,7 +96,8 @@ TEST_F(Registry, EveryOpenSeesWritesMadeThroughOtherKeys) {
   auto third = RegistryKey::open(kProductKey, false);
   EXPECT_EQ(third->readInteger("M0"), 1u);
   EXPECT_EQ(third->readInteger("M1"), 1u);
-  const auto& values = ownDocument().find(kProductKey)->values;
+  const auto document = ownDocument();
+  const auto& values = document.find(kProductKey)->values;
   ASSERT_EQ(values.size(), 2u) << "the second write kept the first";
 }
 
@@ -110,6 +111,22 @@ TEST_F(Registry, KeepsThePreviousFileAsBackupAndNoTemporaryFiles) {
   EXPECT_EQ(ownDocument().find(kProductKey)->find("SCRes")->text, "2");
   EXPECT_FALSE(fs::exists(own().string() + ".tmp"));
   EXPECT_FALSE(fs::exists(own().string() + ".bak.tmp"));
+}
+
+TEST_F(Registry, SeveralValuesLandTogetherInTheGivenOrder) {
+  auto key = RegistryKey::open(kProductKey, true);
+  ASSERT_TRUE(key->writeInteger("SCRes", 7));
+  ASSERT_TRUE(key->writeValues(
+      {{"InstallDir", std::string("C:\\QTP\\")}, {"scres", std::string("2")}, {"M0", 1u}}));
+  const auto document = ownDocument();
+  const auto& values = document.find(kProductKey)->values;
+  ASSERT_EQ(values.size(), 3u);
+  EXPECT_EQ(values[0].name, "SCRes") << "a replaced value keeps its place and spelling";
+  EXPECT_EQ(values[0].text, "2");
+  EXPECT_EQ(values[1].name, "InstallDir");
+  EXPECT_EQ(values[2].number, 1u);
+  EXPECT_EQ(key->readString("SCRES"), "2");
+  EXPECT_FALSE(key->readInteger("SCRes")) << "the type changes with the value";
 }
 
 TEST_F(Registry, KeepsNonAsciiTextThroughTheFile) {
