@@ -3,6 +3,10 @@
 // the module is loaded and is never saved.
 #include "gauges/panel_records.h"
 
+// A token value as the whole number a flag or position keeps: truncated towards zero, NaN as 0,
+// and values beyond the 32-bit range held at its ends rather than overflowing.
+SINT32 truncateToInt32(FLOAT64 value);
+
 struct PanelState {
   // Electrical flags and engine start, kept by the switch panel.
   SINT32 battery = 0;             // token 0x16C, truncated
