@@ -54,6 +54,20 @@ constexpr auto kTokens = std::to_array<TokenDefault>({
     {0x143, VarKind::Number, 0, "parking brake"},
     {0x14A, VarKind::Number, 0, "flap position, 0..16384"},
     {0x161, VarKind::Number, 5, "suction, inHg"},
+    {0x16C, VarKind::Number, 1, "battery master switch"},
+    {0x16B, VarKind::Number, 1, "alternator switch"},
+    {0x2E4, VarKind::Number, 1, "avionics master switch"},
+    {0x84, VarKind::Number, 3, "magneto switch (0 off, 1 right, 2 left, 3 both, 4 start)"},
+    {0x148, VarKind::Number, 0, "flap handle, 0..16383"},
+    {0x13E, VarKind::Number, 0, "elevator trim, -16384..16384"},
+    {0x16A, VarKind::Number, 0, "cowl flaps, 0..1"},
+    {0xE, VarKind::Number, 0, "landing light switch"},
+    {0x171, VarKind::Number, 0, "taxi light switch"},
+    {0x26B, VarKind::Number, 1, "navigation light switch"},
+    {0x170, VarKind::Number, 1, "beacon switch"},
+    {0xB, VarKind::Number, 0, "strobe switch"},
+    {0x8D, VarKind::Number, 0, "propeller de-ice switch"},
+    {0xD, VarKind::Number, 0, "pitot heat switch"},
 });
 
 void setToken(VariableStore& vars, ID32 token, double value) {
@@ -62,6 +76,10 @@ void setToken(VariableStore& vars, ID32 token, double value) {
 
 void addClamped(VariableStore& vars, ID32 token, double step, double low, double high) {
   vars.write(token, std::clamp(vars.value(token) + step, low, high));
+}
+
+void toggle(VariableStore& vars, ID32 token) {
+  vars.write(token, vars.value(token) != 0 ? 0 : 1);
 }
 
 // Adds one to the BCD digit `digit` (0 = thousands) of the transponder code, wrapping 7 -> 0.
@@ -95,6 +113,32 @@ constexpr auto kHandlers = std::to_array<KeyEventHandler>({
     {0x10074, [](VariableStore& v, std::uint32_t) { stepTransponderDigit(v, 1); }, "XPDR 100"},
     {0x10075, [](VariableStore& v, std::uint32_t) { stepTransponderDigit(v, 2); }, "XPDR 10"},
     {0x10076, [](VariableStore& v, std::uint32_t) { stepTransponderDigit(v, 3); }, "XPDR 1"},
+    {0x102C1, [](VariableStore& v, std::uint32_t) { toggle(v, 0x16C); }, "battery toggle"},
+    {0x102C2, [](VariableStore& v, std::uint32_t) { toggle(v, 0x16B); }, "alternator toggle"},
+    {0x102F5, [](VariableStore& v, std::uint32_t) { toggle(v, 0x2E4); }, "avionics toggle"},
+    {0x100D7, [](VariableStore& v, std::uint32_t) { toggle(v, 0xE); }, "landing lights"},
+    {0x102C0, [](VariableStore& v, std::uint32_t) { toggle(v, 0x171); }, "taxi lights"},
+    {0x1034B, [](VariableStore& v, std::uint32_t) { toggle(v, 0x26B); }, "navigation lights"},
+    {0x102BF, [](VariableStore& v, std::uint32_t) { toggle(v, 0x170); }, "beacon"},
+    {0x10018, [](VariableStore& v, std::uint32_t) { toggle(v, 0xB); }, "strobes"},
+    {0x10023, [](VariableStore& v, std::uint32_t) { toggle(v, 0x8D); }, "propeller de-ice"},
+    {0x10142, [](VariableStore& v, std::uint32_t) { toggle(v, 0xD); }, "pitot heat"},
+    {0x10187, [](VariableStore& v, std::uint32_t) { setToken(v, 0x84, 0); }, "magnetos off"},
+    {0x10188, [](VariableStore& v, std::uint32_t) { setToken(v, 0x84, 1); }, "magneto right"},
+    {0x10189, [](VariableStore& v, std::uint32_t) { setToken(v, 0x84, 2); }, "magneto left"},
+    {0x1018A, [](VariableStore& v, std::uint32_t) { setToken(v, 0x84, 3); }, "magnetos both"},
+    {0x100DE, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x148, 8192, 0, 16383); },
+     "flaps down a notch"},
+    {0x100DF, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x148, -8192, 0, 16383); },
+     "flaps up a notch"},
+    {0x10047, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x13E, -128, -16384, 16384); },
+     "elevator trim down"},
+    {0x1004F, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x13E, 128, -16384, 16384); },
+     "elevator trim up"},
+    {0x1031A, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x16A, -0.05, 0, 1); },
+     "cowl flaps close"},
+    {0x10319, [](VariableStore& v, std::uint32_t) { addClamped(v, 0x16A, 0.05, 0, 1); },
+     "cowl flaps open"},
 });
 
 // Moves `token` towards `target` with a first-order lag of `seconds` time constant.
