@@ -1,28 +1,20 @@
 #include "libs/unrar/rar4_format.h"
 
-#include <array>
+#include <zlib.h>
+
+#include <algorithm>
 
 namespace rar4 {
-namespace {
-
-constexpr std::array<std::uint32_t, 256> makeCrcTable() {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t i = 0; i < 256; ++i) {
-    std::uint32_t c = i;
-    for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[i] = c;
-  }
-  return table;
-}
-
-constexpr auto kCrcTable = makeCrcTable();
-
-}  // namespace
 
 std::uint32_t crc32(std::span<const unsigned char> bytes, std::uint32_t previous) {
-  std::uint32_t c = ~previous;
-  for (unsigned char b : bytes) c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
-  return ~c;
+  // zlib's CRC-32 is the same polynomial, and much faster than a byte-wise table.
+  uLong crc = previous;
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<uInt>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    crc = ::crc32(crc, bytes.data(), chunk);
+    bytes = bytes.subspan(chunk);
+  }
+  return static_cast<std::uint32_t>(crc);
 }
 
 }  // namespace rar4
