@@ -273,6 +273,9 @@ std::vector<char32_t> codePoints(std::string_view utf8) {
       valid = (next & 0xC0) == 0x80;
       cp = (cp << 6) | (next & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are no characters.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && cp >= kLeast[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
     points.push_back(valid ? cp : 0xFFFD);
     i += valid ? static_cast<std::size_t>(length) : 1;
   }

@@ -95,6 +95,23 @@ TEST(RegistryText, WritesWhatItReadsBack) {
   EXPECT_EQ(serialize(back), text);
 }
 
+TEST(RegistryText, BytesThatAreNoCharactersWriteAsReplacementCharacters) {
+  Document d;
+  // A surrogate in UTF-8 form, an overlong slash, a cut-off sequence, a value past U+10FFFF:
+  // each byte that starts no character becomes one replacement character.
+  d.obtain("K", "").set({"v", ValueKind::String,
+                         "a\xED\xBE\xB3"
+                         "b\xC0\xAF"
+                         "c\xE2\x82"
+                         "d\xF7\xBF\xBF\xBF",
+                         0, ""});
+  const std::string text = serialize(d);
+  const Document back = parsed(text);
+  EXPECT_EQ(back.find("K")->find("v")->text,
+            "a\uFFFD\uFFFD\uFFFDb\uFFFD\uFFFDc\uFFFD\uFFFDd\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(serialize(back), text);
+}
+
 TEST(RegistryText, SetReplacesInPlaceAndRepeatedKeysMerge) {
   const Document d = parsed(
       "WINE REGISTRY Version 2\n[A]\n\"x\"=\"1\"\n\"y\"=\"2\"\n[B]\n\"z\"=dword:3\n"
