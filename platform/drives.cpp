@@ -17,10 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path& mountTableOverride() {
-  static fs::path file;
-  return file;
-}
+fs::path mountTableOverride;
 
 std::optional<char> letterOf(std::string_view root) {
   if (root.size() < 2 || root[1] != ':') return std::nullopt;
@@ -69,7 +66,7 @@ std::string unescapeMountField(const std::string& field) {
 
 std::vector<fs::path> opticalMounts() {
   const fs::path& table =
-      mountTableOverride().empty() ? fs::path("/proc/self/mounts") : mountTableOverride();
+      mountTableOverride.empty() ? fs::path("/proc/self/mounts") : mountTableOverride;
   std::ifstream in(table);
   std::vector<fs::path> points;
   std::string line;
@@ -157,7 +154,7 @@ std::optional<std::uint64_t> freeBytes(std::string_view root) {
 }
 
 void setMountTableFile(const fs::path& file) {
-  mountTableOverride() = file;
+  mountTableOverride = file;
 }
 
 }  // namespace platform

@@ -4,23 +4,15 @@
 #include <iostream>
 #include <system_error>
 
+#include "platform/xdg.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path& current() {
-  static fs::path dir;
-  return dir;
-}
-
-fs::path absoluteEnv(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr || *value == '\0') return {};
-  fs::path p(value);
-  return p.is_absolute() ? p : fs::path{};
-}
+fs::path currentDir;
 
 bool makeLink(const fs::path& target, const fs::path& link, std::error_code& ec) {
   if (fs::is_symlink(fs::symlink_status(link, ec))) return true;
@@ -42,11 +34,15 @@ bool makeLayout(const fs::path& dir, std::error_code& ec) {
 fs::path defaultPrefixDir() {
   if (const char* explicitDir = std::getenv("QTP_PREFIX"); explicitDir && *explicitDir)
     return fs::path(explicitDir);
-  if (fs::path data = absoluteEnv("XDG_DATA_HOME"); !data.empty()) return data / "qtp" / "prefix";
-  return absoluteEnv("HOME") / ".local" / "share" / "qtp" / "prefix";
+  const fs::path data = xdgDataHome();
+  return data.empty() ? fs::path{} : data / "qtp" / "prefix";
 }
 
 bool openPrefix(const fs::path& dir) {
+  if (dir.empty()) {
+    std::cerr << "qtp: no prefix folder is given and the home folder is unknown\n";
+    return false;
+  }
   std::error_code ec;
   fs::path absolute = fs::absolute(dir, ec).lexically_normal();
   if (!absolute.has_filename()) absolute = absolute.parent_path();
@@ -57,12 +53,12 @@ bool openPrefix(const fs::path& dir) {
     std::cerr << "qtp: cannot use the prefix " << dir << ": " << ec.message() << '\n';
     return false;
   }
-  current() = absolute;
+  currentDir = absolute;
   return true;
 }
 
 fs::path currentPrefixDir() {
-  return current();
+  return currentDir;
 }
 
 }  // namespace platform

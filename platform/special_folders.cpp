@@ -1,10 +1,10 @@
 #include "platform/special_folders.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "platform/paths.h"
+#include "platform/xdg.h"
 
 namespace platform {
 
@@ -12,17 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path absoluteEnv(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr || *value == '\0' || value[0] != '/') return {};
-  return fs::path(value);
-}
-
 // XDG_DESKTOP_DIR="$HOME/Desktop" or an absolute path, as xdg-user-dirs writes it.
 fs::path configuredDesktop(const fs::path& home) {
-  fs::path config = absoluteEnv("XDG_CONFIG_HOME");
-  if (config.empty()) config = home / ".config";
-  std::ifstream in(config / "user-dirs.dirs");
+  std::ifstream in(xdgConfigHome() / "user-dirs.dirs");
   std::string line;
   const std::string key = "XDG_DESKTOP_DIR=\"";
   while (std::getline(in, line)) {
@@ -37,17 +29,12 @@ fs::path configuredDesktop(const fs::path& home) {
 }  // namespace
 
 std::string programsFolder() {
-  fs::path data = absoluteEnv("XDG_DATA_HOME");
-  if (data.empty()) {
-    const fs::path home = absoluteEnv("HOME");
-    if (home.empty()) return {};
-    data = home / ".local" / "share";
-  }
-  return toWindows(data / "applications");
+  const fs::path data = xdgDataHome();
+  return data.empty() ? std::string() : toWindows(data / "applications");
 }
 
 std::string desktopFolder() {
-  const fs::path home = absoluteEnv("HOME");
+  const fs::path home = homeFolder();
   if (home.empty()) return {};
   fs::path desktop = configuredDesktop(home);
   return toWindows(desktop.empty() ? home / "Desktop" : desktop);

@@ -3,39 +3,17 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdlib>
-#include <optional>
 
 #include "platform/screen.h"
 #include "platform/special_folders.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_prefix.h"
 
 namespace fs = std::filesystem;
+using testsupport::ScopedEnv;
 using testsupport::TempPrefix;
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      ::setenv(name, value->c_str(), 1);
-    else
-      ::unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 std::string zPath(const fs::path& host) {
   std::string result = "Z:";
