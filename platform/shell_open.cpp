@@ -72,15 +72,15 @@ void shellOpen(const ShellOpenRequest& request) {
     recorder()(request);
     return;
   }
-  const fs::path home = fs::current_path();
   if (isUrl(request.target)) {
-    start("xdg-open", {q(request.target)}, home, request.target);
+    std::error_code ec;
+    start("xdg-open", {q(request.target)}, fs::current_path(ec), request.target);
     return;
   }
   const bool relative = !request.dir.empty() && !isAbsoluteWindowsPath(request.target);
   const fs::path target = toHost(relative ? request.dir + "\\" + request.target : request.target);
   std::error_code ec;
-  if (target.empty() || !fs::exists(target, ec)) {
+  if (request.target.empty() || target.empty() || !fs::exists(target, ec)) {
     std::cerr << "qtp: cannot open " << request.target << ": no such file or folder\n";
     return;
   }

@@ -1,6 +1,7 @@
 // Shell open: the recorder, and real starts of programs and of the desktop's opener.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -107,9 +108,11 @@ TEST_F(ShellOpen, MissingTargetsAreLoggedNotRaised) {
   ::testing::internal::CaptureStderr();
   platform::shellOpen({"C:\\nowhere\\missing.htm", "", "", ""});
   platform::shellOpen({"Q:\\x.htm", "", "", ""});
+  platform::shellOpen({"", "", "", "C:\\"});
   const std::string errors = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find("C:\\nowhere\\missing.htm"), std::string::npos) << errors;
   EXPECT_NE(errors.find("Q:\\x.htm"), std::string::npos) << errors;
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 3) << errors;
   EXPECT_FALSE(fs::exists(record_));
 }
 

@@ -441,18 +441,4 @@ TEST_F(InstallStateTest, ExpectedFilesFollowTheChoicesAndTheSimulator) {
   EXPECT_EQ(Session.ExpectedFiles, 0);
 }
 
-TEST_F(InstallStateTest, ResetPutsTheProgramStateBack) {
-  InstallState.Lesson[5] = true;
-  InstallState.CDDrive = "D:\\";
-  FS98Path = "C:\\FS98\\";
-  InstallRunning = InstallAbort = true;
-  SimVersion = 2000;
-  Session.ExtractedFiles = 12;
-  ResetProgramState();
-  EXPECT_FALSE(InstallState.Lesson[5] || InstallRunning || InstallAbort);
-  EXPECT_TRUE(InstallState.CDDrive.isEmpty() && FS98Path.isEmpty());
-  EXPECT_EQ(SimVersion, 0);
-  EXPECT_EQ(Session.ExtractedFiles, 0);
-}
-
 }  // namespace
