@@ -21,8 +21,7 @@ void bind(void* handle, F& slot, const char* name) {
 
 UnrarLibrary::UnrarLibrary() {
   const char* binaryDir = std::getenv("QTP_BINARY_DIR");
-  const std::string path =
-      binaryDir ? std::string(binaryDir) + "/lib/libunrar.so" : std::string(UNRAR_TEST_LIBRARY);
+  const std::string path = std::string(binaryDir ? binaryDir : ".") + "/lib/libunrar.so";
   handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) throw std::runtime_error("cannot load " + path);
   bind(handle, open, "RAROpenArchive");
@@ -44,8 +43,9 @@ UnrarLibrary& lib() {
   return library;
 }
 
-Walk walk(const std::filesystem::path& archive, int operation, const std::filesystem::path& dest,
-          const char* password) {
+Walk walk(const std::filesystem::path& archive, const std::filesystem::path& dest,
+          const std::function<int(const std::string&)>& operationFor,
+          const std::function<void(void*)>& prepare) {
   Walk result;
   std::string name = archive.string();
   RAROpenArchiveData data{};
@@ -54,23 +54,31 @@ Walk walk(const std::filesystem::path& archive, int operation, const std::filesy
   void* handle = lib().open(&data);
   result.openResult = static_cast<int>(data.OpenResult);
   if (handle == nullptr) return result;
-  if (password != nullptr) lib().setPassword(handle, const_cast<char*>(password));
+  if (prepare) prepare(handle);
   std::string destPath = dest.string();
   RARHeaderData header{};
   while ((result.endCode = lib().readHeader(handle, &header)) == 0) {
-    const int code =
-        lib().processFile(handle, operation, destPath.empty() ? nullptr : destPath.data(), nullptr);
+    const int code = lib().processFile(handle, operationFor(header.FileName),
+                                       destPath.empty() ? nullptr : destPath.data(), nullptr);
     result.members.push_back({header.FileName, header.Flags, header.UnpSize, code});
   }
   lib().close(handle);
   return result;
 }
 
+Walk walk(const std::filesystem::path& archive, int operation, const std::filesystem::path& dest,
+          const char* password) {
+  return walk(
+      archive, dest, [operation](const std::string&) { return operation; },
+      [password](void* handle) {
+        if (password != nullptr) lib().setPassword(handle, const_cast<char*>(password));
+      });
+}
+
 std::filesystem::path realArchive(const std::string& name) {
   const char* sourceDir = std::getenv("QTP_SOURCE_DIR");
   const std::filesystem::path data =
-      sourceDir ? std::filesystem::path(sourceDir) / ".." / "shared" / "testdata" / "rar"
-                : std::filesystem::path(UNRAR_TEST_DATA);
+      std::filesystem::path(sourceDir ? sourceDir : ".") / ".." / "shared" / "testdata" / "rar";
   return data / name;
 }
 

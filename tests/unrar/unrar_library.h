@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,12 @@ struct Walk {
   int endCode = 0;  // what the last RARReadHeader returned
 };
 
-// Opens the archive, applies `operation` to every member (into `dest` when extracting) and
-// closes it again.
+// Opens the archive, lets `prepare` set up the handle, applies the operation that
+// `operationFor` picks for each member name (into `dest` when extracting) and closes it again.
+Walk walk(const std::filesystem::path& archive, const std::filesystem::path& dest,
+          const std::function<int(const std::string&)>& operationFor,
+          const std::function<void(void*)>& prepare);
+// The same operation for every member.
 Walk walk(const std::filesystem::path& archive, int operation,
           const std::filesystem::path& dest = {}, const char* password = nullptr);
 

@@ -31,26 +31,22 @@ class Volumes : public ::testing::Test {
   void SetUp() override { volumeLog = {}; }
 
   // Walks the archive with the volume procedure set; `extract` picks members to extract.
-  Walk walkVolumes(const std::filesystem::path& first, const std::filesystem::path& dest,
-                   const std::function<bool(const std::string&)>& extract) {
-    Walk result;
-    std::string name = first.string();
-    RAROpenArchiveData data{};
-    data.ArcName = name.data();
-    data.OpenMode = RAR_OM_EXTRACT;
-    void* handle = lib().open(&data);
-    result.openResult = static_cast<int>(data.OpenResult);
-    if (handle == nullptr) return result;
-    lib().setChangeVolProc(handle, &logVolume);
-    std::string destPath = dest.string();
-    RARHeaderData header{};
-    while ((result.endCode = lib().readHeader(handle, &header)) == 0) {
-      const int op = extract(header.FileName) ? RAR_EXTRACT : RAR_SKIP;
-      result.members.push_back({header.FileName, header.Flags, header.UnpSize,
-                                lib().processFile(handle, op, destPath.data(), nullptr)});
-    }
-    lib().close(handle);
-    return result;
+  static Walk walkVolumes(const std::filesystem::path& first, const std::filesystem::path& dest,
+                          const std::function<bool(const std::string&)>& extract) {
+    return walk(
+        first, dest,
+        [&](const std::string& name) { return extract(name) ? RAR_EXTRACT : RAR_SKIP; },
+        [](void* handle) { lib().setChangeVolProc(handle, &logVolume); });
+  }
+
+  // One member of 5,000 bytes over three volumes.
+  static std::vector<std::filesystem::path> threeVolumes(const std::filesystem::path& dir) {
+    rarwriter::RarWriter writer;
+    writer.addFile("BIG.BIN", payload(5000, 'q'));
+    writer.setVolumeSize(2048);
+    auto volumes = writer.write(dir / "SET.RAR");
+    EXPECT_EQ(volumes.size(), 3u);
+    return volumes;
   }
 
   static std::string payload(std::size_t size, char seed) {
@@ -101,10 +97,7 @@ TEST_F(Volumes, WrittenVolumesSplitMembersAndJoinThemAgain) {
 
 TEST_F(Volumes, AMissingVolumeIsAskedForAndReportedWhenItStaysMissing) {
   const auto dir = freshFolder("cd");
-  rarwriter::RarWriter writer;
-  writer.addFile("BIG.BIN", payload(5000, 'q'));
-  writer.setVolumeSize(2048);
-  const auto volumes = writer.write(dir / "SET.RAR");
+  const auto volumes = threeVolumes(dir);
   ASSERT_EQ(volumes.size(), 3u);
   std::filesystem::create_directory(dir / "moved");
   for (std::size_t i = 1; i < volumes.size(); ++i)
@@ -134,10 +127,7 @@ TEST_F(Volumes, AMissingVolumeIsAskedForAndReportedWhenItStaysMissing) {
 
 TEST_F(Volumes, AVolumeOfferedTwiceIsRefusedInsteadOfReadInCircles) {
   const auto dir = freshFolder("cd");
-  rarwriter::RarWriter writer;
-  writer.addFile("BIG.BIN", payload(5000, 'q'));
-  writer.setVolumeSize(2048);
-  const auto volumes = writer.write(dir / "SET.RAR");
+  const auto volumes = threeVolumes(dir);
   std::filesystem::remove(volumes[2]);
   volumeLog.always = volumes[1].string();
   const auto dest = freshFolder("out");
@@ -149,10 +139,7 @@ TEST_F(Volumes, AVolumeOfferedTwiceIsRefusedInsteadOfReadInCircles) {
 
 TEST_F(Volumes, ZeroFromTheNotificationStopsTheMember) {
   const auto dir = freshFolder("cd");
-  rarwriter::RarWriter writer;
-  writer.addFile("BIG.BIN", payload(5000, 'q'));
-  writer.setVolumeSize(2048);
-  const auto volumes = writer.write(dir / "SET.RAR");
+  const auto volumes = threeVolumes(dir);
   const auto dest = freshFolder("out");
   volumeLog.answer = 0;
   const Walk w = walkVolumes(volumes.front(), dest, [](const std::string&) { return true; });
