@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isDriveSpec(const std::string& path) {
+bool startsWithDrive(const std::string& path) {
   return path.size() >= 2 && path[1] == ':' &&
          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
@@ -24,8 +24,8 @@ std::string absoluteWindowsPath(std::string_view winPath) {
   std::replace(path.begin(), path.end(), '/', '\\');
   // Network paths are not served; a colon anywhere but after the drive letter names no file.
   if (path.rfind("\\\\", 0) == 0) return {};
-  if (path.find(':', isDriveSpec(path) ? 2 : 0) != std::string::npos) return {};
-  if (isDriveSpec(path)) {
+  if (path.find(':', startsWithDrive(path) ? 2 : 0) != std::string::npos) return {};
+  if (startsWithDrive(path)) {
     if (path.size() > 2 && path[2] == '\\') return path;
     const std::string current = currentFolder();
     if (sameName(current.substr(0, 2), path.substr(0, 2))) return current + "\\" + path.substr(2);
