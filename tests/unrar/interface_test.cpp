@@ -146,6 +146,7 @@ TEST_F(Interface, DestNameWinsOverDestPath) {
 TEST_F(Interface, NoDestinationMeansTheCurrentFolder) {
   rarwriter::RarWriter writer;
   writer.addFile("here.txt", "here");
+  writer.addFile("empty.txt", "");
   writer.write(archive);
   const fs::path work = dir / "cwd";
   fs::create_directories(work);
@@ -153,8 +154,11 @@ TEST_F(Interface, NoDestinationMeansTheCurrentFolder) {
   fs::current_path(work);
   const Walk w = walk(archive, RAR_EXTRACT);
   fs::current_path(before);
-  ASSERT_EQ(w.members.size(), 1u);
+  ASSERT_EQ(w.members.size(), 2u);
   EXPECT_EQ(readFile(work / "here.txt"), "here");
+  EXPECT_EQ(w.members[1].code, 0);
+  EXPECT_TRUE(fs::is_regular_file(work / "empty.txt"));
+  EXPECT_EQ(fs::file_size(work / "empty.txt"), 0u);
 }
 
 TEST_F(Interface, DamagedHeaderEndsTheListingWithBadData) {
