@@ -133,8 +133,15 @@ int ScriptRunner::modalFormsOpen() const {
 }
 
 void ScriptRunner::runNext() {
+  if (stopped_) return;
   // The program ends when its menu closes; lines that did not run are reported after the loop.
-  if (stopped_ || mainForm_.isNull() || !mainForm_->isVisible()) return;
+  // Should the menu merely hide with nothing else open, the program ends too, rather than
+  // leaving a loop that nothing will ever drive again.
+  const bool menuOpen = !mainForm_.isNull() && mainForm_->isVisible();
+  if (!menuOpen && log_->openForms().empty()) {
+    QCoreApplication::exit(0);
+    return;
+  }
   if (next_ >= lines_.size()) return finishScript();
   const ScriptLine& line = lines_[next_++];
   const QString where = QString::number(line.number);
@@ -171,7 +178,7 @@ void ScriptRunner::finishScript() {
                 QStringLiteral("form %1 still open").arg(formName(open.back())));
   stopped_ = true;
   exitCode_ = 0;
-  mainForm_->close();
+  if (mainForm_) mainForm_->close();
   QCoreApplication::exit(0);
 }
 
