@@ -25,11 +25,16 @@ bool fail(std::string* why, const std::string& what, const std::error_code& erro
   return false;
 }
 
+bool makeFolder(const fs::path& folder, std::string* why) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  return !error || fail(why, "cannot create " + folder.string(), error);
+}
+
 bool writeFile(const fs::path& dir, const DemoFile& file, std::string* why) {
   const fs::path path = dir / file.path;
+  if (!makeFolder(path.parent_path(), why)) return false;
   std::error_code error;
-  fs::create_directories(path.parent_path(), error);
-  if (error) return fail(why, "cannot create " + path.parent_path().string(), error);
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << withLineEnds(file.text, file.kind);
@@ -46,9 +51,8 @@ bool writeFile(const fs::path& dir, const DemoFile& file, std::string* why) {
 
 bool writeLink(const fs::path& dir, const DemoLink& link, std::string* why) {
   const fs::path path = dir / link.path;
+  if (!makeFolder(path.parent_path(), why)) return false;
   std::error_code error;
-  fs::create_directories(path.parent_path(), error);
-  if (error) return fail(why, "cannot create " + path.parent_path().string(), error);
   if (fs::is_symlink(fs::symlink_status(path))) fs::remove(path, error);
   fs::create_symlink(link.target, path, error);
   if (error) return fail(why, "cannot link " + path.string(), error);
@@ -62,10 +66,8 @@ fs::path cdFolder(const fs::path& prefix) {
 }
 
 bool makeDemoPrefix(const fs::path& dir, std::string* why) {
-  std::error_code error;
   for (const char* folder : demoFolders()) {
-    fs::create_directories(dir / folder, error);
-    if (error) return fail(why, "cannot create " + (dir / folder).string(), error);
+    if (!makeFolder(dir / folder, why)) return false;
   }
   for (const DemoFile& file : demoFiles()) {
     if (!writeFile(dir, file, why)) return false;

@@ -1,33 +1,33 @@
 #include "escape.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace automation {
+
+namespace {
+
+struct Escape {
+  char16_t character;
+  const char* written;
+};
+constexpr Escape kEscapes[] = {
+    {u'\n', "\\n"}, {u'\r', "\\r"}, {u'\t', "\\t"}, {u'"', "\\\""}, {u'\\', "\\\\"}};
+
+}  // namespace
 
 QString cEscape(const QString& text) {
   QString out;
   out.reserve(text.size());
   for (const QChar c : text) {
-    switch (c.unicode()) {
-      case '\n':
-        out += QLatin1String("\\n");
-        break;
-      case '\r':
-        out += QLatin1String("\\r");
-        break;
-      case '\t':
-        out += QLatin1String("\\t");
-        break;
-      case '"':
-        out += QLatin1String("\\\"");
-        break;
-      case '\\':
-        out += QLatin1String("\\\\");
-        break;
-      default:
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-          out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        } else {
-          out += c;
-        }
+    const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const Escape& e) { return e.character == c.unicode(); });
+    if (escape != std::end(kEscapes)) {
+      out += QLatin1String(escape->written);
+    } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+      out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    } else {
+      out += c;
     }
   }
   return out;

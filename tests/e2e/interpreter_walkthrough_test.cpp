@@ -10,11 +10,11 @@
 namespace {
 
 using e2e::inOrder;
-using e2e::Walkthrough;
 
-TEST(InterpreterWalkthrough, UnknownControlFailsItsLine) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+class InterpreterWalkthrough : public e2e::WalkthroughTest {};
+class ProgramCommandLine : public e2e::WalkthroughTest {};
+
+TEST_F(InterpreterWalkthrough, UnknownControlFailsItsLine) {
   const e2e::Outcome outcome = walk.run("# comment\n\nclick NoSuchBtn\ndump\n");
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_TRUE(
@@ -22,9 +22,7 @@ TEST(InterpreterWalkthrough, UnknownControlFailsItsLine) {
   EXPECT_TRUE(outcome.lines.filter("Panel1 ").isEmpty()) << "the line after a failure ran";
 }
 
-TEST(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsFail) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsFail) {
   const struct {
     const char* script;
     const char* failLine;
@@ -47,37 +45,28 @@ TEST(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsFai
   }
 }
 
-TEST(InterpreterWalkthrough, ClickOnAHiddenControlFails) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(InterpreterWalkthrough, ClickOnAHiddenControlFails) {
   const e2e::Outcome outcome = walk.run("screen 640\nclick NVImage\n");
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_TRUE(inOrder(outcome.lines, {"fail 2: NVImage is hidden"}));
 }
 
-TEST(InterpreterWalkthrough, MessageWithoutAnswerStaysAsTheActiveForm) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run(R"(click ExitBtn
+TEST_F(InterpreterWalkthrough, MessageWithoutAnswerStaysAsTheActiveForm) {
+  const QStringList lines = holds(R"(click ExitBtn
 expect-form TMessageForm
 dump
 shot shots/message.png
 click OKBtn
 )");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
   EXPECT_FALSE(
-      outcome.lines.filter(QRegularExpression(R"(^OKBtn \S+ 32,8,129,41 visible enabled "OK"$)"))
-          .isEmpty())
-      << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(
-      inOrder(outcome.lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
+      lines.filter(QRegularExpression(R"(^OKBtn \S+ 32,8,129,41 visible enabled "OK"$)")).isEmpty())
+      << lines.join('\n').toStdString();
+  EXPECT_TRUE(inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
                               "form TMainDLG closed"}));
   EXPECT_TRUE(QFile::exists(walk.folder() + "/shots/message.png"));
 }
 
-TEST(InterpreterWalkthrough, ScriptEndingWithAModalOpenFailsInsteadOfHanging) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(InterpreterWalkthrough, ScriptEndingWithAModalOpenFailsInsteadOfHanging) {
   for (const char* script : {"click ExitBtn\n", "click IC2\n"}) {
     const e2e::Outcome outcome = walk.run(script);
     EXPECT_TRUE(outcome.finished) << script;
@@ -87,27 +76,20 @@ TEST(InterpreterWalkthrough, ScriptEndingWithAModalOpenFailsInsteadOfHanging) {
   }
 }
 
-TEST(InterpreterWalkthrough, LinesLeftAfterTheProgramEndedFail) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(InterpreterWalkthrough, LinesLeftAfterTheProgramEndedFail) {
   const e2e::Outcome outcome = walk.run("answer OK\nclick ExitBtn\ndump\n");
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_TRUE(inOrder(outcome.lines,
                       {"form TMainDLG closed", "fail 3: the program ended before this line"}));
 }
 
-TEST(InterpreterWalkthrough, AnswerCloseClosesTheMessageWithoutAButton) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run("answer close\nclick ExitBtn\nexpect-form TMainDLG\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(inOrder(outcome.lines,
-                      {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> close)"}));
+TEST_F(InterpreterWalkthrough, AnswerCloseClosesTheMessageWithoutAButton) {
+  const QStringList lines = holds("answer close\nclick ExitBtn\nexpect-form TMainDLG\n");
+  EXPECT_TRUE(
+      inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> close)"}));
 }
 
-TEST(ProgramCommandLine, VersionHelpAndBadArguments) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(ProgramCommandLine, VersionHelpAndBadArguments) {
   const e2e::Outcome version = walk.runArguments({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.lines, QStringList{"QTP 1.0"});

@@ -8,7 +8,8 @@
 namespace {
 
 using e2e::inOrder;
-using e2e::Walkthrough;
+
+class MainMenuWalkthrough : public e2e::WalkthroughTest {};
 
 struct Bounds {
   const char* control;
@@ -39,13 +40,11 @@ QString boundsScript(int width, bool large) {
   return script;
 }
 
-TEST(MainMenuWalkthrough, ScreenOf650GetsTheSmallLayoutAnd651TheLarge) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(MainMenuWalkthrough, ScreenOf650GetsTheSmallLayoutAnd651TheLarge) {
   for (const auto& [width, large] : {std::pair{650, false}, std::pair{651, true}}) {
-    const e2e::Outcome outcome = walk.run(boundsScript(width, large));
-    EXPECT_EQ(outcome.exitCode, 0) << width << "\n" << outcome.lines.join('\n').toStdString();
-    EXPECT_TRUE(inOrder(outcome.lines, {"form TMainDLG shown", "form TMainDLG closed"}));
+    SCOPED_TRACE(width);
+    const QStringList lines = holds(boundsScript(width, large));
+    EXPECT_TRUE(inOrder(lines, {"form TMainDLG shown", "form TMainDLG closed"}));
   }
 }
 
@@ -58,24 +57,19 @@ QList<int> dumpedGeometry(const QStringList& lines, const QString& control) {
   return numbers;
 }
 
-TEST(MainMenuWalkthrough, ScreenWidthArgumentChoosesTheLargeLayoutWithFaqFlushRight) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome =
-      walk.run("expect Panel1 geometry 0,0,750,563\ndump\n", {"--screen-width", "1024"});
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  const QList<int> picture = dumpedGeometry(outcome.lines, "MainImage");
-  const QList<int> faq = dumpedGeometry(outcome.lines, "FAQBtn");
+TEST_F(MainMenuWalkthrough, ScreenWidthArgumentChoosesTheLargeLayoutWithFaqFlushRight) {
+  const QStringList lines =
+      holds("expect Panel1 geometry 0,0,750,563\ndump\n", {"--screen-width", "1024"});
+  const QList<int> picture = dumpedGeometry(lines, "MainImage");
+  const QList<int> faq = dumpedGeometry(lines, "FAQBtn");
   ASSERT_EQ(picture.size(), 4);
   ASSERT_EQ(faq.size(), 4);
   EXPECT_EQ(faq[0], picture[2] - faq[2]);
   EXPECT_EQ(faq[1], 8);
 }
 
-TEST(MainMenuWalkthrough, MenuButtonsShowTheirLabelsOnlyWhileThePointerIsOverThem) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run(R"(screen 800
+TEST_F(MainMenuWalkthrough, MenuButtonsShowTheirLabelsOnlyWhileThePointerIsOverThem) {
+  holds(R"(screen 800
 expect FlugschuleLabel visible no
 move FlugSchuleBtn 70 20
 expect FlugschuleLabel visible yes
@@ -91,13 +85,10 @@ expect FlugzeugeLabel visible no
 expect SceneryLabel visible no
 expect GaleriaLabel visible no
 )");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
 }
 
-TEST(MainMenuWalkthrough, OneHotRegionFrameAtATimeMovingStraightBetweenRegions) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run(R"(screen 640
+TEST_F(MainMenuWalkthrough, OneHotRegionFrameAtATimeMovingStraightBetweenRegions) {
+  holds(R"(screen 640
 move IC1 20 20
 expect Credits1 visible yes
 expect IC1 hint "Zu den Sponsoren..."
@@ -118,15 +109,12 @@ move MainImage 20 20
 expect Credits3 visible no
 expect Credits1 visible no
 )");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
 }
 
-TEST(MainMenuWalkthrough, LogoShowsFromItsLeftAndTopEdgesAndHidesOnePixelBefore) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(MainMenuWalkthrough, LogoShowsFromItsLeftAndTopEdgesAndHidesOnePixelBefore) {
   // Small layout: the logo's rectangle starts at 402, 406 in the picture's coordinates. Each
   // "one pixel outside" move happens while the logo is hidden, so the picture receives it.
-  const e2e::Outcome outcome = walk.run(R"(screen 650
+  holds(R"(screen 650
 expect NVImage visible no
 move MainImage 401 420
 expect NVImage visible no
@@ -143,34 +131,25 @@ expect NVImage visible yes
 move MainImage 10 10
 expect NVImage visible no
 )");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
 }
 
-TEST(MainMenuWalkthrough, ExitAsksAndOkEndsTheProgram) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run("answer OK\nclick ExitBtn\n");
-  EXPECT_EQ(outcome.exitCode, 0);
-  EXPECT_TRUE(inOrder(outcome.lines,
-                      {"form TMainDLG shown", "form TMessageForm shown", "form TMessageForm closed",
-                       R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
-                       "form TMainDLG closed"}));
+TEST_F(MainMenuWalkthrough, ExitAsksAndOkEndsTheProgram) {
+  const QStringList lines = holds("answer OK\nclick ExitBtn\n");
+  EXPECT_TRUE(
+      inOrder(lines, {"form TMainDLG shown", "form TMessageForm shown", "form TMessageForm closed",
+                      R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
+                      "form TMainDLG closed"}));
 }
 
-TEST(MainMenuWalkthrough, ExitCancelledKeepsTheMenu) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run("answer Abbruch\nclick ExitBtn\nexpect-form TMainDLG\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(inOrder(outcome.lines,
-                      {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> Abbruch)",
-                       "form TMainDLG closed"}));
+TEST_F(MainMenuWalkthrough, ExitCancelledKeepsTheMenu) {
+  const QStringList lines = holds("answer Abbruch\nclick ExitBtn\nexpect-form TMainDLG\n");
+  EXPECT_TRUE(
+      inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> Abbruch)",
+                      "form TMainDLG closed"}));
 }
 
-TEST(MainMenuWalkthrough, MessageBoxButtonsStandAtTheirPlacesAndCanBePressed) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run(R"(click ExitBtn
+TEST_F(MainMenuWalkthrough, MessageBoxButtonsStandAtTheirPlacesAndCanBePressed) {
+  const QStringList lines = holds(R"(click ExitBtn
 expect-form TMessageForm
 expect OKBtn geometry 32,8,129,41
 expect AbortBtn geometry 184,8,129,41
@@ -178,64 +157,46 @@ expect MSGLabel caption "QTP wird beendet!"
 click AbortBtn
 expect-form TMainDLG
 )");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(inOrder(outcome.lines,
-                      {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> Abbruch)"}));
+  EXPECT_TRUE(
+      inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> Abbruch)"}));
 }
 
-TEST(MainMenuWalkthrough, FlightSchoolAsksWhenFlagsOfDifferentSimulatorsAreMixed) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(MainMenuWalkthrough, FlightSchoolAsksWhenFlagsOfDifferentSimulatorsAreMixed) {
   walk.setProductValues({"AC981=1", "AC982=1", "AC983=1", "AC984=1", "SC2K=1", "QTP2K=1"});
-  const e2e::Outcome outcome =
-      walk.run("answer Nein\nclick FlugSchuleBtn\nexpect-form TSyllabusDLG\nclick ReturnBtn\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
+  const QStringList lines =
+      holds("answer Nein\nclick FlugSchuleBtn\nexpect-form TSyllabusDLG\nclick ReturnBtn\n");
   EXPECT_TRUE(inOrder(
-      outcome.lines,
+      lines,
       {"message white \"Alle Komponenten müssen zuvor installiert sein, um die QTP zu nutzen! "
        "Installation jetzt starten?\" ok=\"Ja\" abort=\"Nein\" -> Nein",
        "form TSyllabusDLG shown", "form TSyllabusDLG closed", "form TMainDLG closed"}));
 }
 
-TEST(MainMenuWalkthrough, FlightSchoolOpensWithoutAQuestionWhenOneSimulatorIsComplete) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(MainMenuWalkthrough, FlightSchoolOpensWithoutAQuestionWhenOneSimulatorIsComplete) {
   walk.setProductValues({"AC2K1=1", "AC2K2=1", "AC2K3=1", "AC2K4=1", "SC2K=1", "QTP2K=1"});
-  const e2e::Outcome outcome =
-      walk.run("click FlugSchuleBtn\nexpect-form TSyllabusDLG\nclick ReturnBtn\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_FALSE(outcome.lines.join('\n').contains("message "));
-  EXPECT_TRUE(inOrder(outcome.lines, {"form TSyllabusDLG shown", "form TSyllabusDLG closed"}));
+  const QStringList lines =
+      holds("click FlugSchuleBtn\nexpect-form TSyllabusDLG\nclick ReturnBtn\n");
+  EXPECT_FALSE(lines.join('\n').contains("message "));
+  EXPECT_TRUE(inOrder(lines, {"form TSyllabusDLG shown", "form TSyllabusDLG closed"}));
 }
 
-TEST(MainMenuWalkthrough, ExitOnAPageEndsTheProgramWithoutASecondQuestion) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome =
-      walk.run("click IC2\nexpect-form TCreditsDLG\nanswer OK\nclick ExitBtn\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(inOrder(outcome.lines, {"form TCreditsDLG shown", "form TCreditsDLG closed",
-                                      "form TMainDLG closed"}));
-  EXPECT_EQ(outcome.lines.filter("message ").size(), 1);
+TEST_F(MainMenuWalkthrough, ExitOnAPageEndsTheProgramWithoutASecondQuestion) {
+  const QStringList lines = holds("click IC2\nexpect-form TCreditsDLG\nanswer OK\nclick ExitBtn\n");
+  EXPECT_TRUE(inOrder(
+      lines, {"form TCreditsDLG shown", "form TCreditsDLG closed", "form TMainDLG closed"}));
+  EXPECT_EQ(lines.filter("message ").size(), 1);
 }
 
-TEST(MainMenuWalkthrough, FaqOpensTheDocumentFromTheRecordedCd) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
+TEST_F(MainMenuWalkthrough, FaqOpensTheDocumentFromTheRecordedCd) {
   walk.setProductValues({"CDDrive=D:\\"});
-  const e2e::Outcome outcome = walk.run("click FAQBtn\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  EXPECT_TRUE(
-      inOrder(outcome.lines, {R"(open "QTP_FAQ.HTM" verb="Open" params="" dir="D:\\UIRES")"}));
+  const QStringList lines = holds("click FAQBtn\n");
+  EXPECT_TRUE(inOrder(lines, {R"(open "QTP_FAQ.HTM" verb="Open" params="" dir="D:\\UIRES")"}));
 }
 
-TEST(MainMenuWalkthrough, WebRegionsAreRecordedNotOpened) {
-  Walkthrough walk;
-  ASSERT_TRUE(walk.ready());
-  const e2e::Outcome outcome = walk.run("click IAOPA\nclick ISKY\n");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString();
-  const QStringList opens = outcome.lines.filter(QRegularExpression("^open \"https?://"));
-  EXPECT_EQ(opens.size(), 2) << outcome.lines.join('\n').toStdString();
+TEST_F(MainMenuWalkthrough, WebRegionsAreRecordedNotOpened) {
+  const QStringList lines = holds("click IAOPA\nclick ISKY\n");
+  const QStringList opens = lines.filter(QRegularExpression("^open \"https?://"));
+  EXPECT_EQ(opens.size(), 2) << lines.join('\n').toStdString();
 }
 
 }  // namespace

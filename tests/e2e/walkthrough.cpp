@@ -83,6 +83,14 @@ Outcome Walkthrough::runArguments(const QStringList& arguments) const {
   return outcome;
 }
 
+QStringList WalkthroughTest::holds(const QString& script, const QStringList& extraArguments) const {
+  const Outcome outcome = walk.run(script, extraArguments);
+  EXPECT_TRUE(outcome.finished) << "the program had to be killed";
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.lines.join('\n').toStdString()
+                                 << outcome.errors.toStdString();
+  return outcome.lines;
+}
+
 ::testing::AssertionResult inOrder(const QStringList& lines, const QStringList& wanted) {
   qsizetype from = 0;
   for (const QString& line : wanted) {

@@ -36,6 +36,16 @@ class Walkthrough {
   bool ready_ = false;
 };
 
+// A test with its own demo prefix.
+class WalkthroughTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(walk.ready()); }
+  // Runs a script that must hold from start to end (exit status 0) and returns its output.
+  QStringList holds(const QString& script, const QStringList& extraArguments = {}) const;
+
+  Walkthrough walk;
+};
+
 // Whether `wanted` occur in `lines` in this order (other lines may come between).
 ::testing::AssertionResult inOrder(const QStringList& lines, const QStringList& wanted);
 
