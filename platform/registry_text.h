@@ -4,6 +4,7 @@
 // "name"=str(n):"text" and hex forms (kept verbatim), @ for the default value; ';' and '#' lines
 // are comments except "#arch=win64". Key and value names compare without regard to case.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,13 +35,14 @@ struct Key {
 class Document {
  public:
   const Key* find(std::string_view path) const;
-  Key& obtain(std::string_view path, std::string_view stamp);  // the key, created when missing
-  const std::vector<Key>& keys() const { return keys_; }
+  // The key, created when missing. References stay valid while the document lives.
+  Key& obtain(std::string_view path, std::string_view stamp);
+  const std::deque<Key>& keys() const { return keys_; }
 
   bool win64 = false;
 
  private:
-  std::vector<Key> keys_;
+  std::deque<Key> keys_;
   std::unordered_map<std::string, std::size_t> index_;  // folded path -> position in keys_
 };
 
