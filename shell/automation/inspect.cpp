@@ -60,7 +60,8 @@ QString geometryText(const QRect& r) {
 }
 
 QString shownText(const QWidget* control) {
-  return firstProperty(control, {"caption", "text", "plainText"}).value_or(QString());
+  return firstProperty(control, {"caption", "text", "plainText", "currentText"})
+      .value_or(QString());
 }
 
 }  // namespace
@@ -91,7 +92,7 @@ std::optional<QString> readProperty(const QWidget* control, const QString& prope
   if (property == QLatin1String("cursor")) return cursorName(control->cursor().shape());
   if (property == QLatin1String("geometry")) return geometryText(control->geometry());
   if (property == QLatin1String("text"))
-    return firstProperty(control, {"text", "plainText", "caption"});
+    return firstProperty(control, {"text", "plainText", "caption", "currentText"});
   if (property == QLatin1String("caption")) return firstProperty(control, {"caption", "text"});
   if (property == QLatin1String("index"))
     return firstProperty(control, {"itemIndex", "currentIndex"});

@@ -89,6 +89,12 @@ TEST_F(InterpreterWalkthrough, AnswerCloseClosesTheMessageWithoutAButton) {
       inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> close)"}));
 }
 
+TEST_F(InterpreterWalkthrough, EscapeKeyOnTheOpenMessageClosesItWithoutAButton) {
+  const QStringList lines = holds("click ExitBtn\nkey OKBtn Escape\nexpect-form TMainDLG\n");
+  EXPECT_TRUE(
+      inOrder(lines, {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> close)"}));
+}
+
 TEST_F(ProgramCommandLine, VersionHelpAndBadArguments) {
   const e2e::Outcome version = walk.runArguments({"--version"});
   EXPECT_EQ(version.exitCode, 0);

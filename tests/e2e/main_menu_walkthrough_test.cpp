@@ -199,4 +199,24 @@ TEST_F(MainMenuWalkthrough, WebRegionsAreRecordedNotOpened) {
   EXPECT_EQ(opens.size(), 2) << lines.join('\n').toStdString();
 }
 
+TEST_F(MainMenuWalkthrough, FaqWithoutARecordedCdAsksForTheDriveUntilItHoldsTheCd) {
+  const QStringList lines = holds(R"(click FAQBtn
+expect-form TSRCDRVDLG
+choose DriveCombo 0
+expect DriveCombo text C:
+answer-plain
+click ContinueBtn
+expect-form TSRCDRVDLG
+choose DriveCombo 1
+expect DriveCombo text D:
+click ContinueBtn
+expect-form TMainDLG
+)");
+  EXPECT_TRUE(inOrder(
+      lines,
+      {"form TSRCDRVDLG shown",
+       R"(plain "QTP-CD nicht gefunden, bitte prüfen Sie das gewählte Laufwerk!")",
+       "form TSRCDRVDLG closed", R"(open "QTP_FAQ.HTM" verb="Open" params="" dir="D:\\UIRES")"}));
+}
+
 }  // namespace
