@@ -27,7 +27,11 @@ class EventLog : public QObject {
   std::vector<QWidget*> openForms() const;
   QWidget* activeForm() const;
 
-  void write(const QString& line) const { writer_(line); }
+  void write(const QString& line) const {
+    if (!muted_) writer_(line);
+  }
+  // From now on nothing is logged: what follows is the interpreter closing the forms itself.
+  void mute() { muted_ = true; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +39,7 @@ class EventLog : public QObject {
  private:
   LineWriter writer_;
   std::vector<QPointer<QWidget>> forms_;
+  bool muted_ = false;
 };
 
 }  // namespace automation

@@ -184,6 +184,7 @@ void ScriptRunner::finishScript() {
 
 void ScriptRunner::fail(const QString& where, const QString& why) {
   log_->write(QStringLiteral("fail %1: %2").arg(where, why));
+  log_->mute();
   stop(1);
 }
 

@@ -18,7 +18,9 @@ TEST_F(InterpreterWalkthrough, UnknownControlFailsItsLine) {
   const e2e::Outcome outcome = walk.run("# comment\n\nclick NoSuchBtn\ndump\n");
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_TRUE(
-      inOrder(outcome.lines, {"fail 3: no control NoSuchBtn in TMainDLG", "form TMainDLG closed"}));
+      inOrder(outcome.lines, {"form TMainDLG shown", "fail 3: no control NoSuchBtn in TMainDLG"}));
+  EXPECT_EQ(outcome.lines.last(), "fail 3: no control NoSuchBtn in TMainDLG")
+      << "the failure is the last record";
   EXPECT_TRUE(outcome.lines.filter("Panel1 ").isEmpty()) << "the line after a failure ran";
 }
 
