@@ -1,10 +1,13 @@
 #include "input.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
 #include <array>
@@ -83,6 +86,19 @@ void pointerTo(QWindow* window, QPoint point) {
   QTest::mouseMove(window, point);
 }
 
+// Where a person clicks a check box or radio button: on its box, which the button always
+// takes, rather than its middle, which may lie beyond its text.
+std::optional<QPoint> togglePoint(QAbstractButton* button) {
+  const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+  if (!radio && qobject_cast<QCheckBox*>(button) == nullptr) return std::nullopt;
+  QStyleOptionButton option;
+  option.initFrom(button);
+  const QRect box = button->style()->subElementRect(
+      radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+  if (box.isEmpty()) return std::nullopt;
+  return box.center();
+}
+
 }  // namespace
 
 bool move(QWidget* control, QPoint at, QString* why) {
@@ -149,13 +165,13 @@ bool choose(QWidget* control, int index, QString* why) {
     *why = QStringLiteral("%1 has no item %2").arg(control->objectName()).arg(index);
     return false;
   }
-  return click(items.at(index), std::nullopt, Qt::LeftButton, why);
+  return click(items.at(index), togglePoint(items.at(index)), Qt::LeftButton, why);
 }
 
 bool check(QWidget* control, bool on, QString* why) {
   auto* button = qobject_cast<QAbstractButton*>(control);
   if (button != nullptr && button->isCheckable()) {
-    return button->isChecked() == on || click(button, std::nullopt, Qt::LeftButton, why);
+    return button->isChecked() == on || click(button, togglePoint(button), Qt::LeftButton, why);
   }
   if (!control->property("checked").isValid()) {
     *why = QStringLiteral("%1 cannot be checked").arg(control->objectName());
