@@ -154,13 +154,12 @@ void ScriptRunner::runNext() {
   if (command == commands().end())
     return fail(where, QStringLiteral("unknown command \"%1\"").arg(cEscape(name)));
   if (args.size() < command->minArgs || args.size() > command->maxArgs) {
-    return fail(
-        where,
-        QStringLiteral("%1 takes %2 words, not %3")
-            .arg(name, command->minArgs == command->maxArgs
-                           ? QString::number(command->minArgs)
-                           : QStringLiteral("%1 to %2").arg(command->minArgs).arg(command->maxArgs))
-            .arg(args.size()));
+    const QString wanted =
+        command->minArgs == command->maxArgs
+            ? QString::number(command->minArgs)
+            : QStringLiteral("%1 to %2").arg(command->minArgs).arg(command->maxArgs);
+    return fail(where,
+                QStringLiteral("%1 takes %2 words, not %3").arg(name, wanted).arg(args.size()));
   }
   // A command that may open a modal form schedules its successor first, so that the script
   // goes on inside that form's loop.
