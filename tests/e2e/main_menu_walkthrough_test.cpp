@@ -111,6 +111,22 @@ expect Credits1 visible no
 )");
 }
 
+TEST_F(MainMenuWalkthrough, LargeLayoutKeepsTheHoverRulesAtItsOwnPlaces) {
+  holds(R"(screen 651
+move GalerieBtn 100 30
+expect GaleriaLabel visible yes
+move ISKY 300 130
+expect SkyHarbor visible yes
+move IC3 5 5
+expect SkyHarbor visible no
+expect Credits3 visible yes
+expect Credits3 geometry 205,488,268,65
+move MainImage 600 530
+expect Credits3 visible no
+expect NVImage visible yes
+)");
+}
+
 TEST_F(MainMenuWalkthrough, LogoShowsFromItsLeftAndTopEdgesAndHidesOnePixelBefore) {
   // Small layout: the logo's rectangle starts at 402, 406 in the picture's coordinates. Each
   // "one pixel outside" move happens while the logo is hidden, so the picture receives it.
