@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "panelhost/little_endian.h"
 #include "winapi/windows.h"
 
 namespace panelhost {
@@ -11,11 +12,6 @@ namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kMaxResourceBytes = 64u << 20;
-
-std::uint32_t readLe32(const unsigned char* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
 
 void writeLe32(char* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);

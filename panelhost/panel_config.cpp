@@ -124,23 +124,14 @@ class Parser {
   }
 };
 
-std::optional<std::filesystem::path> findInFolder(const std::filesystem::path& folder,
-                                                  const std::string& fileName) {
+// The entry of a folder with the name, compared without regard to case (as Windows would).
+std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
+                                               const std::string& name, bool wantFolder) {
   std::error_code ec;
-  const std::string wanted = lower(fileName);
+  const std::string wanted = lower(name);
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (lower(entry.path().filename().string()) == wanted && entry.is_regular_file(ec))
-      return entry.path();
-  }
-  return std::nullopt;
-}
-
-std::optional<std::filesystem::path> findSubfolder(const std::filesystem::path& folder,
-                                                   const std::string& name) {
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (lower(entry.path().filename().string()) == name && entry.is_directory(ec))
-      return entry.path();
+    const bool kindMatches = wantFolder ? entry.is_directory(ec) : entry.is_regular_file(ec);
+    if (kindMatches && lower(entry.path().filename().string()) == wanted) return entry.path();
   }
   return std::nullopt;
 }
@@ -166,11 +157,11 @@ std::optional<std::filesystem::path> findModule(const std::filesystem::path& pan
     return std::nullopt;
   const std::string fileName =
       moduleName.find('.') == std::string::npos ? moduleName + ".gau" : moduleName;
-  if (auto here = findInFolder(panelFolder, fileName)) return here;
+  if (auto here = findEntry(panelFolder, fileName, false)) return here;
   std::error_code ec;
   for (auto folder = std::filesystem::weakly_canonical(panelFolder, ec); !folder.empty();
        folder = folder.parent_path()) {
-    if (auto gauges = findSubfolder(folder, "gauges")) return findInFolder(*gauges, fileName);
+    if (auto gauges = findEntry(folder, "gauges", true)) return findEntry(*gauges, fileName, false);
     if (folder == folder.root_path()) break;
   }
   return std::nullopt;

@@ -255,39 +255,34 @@ QSize PanelHost::panelSize() const {
                                              : size.expandedTo(QSize(1, 1));
 }
 
+QRect PanelHost::shownRect(const Gauge& gauge) const {
+  int top = 0;
+  for (int i = 0; i < gauge.window && i < static_cast<int>(windowSizes_.size()); ++i)
+    top += windowSizes_[static_cast<std::size_t>(i)].height();
+  return gauge.placement.translated(0, top);
+}
+
+QPoint PanelHost::toGaugePixels(const Gauge& gauge, QPoint panelPoint) const {
+  const QRect shown = shownRect(gauge);
+  const QPoint local = panelPoint - shown.topLeft();
+  return QPoint(local.x() * gauge.size.width() / std::max(1, shown.width()),
+                local.y() * gauge.size.height() / std::max(1, shown.height()));
+}
+
 QImage PanelHost::renderPanel() {
   QImage image(panelSize(), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::black);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  std::vector<int> windowTop(windowSizes_.size() + 1, 0);
-  for (std::size_t i = 0; i < windowSizes_.size(); ++i)
-    windowTop[i + 1] = windowTop[i] + windowSizes_[i].height();
-  for (const auto& gauge : gauges_) {
-    const QRect target =
-        gauge->placement.translated(0, windowTop[static_cast<std::size_t>(gauge->window)]);
-    painter.drawImage(target, renderGauge(*gauge));
-  }
+  for (const auto& gauge : gauges_) painter.drawImage(shownRect(*gauge), renderGauge(*gauge));
   return image;
 }
 
 Gauge* PanelHost::gaugeAt(QPoint panelPoint, QPoint& gaugePoint) {
-  int top = 0;
-  std::vector<int> windowTop;
-  for (const QSize& window : windowSizes_) {
-    windowTop.push_back(top);
-    top += window.height();
-  }
   for (auto it = gauges_.rbegin(); it != gauges_.rend(); ++it) {
-    Gauge& gauge = **it;
-    const std::size_t window = static_cast<std::size_t>(gauge.window);
-    const QRect shown =
-        gauge.placement.translated(0, window < windowTop.size() ? windowTop[window] : 0);
-    if (!shown.contains(panelPoint)) continue;
-    const QPoint local = panelPoint - shown.topLeft();
-    gaugePoint = QPoint(local.x() * gauge.size.width() / std::max(1, shown.width()),
-                        local.y() * gauge.size.height() / std::max(1, shown.height()));
-    return &gauge;
+    if (!shownRect(**it).contains(panelPoint)) continue;
+    gaugePoint = toGaugePixels(**it, panelPoint);
+    return it->get();
   }
   return nullptr;
 }

@@ -81,6 +81,10 @@ class PanelHost : public ServiceSink {
   QImage renderPanel();
   // The gauge drawn on top at a panel point, and the point in its own pixels.
   Gauge* gaugeAt(QPoint panelPoint, QPoint& gaugePoint);
+  // Where the gauge is drawn on the panel (its window stacked below the ones before it).
+  QRect shownRect(const Gauge& gauge) const;
+  // A panel point in the gauge's own pixels (outside the gauge too).
+  QPoint toGaugePixels(const Gauge& gauge, QPoint panelPoint) const;
 
   // Mouse: points in gauge pixels. False when no area under the point takes the action.
   bool click(Gauge& gauge, QPoint point, FLAGS32 button);

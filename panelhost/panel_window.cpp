@@ -61,10 +61,7 @@ void PanelWindow::mousePressEvent(QMouseEvent* event) {
 void PanelWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint panelPoint = event->position().toPoint();
   if (held_) {
-    const QRect shown = held_->gauge->placement;
-    const QPoint local = panelPoint - shown.topLeft();
-    const QPoint point(local.x() * held_->gauge->size.width() / std::max(1, shown.width()),
-                       local.y() * held_->gauge->size.height() / std::max(1, shown.height()));
+    const QPoint point = host_.toGaugePixels(*held_->gauge, panelPoint);
     const MouseArea* area = held_->gauge->mouse.childAt(held_->point, MOUSE_LEFT_SINGLE);
     if (area && (area->record->mouse_flags & MOUSE_DRAG)) host_.drag(*held_->gauge, point);
     return;

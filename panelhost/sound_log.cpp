@@ -6,18 +6,11 @@
 #include <cstring>
 #include <utility>
 
+#include "panelhost/little_endian.h"
 #include "winapi/dsound/dsound_observer.h"
 #include "winapi/resource_pack.h"
 
 namespace panelhost {
-namespace {
-
-std::uint32_t readLe32(const unsigned char* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-}  // namespace
 
 WaveData waveDataChunk(const unsigned char* file, std::size_t size) {
   if (!file || size < 12 || std::memcmp(file, "RIFF", 4) != 0 ||

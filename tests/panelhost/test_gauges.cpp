@@ -107,12 +107,22 @@ std::vector<unsigned char> makePack() {
   return pack;
 }
 
-const std::vector<unsigned char> g_pack = makePack();
+// The pack lives in the module's own data, not on the heap, so that a reloaded module hands
+// the resource calls the same addresses again.
+constexpr std::size_t kPackCapacity = 64 * 1024;
+alignas(8) unsigned char g_pack[kPackCapacity];
+
+std::uint64_t fillPack() {
+  const std::vector<unsigned char> pack = makePack();
+  if (pack.size() > kPackCapacity) return 0;
+  std::memcpy(g_pack, pack.data(), pack.size());
+  return pack.size();
+}
 
 }  // namespace
 
 extern "C" {
-EXPORT QtpResourceDirectory qtp_resource_directory = {g_pack.data(), g_pack.size()};
+EXPORT QtpResourceDirectory qtp_resource_directory = {g_pack, fillPack()};
 
 // ---- Counters the tests read -------------------------------------------------------------------
 
