@@ -104,7 +104,6 @@ void PaintDialogBlack(QWidget* form) {
   QPalette colours = form->palette();
   colours.setColor(QPalette::Window, Qt::black);
   colours.setColor(QPalette::WindowText, Qt::white);
-  colours.setColor(QPalette::ButtonText, Qt::white);
   form->setPalette(colours);
   form->setAutoFillBackground(true);
 }

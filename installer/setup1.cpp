@@ -23,12 +23,12 @@ namespace {
 constexpr int kChoosePath = 2;
 
 const ControlPlace kPlaces[] = {
-    {"PathLabel", {16, 8, 300, 18}, {}},        {"PathEdit", {16, 28, 441, 22}, {}},
-    {"ComponentsLabel", {16, 60, 300, 18}, {}}, {"QTPCheck", {16, 80, 226, 20}, {}},
-    {"AircraftCheck", {16, 102, 226, 20}, {}},  {"SceneryCheck", {16, 124, 226, 20}, {}},
-    {"DesktopIcon", {250, 80, 207, 20}, {}},    {"SceneryRes", {16, 148, 441, 92}, {}},
-    {"ContinueBtn", {16, 252, 129, 41}, {}},    {"SelPathBtn", {172, 252, 129, 41}, {}},
-    {"AbortBtn", {328, 252, 129, 41}, {}},
+    {"PathLabel", {16, 8, 441, 18}, {}},        {"PathEdit", {16, 28, 441, 22}, {}},
+    {"ComponentsLabel", {16, 58, 441, 18}, {}}, {"QTPCheck", {16, 78, 441, 20}, {}},
+    {"AircraftCheck", {16, 98, 441, 20}, {}},   {"SceneryCheck", {16, 118, 441, 20}, {}},
+    {"SceneryRes", {16, 140, 441, 90}, {}},     {"DesktopIcon", {16, 232, 441, 20}, {}},
+    {"ContinueBtn", {16, 258, 129, 41}, {}},    {"SelPathBtn", {172, 258, 129, 41}, {}},
+    {"AbortBtn", {328, 258, 129, 41}, {}},
 };
 
 const QString kStop = QStringLiteral("Abbruch");

@@ -136,7 +136,7 @@ TEST_F(Setup1Test, UntickingTheTrainingShowsANoticeAndTheBoxStaysUnticked) {
   bool unticked = false;
   Options([&](QWidget* dialog) {
     hooks::queueMessageAnswer("OK");
-    ClickControl(CheckBox(dialog, "QTPCheck"));
+    CheckBox(dialog, "QTPCheck")->click();
     unticked = !CheckBox(dialog, "QTPCheck")->isChecked();
     hooks::queueMessageAnswer("Ja");
     ClickControl(Control(dialog, "AbortBtn"));
@@ -216,7 +216,7 @@ TEST_F(Setup1Test, WithoutTheTrainingAnyFolderTextIsAcceptedAndNothingIsStored) 
   EXPECT_TRUE(Options([](QWidget* dialog) {
     TypeInto(dialog, "PathEdit", "R:\\no|such<drive>");
     hooks::queueMessageAnswer("OK");
-    ClickControl(CheckBox(dialog, "QTPCheck"));
+    CheckBox(dialog, "QTPCheck")->click();
     CheckBox(dialog, "SceneryCheck")->setChecked(false);
     ClickControl(Control(dialog, "ContinueBtn"));
   }));
@@ -266,7 +266,7 @@ TEST_F(Setup1Test, SpaceIsMeasuredOnTheSimulatorsDriveNotTheTargetsDrive) {
   EXPECT_TRUE(Options([](QWidget* dialog) {
     TypeInto(dialog, "PathEdit", "R:\\Anywhere");
     hooks::queueMessageAnswer("OK");
-    ClickControl(CheckBox(dialog, "QTPCheck"));
+    CheckBox(dialog, "QTPCheck")->click();
     ClickControl(Control(dialog, "ContinueBtn"));
   }));
 }
