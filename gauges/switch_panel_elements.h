@@ -27,14 +27,14 @@ struct IconSpec {
   UINT32 switchType = 0;
 };
 
-constexpr ELEMENT_ICON icon(GAUGEHDR& gauge, const IconSpec& spec,
+constexpr ELEMENT_ICON icon(GAUGEHDR& gauge, const IconSpec& desc,
                             PELEMENT_HEADER* nextList = nullptr) {
-  return {.header = elementHeader(ELEMENT_TYPE_ICON, spec.bitmap, spec.at, gauge, spec.flags,
-                                  spec.failures, nextList),
-          .source_var = token(spec.source),
-          .update_cb = spec.callback,
-          .switch_type = spec.switchType,
-          .num_icons = spec.images,
+  return {.header = elementHeader(ELEMENT_TYPE_ICON, desc.bitmap, desc.at, gauge, desc.flags,
+                                  desc.failures, nextList),
+          .source_var = token(desc.source),
+          .update_cb = desc.callback,
+          .switch_type = desc.switchType,
+          .num_icons = desc.images,
           .host_data = nullptr};
 }
 
@@ -48,14 +48,14 @@ struct SliderSpec {
   FLAGS32 flags = kMovingImageFlags;
 };
 
-constexpr ELEMENT_SLIDER slider(GAUGEHDR& gauge, const SliderSpec& spec,
+constexpr ELEMENT_SLIDER slider(GAUGEHDR& gauge, const SliderSpec& desc,
                                 PELEMENT_HEADER* nextList = nullptr) {
-  return {.header = elementHeader(ELEMENT_TYPE_SLIDER, spec.bitmap, spec.at, gauge, spec.flags,
+  return {.header = elementHeader(ELEMENT_TYPE_SLIDER, desc.bitmap, desc.at, gauge, desc.flags,
                                   nullptr, nextList),
-          .source_var_x = token(spec.sourceX),
-          .scale_x = spec.scaleX,
-          .source_var_y = token(spec.sourceY),
-          .scale_y = spec.scaleY,
+          .source_var_x = token(desc.sourceX),
+          .scale_x = desc.scaleX,
+          .source_var_y = token(desc.sourceY),
+          .scale_y = desc.scaleY,
           .update_x_cb = nullptr,
           .update_y_cb = nullptr,
           .host_data = nullptr};
@@ -73,18 +73,18 @@ struct MovingImageSpec {
 };
 
 // An image that slides vertically only: no x token and an empty x range.
-constexpr ELEMENT_MOVING_IMAGE verticalMovingImage(GAUGEHDR& gauge, const MovingImageSpec& spec,
+constexpr ELEMENT_MOVING_IMAGE verticalMovingImage(GAUGEHDR& gauge, const MovingImageSpec& desc,
                                                    PELEMENT_HEADER* nextList = nullptr) {
-  return {.header = elementHeader(ELEMENT_TYPE_MOVING_IMAGE, spec.bitmap, spec.at, gauge,
-                                  spec.flags, nullptr, nextList),
+  return {.header = elementHeader(ELEMENT_TYPE_MOVING_IMAGE, desc.bitmap, desc.at, gauge,
+                                  desc.flags, nullptr, nextList),
           .source_var_x = token(0),
           .min_x = 0.0,
           .max_x = 0.0,
-          .source_var_y = token(spec.sourceY),
-          .min_y = spec.minY,
-          .max_y = spec.maxY,
-          .update_x_cb = spec.callbackX,
-          .update_y_cb = spec.callbackY,
+          .source_var_y = token(desc.sourceY),
+          .min_y = desc.minY,
+          .max_y = desc.maxY,
+          .update_x_cb = desc.callbackX,
+          .update_y_cb = desc.callbackY,
           .host_data = nullptr};
 }
 

@@ -36,8 +36,8 @@ TPanel* MakePagePanel(QWidget* form) {
                     {.color = clBlack, .bevelInner = TPanelBevel::Lowered, .bevelWidth = 2}, form);
 }
 
-TPageDLG::TPageDLG(const PageFrameSpec& spec, QWidget* owner)
-    : TShellForm(QString::fromLatin1(spec.formName), owner) {
+TPageDLG::TPageDLG(const PageFrameSpec& desc, QWidget* owner)
+    : TShellForm(QString::fromLatin1(desc.formName), owner) {
   Panel1 = MakePagePanel(this);
   Image1 = new TImage(QStringLiteral("Image1"), Panel1);
   Image1->setPicture(PagePicture(objectName()));
@@ -45,7 +45,7 @@ TPageDLG::TPageDLG(const PageFrameSpec& spec, QWidget* owner)
 
   NVImage = new TImage(QStringLiteral("NVImage"), Panel1);
   NVImage->setPicture(ShellPicture(QStringLiteral(":/shell/logo.jpg")));
-  NVImage->setVisible(spec.logoShownAtOpen);
+  NVImage->setVisible(desc.logoShownAtOpen);
 
   ReturnBtn = new TJetButton(Panel1);
   ReturnBtn->setObjectName(QStringLiteral("ReturnBtn"));
@@ -58,10 +58,10 @@ TPageDLG::TPageDLG(const PageFrameSpec& spec, QWidget* owner)
       {"Panel1", kPanelSmall, kPanelLarge},
       {"NVImage", kLogoSmall, kLogoLarge},
       {"ReturnBtn",
-       {spec.returnPlace.x(), spec.returnPlace.y(), kReturnSize.width(), kReturnSize.height()},
+       {desc.returnPlace.x(), desc.returnPlace.y(), kReturnSize.width(), kReturnSize.height()},
        {kReturnLarge.x(), kReturnLarge.y()}},
       {"ExitBtn",
-       {spec.exitPlace.x(), spec.exitPlace.y(), kExitSize.width(), kExitSize.height()},
+       {desc.exitPlace.x(), desc.exitPlace.y(), kExitSize.width(), kExitSize.height()},
        {kExitLarge.x(), kExitLarge.y()}},
   };
   ApplyPlaces(this, framePlaces_, false);

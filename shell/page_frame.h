@@ -37,7 +37,7 @@ class TPageDLG : public TShellForm {
   Q_OBJECT
 
  public:
-  TPageDLG(const PageFrameSpec& spec, QWidget* owner);
+  TPageDLG(const PageFrameSpec& desc, QWidget* owner);
 
   TPanel* Panel1;
   TImage* Image1;

@@ -30,13 +30,13 @@ std::vector<char> readFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool collect(const std::string& spec, std::vector<Resource>& resources) {
-  const auto eq = spec.find('=');
-  const auto colon = spec.rfind(':');
+bool collect(const std::string& desc, std::vector<Resource>& resources) {
+  const auto eq = desc.find('=');
+  const auto colon = desc.rfind(':');
   if (eq == std::string::npos || colon == std::string::npos || colon < eq) return false;
-  const auto type = respack::typeFromName(spec.substr(0, eq));
-  const fs::path dir = spec.substr(eq + 1, colon - eq - 1);
-  const std::string ext = "." + spec.substr(colon + 1);
+  const auto type = respack::typeFromName(desc.substr(0, eq));
+  const fs::path dir = desc.substr(eq + 1, colon - eq - 1);
+  const std::string ext = "." + desc.substr(colon + 1);
   if (!type || !fs::is_directory(dir)) return false;
   for (const auto& file : fs::directory_iterator(dir)) {
     const std::string stem = file.path().stem().string();
