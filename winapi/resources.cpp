@@ -3,7 +3,6 @@
 #include <link.h>
 
 #include <algorithm>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -12,15 +11,10 @@
 
 namespace {
 
-struct KnownPack {
+struct ModulePack {
   const unsigned char* pack;
   std::span<const respack::PackEntry> table;
 };
-
-// Packs whose entries have been handed out, so that a resource handle can be checked before
-// it is used.
-std::mutex packsMutex;
-std::vector<KnownPack> knownPacks;
 
 struct LoadedObject {
   std::string name;  // empty for the program itself
@@ -71,7 +65,7 @@ std::optional<OpenedModule> openModule(HMODULE module) {
   return std::nullopt;
 }
 
-std::optional<KnownPack> packOf(HMODULE module) {
+std::optional<ModulePack> packOf(HMODULE module) {
   const auto opened = openModule(module);
   if (!opened) return std::nullopt;
   const auto* directory =
@@ -86,28 +80,23 @@ std::optional<KnownPack> packOf(HMODULE module) {
     return std::nullopt;
   const auto table = respack::entries(directory->pack, directory->size);
   if (!table) return std::nullopt;
-  return KnownPack{directory->pack, *table};
+  return ModulePack{directory->pack, *table};
 }
 
-void remember(const KnownPack& pack) {
-  std::lock_guard lock(packsMutex);
-  const bool known = std::any_of(knownPacks.begin(), knownPacks.end(), [&](const KnownPack& k) {
-    return k.pack == pack.pack && k.table.size() == pack.table.size();
-  });
-  if (!known) knownPacks.push_back(pack);
-}
-
+// A resource handle is an entry of a pack; it is checked against the pack of the module that
+// holds its address now, so a handle that outlived its module (or points anywhere else) is
+// refused instead of followed.
 const respack::PackEntry* checkedEntry(HRSRC resource, const unsigned char** pack) {
-  const auto* entry = reinterpret_cast<const respack::PackEntry*>(resource);
-  std::lock_guard lock(packsMutex);
-  for (const KnownPack& known : knownPacks) {
-    const auto* first = known.table.data();
-    if (entry >= first && entry < first + known.table.size()) {
-      *pack = known.pack;
-      return entry;
-    }
-  }
-  return nullptr;
+  if (resource == nullptr) return nullptr;
+  const auto owner = packOf(reinterpret_cast<HMODULE>(resource));
+  if (!owner) return nullptr;
+  const auto at = reinterpret_cast<std::uintptr_t>(resource);
+  const auto first = reinterpret_cast<std::uintptr_t>(owner->table.data());
+  const std::uintptr_t index = (at - first) / sizeof(respack::PackEntry);
+  if (at < first || index >= owner->table.size() || (at - first) % sizeof(respack::PackEntry) != 0)
+    return nullptr;
+  *pack = owner->pack;
+  return &owner->table[index];
 }
 
 std::optional<std::uint32_t> nameId(LPCSTR name) {
@@ -137,7 +126,6 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
     return entry.name_id == *id && respack::sameType(entry, *wanted);
   });
   if (found == pack->table.end()) return nullptr;
-  remember(*pack);
   return reinterpret_cast<HRSRC>(const_cast<respack::PackEntry*>(&*found));
 }
 

@@ -1,8 +1,12 @@
 // The module's bitmaps and sounds, found through its dlopen handle as the gauges find them.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
+#include <filesystem>
 #include <map>
+#include <string>
 #include <string_view>
 
 #include "loaded_module.h"
@@ -160,6 +164,28 @@ TEST_F(ModuleResources, TheProgramDoesNotBorrowAGloballyLoadedModulesResources) 
   EXPECT_EQ(FindResourceA(nullptr, MAKEINTRESOURCE(101), RT_BITMAP), nullptr);
   EXPECT_NE(FindResourceA(static_cast<HMODULE>(global), MAKEINTRESOURCE(101), RT_BITMAP), nullptr);
   dlclose(global);
+}
+
+// A resource handle is only good while its module is loaded: a copy of the module, loaded and
+// unloaded again, leaves handles that must be refused, not read from unmapped memory.
+TEST_F(ModuleResources, HandlesOfAnUnloadedModuleAreRefused) {
+  const auto copy =
+      std::filesystem::temp_directory_path() / ("resources-" + std::to_string(::getpid()) + ".gau");
+  std::filesystem::copy_file(NOR_NV36_PATH, copy,
+                             std::filesystem::copy_options::overwrite_existing);
+  void* second = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(second, nullptr) << dlerror();
+  const auto module = static_cast<HMODULE>(second);
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCE(118), "WAVE");
+  ASSERT_NE(resource, nullptr);
+  EXPECT_GT(SizeofResource(module, resource), 0u);
+  // Half-way into an entry is not a handle either.
+  const auto skewed = reinterpret_cast<HRSRC>(reinterpret_cast<std::uintptr_t>(resource) + 2);
+  EXPECT_EQ(LoadResource(module, skewed), nullptr);
+  dlclose(second);
+  std::filesystem::remove(copy);
+  EXPECT_EQ(LoadResource(module, resource), nullptr);
+  EXPECT_EQ(SizeofResource(module, resource), 0u);
 }
 
 // The pack reader refuses bytes that are not a whole pack.
