@@ -55,6 +55,8 @@ const ButtonArt kButtons[] = {
     {"faq", "FAQ", {80, 80}, ButtonShape::Round, QColor(200, 140, 30)},
     {"exit", "Beenden", {136, 39}, ButtonShape::Rounded, QColor(150, 30, 30)},
     {"return", "Zurück", {144, 41}, ButtonShape::Rounded, QColor(40, 120, 70)},
+    {"install", "Installieren", {100, 50}, ButtonShape::Rounded, QColor(170, 110, 20)},
+    {"startfs", "FS starten", {100, 50}, ButtonShape::Rounded, QColor(20, 110, 130)},
 };
 
 struct StateName {
