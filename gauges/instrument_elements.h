@@ -1,0 +1,139 @@
+#pragma once
+// Builders for the round instruments' needles and moving images, and the rules every reading
+// follows on its way to a needle: a value that is not a number reads as 0, limits hold at their
+// ends, so no callback ever hands the host a NaN.
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "gauges/panel_state.h"
+#include "gauges/switch_panel_elements.h"
+
+namespace build {
+
+struct NeedleSpec {
+  SINT32 bitmap;
+  PIXPOINT at;
+  PIXPOINT pivot;  // the needle bitmap's turning point
+  ID32 source = 0;
+  PELEMENT_CALLBACK callback = nullptr;
+  PFAILURE_RECORD failures = nullptr;
+  FLAGS32 flags = kMovingImageFlags;
+  // Dial needles swing like the mechanical ones; hands that are computed as angles jump.
+  FLOAT64 maxDegreesPerTick = 6.0;
+};
+
+constexpr ELEMENT_NEEDLE needle(GAUGEHDR& gauge, const NeedleSpec& desc, NONLINEARITY* table,
+                                UINT32 tableSize, PELEMENT_HEADER* nextList = nullptr) {
+  return {.header = elementHeader(ELEMENT_TYPE_NEEDLE, desc.bitmap, desc.at, gauge, desc.flags,
+                                  desc.failures, nextList, desc.pivot),
+          .source_var = token(desc.source),
+          .update_cb = desc.callback,
+          .nonlinearity_table = table,
+          .nonlinearity_table_size = tableSize,
+          .max_degrees_per_tick = desc.maxDegreesPerTick,
+          .host_data = nullptr};
+}
+
+// A needle pointing through its dial's nonlinearity table.
+template <std::size_t N>
+constexpr ELEMENT_NEEDLE needle(GAUGEHDR& gauge, const NeedleSpec& desc, NONLINEARITY (&table)[N],
+                                PELEMENT_HEADER* nextList = nullptr) {
+  return needle(gauge, desc, table, static_cast<UINT32>(N), nextList);
+}
+
+// A dial table that several needles read: each needle keeps its own copy, since the host fills
+// in the degrees for the needle it draws.
+template <std::size_t N>
+using DialTable = std::array<NONLINEARITY, N>;
+
+template <std::size_t N>
+constexpr ELEMENT_NEEDLE needle(GAUGEHDR& gauge, const NeedleSpec& desc, DialTable<N>& table,
+                                PELEMENT_HEADER* nextList = nullptr) {
+  return needle(gauge, desc, table.data(), static_cast<UINT32>(N), nextList);
+}
+
+struct MovingImageAxes {
+  SINT32 bitmap;
+  PIXPOINT at;
+  ID32 sourceX = 0;
+  FLOAT64 minX = 0.0;
+  FLOAT64 maxX = 0.0;
+  ID32 sourceY = 0;
+  FLOAT64 minY = 0.0;
+  FLOAT64 maxY = 0.0;
+  PELEMENT_CALLBACK callbackX = nullptr;
+  PELEMENT_CALLBACK callbackY = nullptr;
+  PFAILURE_RECORD failures = nullptr;
+  FLAGS32 flags = kMovingImageFlags;
+};
+
+constexpr ELEMENT_MOVING_IMAGE movingImage(GAUGEHDR& gauge, const MovingImageAxes& desc,
+                                           PELEMENT_HEADER* nextList = nullptr) {
+  return {.header = elementHeader(ELEMENT_TYPE_MOVING_IMAGE, desc.bitmap, desc.at, gauge,
+                                  desc.flags, desc.failures, nextList),
+          .source_var_x = token(desc.sourceX),
+          .min_x = desc.minX,
+          .max_x = desc.maxX,
+          .source_var_y = token(desc.sourceY),
+          .min_y = desc.minY,
+          .max_y = desc.maxY,
+          .update_x_cb = desc.callbackX,
+          .update_y_cb = desc.callbackY,
+          .host_data = nullptr};
+}
+
+// Any element record with its failure list set.
+template <typename Record>
+constexpr Record withFailures(Record record, PFAILURE_RECORD failureList) {
+  record.header.failure_systems = failureList;
+  return record;
+}
+
+// A static image over the dial (covers, caps, overlays, knobs).
+constexpr ELEMENT_STATIC_IMAGE overlayImage(SINT32 bitmap, PIXPOINT at, GAUGEHDR& gauge,
+                                            PELEMENT_HEADER* nextList = nullptr) {
+  return staticImage(bitmap, at, gauge, kImageFlags, nullptr, nextList);
+}
+
+// A dial's background: behind every round dial the panel keeps redrawing.
+constexpr ELEMENT_STATIC_IMAGE dialBackground(SINT32 bitmap, GAUGEHDR& gauge,
+                                              PFAILURE_RECORD failureList,
+                                              PELEMENT_HEADER* nextList) {
+  return staticImage(bitmap, {0, 0}, gauge, kDialBackgroundFlags, failureList, nextList);
+}
+
+}  // namespace build
+
+namespace reading {
+
+// A value that is not a number reads as 0.
+inline FLOAT64 numberOrZero(FLOAT64 value) {
+  return std::isnan(value) ? 0.0 : value;
+}
+
+// Readings without limits: anything but a finite number reads as 0.
+inline FLOAT64 finiteOrZero(FLOAT64 value) {
+  return std::isfinite(value) ? value : 0.0;
+}
+
+// At most `high`: a value at or above it gives it, lower values pass unchanged.
+inline FLOAT64 atMost(FLOAT64 value, FLOAT64 high) {
+  value = numberOrZero(value);
+  return value >= high ? high : value;
+}
+
+// Clamped to [low, high]: a value at or above `high` gives `high`, one below `low` gives `low`.
+inline FLOAT64 clampTo(FLOAT64 value, FLOAT64 low, FLOAT64 high) {
+  value = numberOrZero(value);
+  if (value >= high) return high;
+  return value < low ? low : value;
+}
+
+// The value the host filled into a needle's or an icon's own source variable.
+template <typename Record>
+FLOAT64 ownValue(PELEMENT element) {
+  return reinterpret_cast<Record*>(element)->source_var.var_value.n;
+}
+
+}  // namespace reading
