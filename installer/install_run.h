@@ -4,15 +4,28 @@
 // every component the moment it is complete. The run works inside its own timer event while
 // the page that started it stays usable; pages stop it through InstallAbort.
 #include <QString>
+#include <functional>
+#include <string>
 
 class QWidget;
 
 // Creates the run window owned by `owner` (the page that starts the run), places it in the
 // lower right corner of the main menu, shows it without making it modal and returns at once;
-// the run begins when the window's timer fires. The caller has set InstallRunning.
+// the run begins when the window's timer fires. The caller has set InstallRunning. Nothing
+// happens while another run window exists.
 void StartInstallRun(QWidget* owner);
 
-// Extracts the CD archive `archive` (relative to the CD root, e.g. "FS2000\\SOUND.RAR") into
-// the Windows folder `destination`. False when the archive could not be found or the
-// extraction failed; the run then stops.
-bool ExtractFromCD(const QString& archive, const QString& destination);
+namespace installrun {
+
+// Told of every archive the moment its extraction begins (the CD file was found): its path
+// relative to the CD root and the Windows folder it goes to. An empty function: nobody listens.
+using ArchiveObserver = std::function<void(const QString& archive, const QString& destination)>;
+void setArchiveObserver(ArchiveObserver observer);
+void notifyArchive(const QString& archive, const QString& destination);
+
+// The library that the run's archive component loads, by the ordinary library search. Takes
+// effect for the next run window.
+void setArchiveLibrary(std::string libraryName);
+const std::string& archiveLibrary();
+
+}  // namespace installrun

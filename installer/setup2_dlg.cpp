@@ -1,0 +1,180 @@
+#include "installer/setup2_dlg.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <exception>
+
+#include "controls/compass.h"
+#include "installer/cd_check.h"
+#include "installer/install_run.h"
+#include "installer/progress_dial.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "shell/fonts.h"
+#include "shell/install_state.h"
+#include "shell/label.h"
+#include "shell/layout.h"
+#include "shell/message_form.h"
+#include "shell/panel.h"
+#include "shell/picture.h"
+
+TSetup2DLG* Setup2DLG = nullptr;
+
+namespace {
+
+constexpr int kWidth = 158;
+constexpr int kHeight = 183;
+constexpr int kTimerMs = 1000;
+constexpr TColor kInfoPanelColour = 0x483418;
+constexpr TColor kNeedleColour = 0x80FFFF;
+constexpr int kPumpEveryMembers = 10;
+constexpr double kFullSweep = 330.0;
+
+const ControlPlace kPlaces[] = {
+    {"Image1", {4, 2, 150, 149}, {}},
+    {"Progress", {32, 32, 97, 96}, {}},
+    {"InfoPanel", {0, 153, 158, 30}, {}},
+};
+
+TCompass* MakeProgress(QWidget* parent) {
+  auto* progress = new TCompass(parent);
+  progress->setObjectName(QStringLiteral("Progress"));
+  progress->setHeading(0);
+  progress->setNeedleLength(40);
+  progress->setNeedleWidth(2);
+  progress->setColor(clGray);
+  progress->setOuterCircleWidth(2);
+  progress->setCenterCircleWidth(15);
+  progress->setCenterCircleColor(clBlack);
+  progress->setNeedleColor(kNeedleColour);
+  return progress;
+}
+
+// The archive's name as the error message gives it: its path up to the first full stop.
+QString ArchiveTitle(const QString& archive) {
+  const qsizetype dot = archive.indexOf(QLatin1Char('.'));
+  return dot < 0 ? archive : archive.left(dot);
+}
+
+std::string HostPath(const QString& windowsPath) {
+  return platform::toHost(windowsPath.toStdString()).string();
+}
+
+}  // namespace
+
+TSetup2DLG::TSetup2DLG(QWidget* owner)
+    : TShellForm(QStringLiteral("TSetup2DLG"), nullptr),
+      RAR1(nullptr, installrun::archiveLibrary().c_str()) {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setWindowTitle(QStringLiteral("InstallProcessDLG"));
+  setFixedSize(kWidth, kHeight);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  Image1 = new TImage(QStringLiteral("Image1"), this);
+  Progress = MakeProgress(Image1);
+  InfoPanel =
+      new TPanel(QStringLiteral("InfoPanel"),
+                 {kInfoPanelColour, TPanelBevel::Raised, TPanelBevel::None, 1, 0, false}, this);
+  InfoText = new TLabel(QStringLiteral("InfoText"), QStringLiteral("Bereite Installation vor..."),
+                        InfoPanel);
+  InfoText->setFont(ArialFont(11, false));
+  InfoText->setAlignment(Qt::AlignCenter);
+  QPalette text = InfoText->palette();
+  text.setColor(QPalette::WindowText, Qt::white);
+  InfoText->setPalette(text);
+  InfoPanel->setFillingChild(InfoText);
+  ApplyPlaces(this, kPlaces, false);
+  // The needle's place is given in the window; it sits on the picture.
+  Progress->move(Progress->pos() - Image1->pos());
+  const QRect needle = Progress->geometry();
+  Image1->setPicture(DrawProgressDial(Image1->size(), QRectF(needle).center(), 46.0));
+
+  RAR1.Stop = true;
+  RAR1.OnExtract = [this](TRAR&, const RARHeaderData&, bool) { RAR1Extract(); };
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setSingleShot(true);
+  connect(Timer1, &QTimer::timeout, this, &TSetup2DLG::Timer1Timer);
+  Timer1->start(kTimerMs);
+
+  if (owner) connect(owner, &QObject::destroyed, this, &TSetup2DLG::OwnerDestroyed);
+}
+
+TSetup2DLG::~TSetup2DLG() {
+  if (Setup2DLG == this) Setup2DLG = nullptr;
+  // A window that goes before its run has ended leaves no installation running behind it.
+  if (!ended_) InstallRunning = false;
+}
+
+void TSetup2DLG::OwnerDestroyed() {
+  if (running_) return;  // the end step frees the window once the sequence has returned
+  Timer1->stop();
+  ended_ = true;
+  InstallRunning = false;
+  hide();
+  deleteLater();
+}
+
+void TSetup2DLG::Timer1Timer() {
+  Timer1->stop();
+  running_ = true;
+  if (RunSequence()) {
+    Progress->setHeading(335);
+    ShowStatus(QStringLiteral("Installation beendet!"));
+    ShowMessageForm(QStringLiteral("Installation wurde erfolgreich durchgeführt!"), clWhite, true,
+                    QStringLiteral("OK"), false, QString());
+  }
+  EndStep();
+  running_ = false;
+}
+
+void TSetup2DLG::EndStep() {
+  InstallRunning = false;
+  ended_ = true;
+  close();
+  // Freed once the timer event has returned, never under it.
+  deleteLater();
+  if (Setup2DLG == this) Setup2DLG = nullptr;
+}
+
+void TSetup2DLG::ShowStatus(const QString& text) {
+  InfoText->setText(text);
+  QCoreApplication::processEvents();
+}
+
+void TSetup2DLG::RAR1Extract() {
+  ++Session.ExtractedFiles;
+  if (Session.ExpectedFiles > 0)
+    Progress->setHeading(static_cast<int>(kFullSweep * Session.ExtractedFiles /
+                                          static_cast<double>(Session.ExpectedFiles)));
+  if (InstallAbort) RAR1.Stop = true;
+  if (Session.ExtractedFiles % kPumpEveryMembers == 0) QCoreApplication::processEvents();
+}
+
+bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destination) {
+  if (!CheckCDFile(archive)) return false;
+  bool extracted = false;
+  // The destination must still be there: a simulator folder that went away during the run is
+  // not made again by the extraction.
+  if (platform::folderExists(destination.toStdString())) {
+    installrun::notifyArchive(archive, destination);
+    RAR1.ArchiveName = HostPath(InstallState.CDDrive + archive);
+    RAR1.TargetDir = HostPath(destination);
+    RAR1.Stop = false;
+    try {
+      extracted = RAR1.Extract();
+    } catch (const std::exception&) {
+      extracted = false;
+    }
+  }
+  if (extracted) return true;
+  InstallAbort = true;
+  ShowMessageForm(QStringLiteral("Bei der Installation von \"%1\" trat ein Fehler auf. Breche ab!")
+                      .arg(ArchiveTitle(archive)),
+                  clRed, false, QString(), true, QStringLiteral("Abbruch"));
+  return false;
+}

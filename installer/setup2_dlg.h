@@ -1,0 +1,60 @@
+#pragma once
+// The installation run's window: a compass needle over a dial that turns as archive members
+// come off the CD, and a status line. The run itself happens in Timer1's single shot.
+#include "installer/archive_table.h"
+#include "installer/rar_arc.h"
+#include "shell/shell_form.h"
+
+class QTimer;
+class TCompass;
+class TImage;
+class TLabel;
+class TPanel;
+
+class TSetup2DLG : public TShellForm {
+  Q_OBJECT
+
+ public:
+  // The window is nobody's child: it belongs to `owner` until its run begins and frees itself
+  // when the run ends, so nothing a page does while the run pumps messages can free it under
+  // the running sequence.
+  explicit TSetup2DLG(QWidget* owner);
+  ~TSetup2DLG() override;
+
+  // Extracts the CD archive `archive` (relative to the CD root, such as "FS2000\SOUND.RAR")
+  // into the Windows folder `destination`. False when the CD file could not be found (the CD
+  // prompt was given up, nothing said) or the extraction failed (said in red, InstallAbort set).
+  bool ExtractFromCD(const QString& archive, const QString& destination);
+
+  bool running() const { return running_; }
+
+  TImage* Image1;
+  TCompass* Progress;
+  TPanel* InfoPanel;
+  TLabel* InfoText;
+  QTimer* Timer1;
+  TRAR RAR1;
+
+ public slots:
+  void Timer1Timer();
+
+ private:
+  // The progress handler, once per extracted member.
+  void RAR1Extract();
+  void ShowStatus(const QString& text);
+  // The sequence up to the completion; false when it stopped.
+  bool RunSequence();
+  bool ExtractGroup(InstallGroup group);
+  void RecordTraining();
+  void RecordScenery();
+  void RecordAircraft();
+  void EndStep();
+  void OwnerDestroyed();
+  QString DestinationFolder(ArchiveDestination destination) const;
+
+  bool running_ = false;
+  bool ended_ = false;
+};
+
+// The run window while it exists, else null.
+extern TSetup2DLG* Setup2DLG;
