@@ -1,0 +1,208 @@
+// COM1: the simulator's COM radio. Displays, the 25 kHz reading of the simulator's digits,
+// transfer with its key event, the tuning rings with every wrap and the spacing button.
+#include <gtest/gtest.h>
+
+#include "radio_panel.h"
+
+using namespace radio_test;
+using Events = std::vector<Event>;
+using Sounds = std::vector<int>;
+
+namespace {
+
+constexpr ID32 kComToken = 0x17;
+constexpr ID32 kComSet = 0x100AB;
+constexpr ID32 kAvionics = 0x2E4;
+
+void repeat(RadioPanel& panel, Area area, int times) {
+  for (int i = 0; i < times; ++i) panel.click("COM1", area);
+}
+
+TEST(Com1Displays, ShowStandbyAndTheSimulatorsFrequencyWithThreeDecimals) {
+  RadioPanel panel;
+  panel.set(kComToken, 0x1850);
+  panel.update();
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  EXPECT_EQ(panel.active("COM1"), "118.500");
+  EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.standby), 118.0);
+  EXPECT_NEAR(panel.value("COM1", kComDepths.active), 118.5, 1e-9);
+}
+
+TEST(Com1Displays, HundredthsTwoAndSevenReadAsTwentyFiveKilohertzChannels) {
+  RadioPanel panel;
+  const std::pair<double, const char*> cases[] = {{0x2152, "121.525"}, {0x1807, "118.075"},
+                                                  {0x3697, "136.975"}, {0x1805, "118.050"},
+                                                  {0x2310, "123.100"}, {0x1801, "118.010"}};
+  for (const auto& [bcd, text] : cases) {
+    panel.set(kComToken, bcd);
+    panel.update();
+    EXPECT_EQ(panel.active("COM1"), text);
+  }
+  // The callback's value carries the single-precision 25 kHz constant.
+  panel.set(kComToken, 0x2152);
+  panel.update();
+  EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.active),
+                   121.0 + 0.5 + static_cast<double>(0.025f));
+}
+
+TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
+  RadioPanel panel;
+  panel.set(kAvionics, 0);
+  panel.update();
+  EXPECT_EQ(panel.standby("COM1"), "");
+  EXPECT_EQ(panel.active("COM1"), "");
+  EXPECT_EQ(panel.value("COM1", kComDepths.lit), -1.0);
+  panel.click("COM1", Area::WholeUp);
+  EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.standby), 119.0);
+  panel.click("COM1", Area::Transfer);
+  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1900}}));
+  panel.set(kAvionics, 1);
+  panel.update();
+  EXPECT_EQ(panel.value("COM1", kComDepths.lit), 1.0);
+  EXPECT_FALSE(panel.standby("COM1").empty());
+}
+
+TEST(Com1Displays, AnyAvionicsValueButZeroCountsAsOn) {
+  RadioPanel panel;
+  for (double avionics : {2.0, -1.0, 1e12}) {
+    panel.set(kAvionics, avionics);
+    panel.update();
+    EXPECT_EQ(panel.standby("COM1"), "118.000") << avionics;
+  }
+  panel.set(kAvionics, std::nan(""));
+  panel.update();
+  EXPECT_EQ(panel.standby("COM1"), "");
+}
+
+TEST(Com1Transfer, SendsTheStandbyWithoutItsUnitsDigitAndTakesTheSimulatorsFrequency) {
+  RadioPanel panel;
+  panel.set(kComToken, 0x2152);
+  panel.update();
+  panel.click("COM1", Area::Transfer);
+  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1800}}));
+  EXPECT_EQ(panel.sounds(), (Sounds{199}));
+  EXPECT_EQ(panel.standby("COM1"), "121.525");
+  // 121.525 goes back as 0x2152.
+  panel.set(kComToken, 0x1800);
+  panel.update();
+  panel.click("COM1", Area::Transfer);
+  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x2152}}));
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+}
+
+TEST(Com1Transfer, SendsEveryKindOfChannelInFourDigits) {
+  RadioPanel panel;
+  // 118.025 and 136.975 from the standby's rings.
+  panel.click("COM1", Area::Spacing);
+  panel.click("COM1", Area::FractionUp);
+  panel.click("COM1", Area::Transfer);
+  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1802}}));
+  panel.set(kComToken, 0x1800);
+  panel.update();
+  panel.click("COM1", Area::Transfer);  // standby back to 118.000
+  panel.click("COM1", Area::WholeDown);
+  panel.click("COM1", Area::FractionDown);
+  EXPECT_EQ(panel.standby("COM1"), "136.975");
+  panel.events();
+  panel.click("COM1", Area::Transfer);
+  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x3697}}));
+}
+
+TEST(Com1Transfer, ASimulatorFrequencyOffTheBandOrGridBecomesTheNearestChannel) {
+  RadioPanel panel;
+  const std::pair<double, const char*> cases[] = {
+      {0x0000, "118.000"}, {0x1751, "118.000"}, {0x3800, "136.975"}, {0xFFFF, "136.975"},
+      {0x2151, "121.500"}, {0x2159, "121.575"}, {-5.0, "136.975"},   {std::nan(""), "118.000"}};
+  for (const auto& [simulator, standby] : cases) {
+    panel.set(kComToken, simulator);
+    panel.update();
+    panel.click("COM1", Area::Transfer);
+    EXPECT_EQ(panel.standby("COM1"), standby) << simulator;
+  }
+}
+
+TEST(Com1Tuning, WholeMegahertzWrapsOverTheBandKeepingTheFraction) {
+  RadioPanel panel;
+  panel.click("COM1", Area::WholeDown);
+  EXPECT_EQ(panel.standby("COM1"), "136.000");
+  panel.click("COM1", Area::WholeUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  panel.click("COM1", Area::Spacing);
+  panel.click("COM1", Area::FractionDown);  // 118.975
+  panel.click("COM1", Area::WholeDown);
+  EXPECT_EQ(panel.standby("COM1"), "136.975");
+  panel.click("COM1", Area::WholeUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.975");
+  repeat(panel, Area::WholeUp, 18);
+  EXPECT_EQ(panel.standby("COM1"), "136.975");
+}
+
+TEST(Com1Tuning, TwentyFiveKilohertzRingWrapsWithinTheMegahertz) {
+  RadioPanel panel;
+  panel.click("COM1", Area::Spacing);
+  EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 1.0);
+  panel.click("COM1", Area::FractionDown);
+  EXPECT_EQ(panel.standby("COM1"), "118.975");
+  panel.click("COM1", Area::FractionUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  repeat(panel, Area::FractionUp, 39);
+  EXPECT_EQ(panel.standby("COM1"), "118.975");
+  panel.click("COM1", Area::FractionUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+}
+
+TEST(Com1Tuning, FiftyKilohertzRingWrapsWithinTheMegahertz) {
+  RadioPanel panel;
+  EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 0.0);
+  panel.click("COM1", Area::FractionDown);
+  EXPECT_EQ(panel.standby("COM1"), "118.950");
+  panel.click("COM1", Area::FractionUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  repeat(panel, Area::FractionUp, 19);
+  EXPECT_EQ(panel.standby("COM1"), "118.950");
+  panel.click("COM1", Area::FractionUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.000");
+}
+
+TEST(Com1Tuning, AnOddChannelLeftFrom25KilohertzStepsStaysOnItsOwnRingIn50KilohertzSteps) {
+  RadioPanel panel;
+  panel.click("COM1", Area::Spacing);
+  panel.click("COM1", Area::FractionUp);  // 118.025
+  panel.click("COM1", Area::Spacing);     // 50 kHz steps, the standby unchanged
+  EXPECT_EQ(panel.standby("COM1"), "118.025");
+  panel.click("COM1", Area::FractionDown);
+  EXPECT_EQ(panel.standby("COM1"), "118.975");
+  panel.click("COM1", Area::FractionUp);
+  EXPECT_EQ(panel.standby("COM1"), "118.025");
+  panel.click("COM1", Area::WholeDown);
+  panel.click("COM1", Area::FractionDown);
+  panel.click("COM1", Area::FractionDown);
+  EXPECT_EQ(panel.standby("COM1"), "136.925");
+  repeat(panel, Area::FractionUp, 2);
+  EXPECT_EQ(panel.standby("COM1"), "136.025");
+}
+
+TEST(Com1Tuning, KnobStepsBeepAndRepeatWhileHeld) {
+  RadioPanel panel;
+  panelhost::Gauge* com1 = panel.host().findGauge("COM1");
+  ASSERT_NE(com1, nullptr);
+  EXPECT_TRUE(panel.host().hold(*com1, QPoint(255, 20), 5));
+  EXPECT_EQ(panel.standby("COM1"), "123.000");
+  EXPECT_EQ(panel.sounds(), (Sounds{255, 255, 255, 255, 255}));
+  EXPECT_TRUE(panel.events().empty());
+}
+
+TEST(Com1Spacing, ToggleFlipsTheLightAndBeepsWithoutTouchingTheStandby) {
+  RadioPanel panel;
+  panel.click("COM1", Area::WholeUp);
+  panel.sounds();
+  panel.click("COM1", Area::Spacing);
+  EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 1.0);
+  panel.click("COM1", Area::Spacing);
+  EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 0.0);
+  EXPECT_EQ(panel.standby("COM1"), "119.000");
+  EXPECT_EQ(panel.sounds(), (Sounds{255, 255}));
+  EXPECT_TRUE(panel.events().empty());
+}
+
+}  // namespace
