@@ -1,24 +1,54 @@
 #pragma once
 // The simulated aircraft behind the panel: the token values it starts with, what it does with the
-// key events the gauges send, and how its values move in simulated time. Everything it knows is
-// in the tables of aircraft.cpp, which new instruments extend.
+// key events the gauges send, and how its values move in simulated time. What every token and
+// event means is in the two tables of aircraft_table.cpp; the systems that move the values over
+// time each have a file of their own (engine, electrics, flight, radios).
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 
 #include "panelhost/variable_store.h"
 
 namespace panelhost {
 
+// The two ways the aircraft can start: flying level with the engine running, or parked with
+// everything off.
+enum class AircraftStart { Cruise, Cold };
+
+std::optional<AircraftStart> aircraftStartNamed(std::string_view name);
+
 struct TokenDefault {
   ID32 token;
   VarKind kind;
-  double value;
+  double cruise;
+  double cold;
   const char* meaning;
+};
+
+// What the aircraft keeps that no token shows.
+struct AircraftMemory {
+  double starterSeconds = 0;  // the starter turns the engine while this is above 0
+  double batteryDrawn = 0;    // ampere-seconds the alternator has yet to put back
+  double clockFraction = 0;   // seconds of the clock below its whole second
+};
+
+// The aircraft's answer to a key event. Most are one of the plain kinds; the rest call a
+// function of the system they belong to.
+struct EventAction {
+  enum class Kind { SetTo, SetToEventValue, Toggle, StepBy, TurnBy, Special };
+  Kind kind = Kind::SetTo;
+  ID32 token = 0;
+  double amount = 0;  // SetTo: the value; Toggle: the value for on; StepBy, TurnBy: the step
+  double low = 0;     // SetToEventValue and StepBy keep the result within [low, high], TurnBy
+                      // wraps it around [low, high)
+  double high = 0;
+  void (*special)(VariableStore&, AircraftMemory&, std::uint32_t value) = nullptr;
 };
 
 struct KeyEventHandler {
   ID32 event;
-  void (*apply)(VariableStore& vars, std::uint32_t value);
+  EventAction action;
   const char* meaning;
 };
 
@@ -30,15 +60,21 @@ class SimulatedAircraft {
   // Seconds of simulated time per panel cycle (the panel's 18 updates a second).
   static constexpr double kCycleSeconds = 1.0 / 18.0;
 
-  explicit SimulatedAircraft(VariableStore& vars);
+  explicit SimulatedAircraft(VariableStore& vars, AircraftStart start = AircraftStart::Cruise);
 
+  // Every token of the table back to its value for `start`, pins released; memory cleared.
+  void reset(AircraftStart start);
   // Acts on a key event; false when the aircraft has no handler for it.
   bool onKeyEvent(ID32 event, std::uint32_t value);
+  // Moves every system on by `seconds` of simulated time (nothing for a time that is not a
+  // positive number).
   void step(double seconds);
   double elapsedSeconds() const { return elapsed_; }
+  const AircraftMemory& memory() const { return memory_; }
 
  private:
   VariableStore& vars_;
+  AircraftMemory memory_;
   double elapsed_ = 0;
 };
 

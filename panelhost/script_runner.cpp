@@ -56,6 +56,31 @@ std::optional<double> numberArg(const ScriptWord& word) {
   return parseNumber(word.text);
 }
 
+// The value word of an expectation and how it compares: "=" unless "<" or ">" precedes it.
+struct Expected {
+  std::string relation;
+  ScriptWord value;
+};
+
+std::optional<Expected> expectedArg(const Args& args, std::size_t first) {
+  if (args.size() == first + 1) return Expected{"=", args[first]};
+  const std::string& relation = args[first].text;
+  if (relation != "<" && relation != ">") return std::nullopt;
+  return Expected{relation, args[first + 1]};
+}
+
+// Nothing when `actual` stands in the relation to the wanted number, else the reason.
+Error compare(double actual, const Expected& expected) {
+  auto number = numberArg(expected.value);
+  if (!number) return fail("bad value " + expected.value.text);
+  const bool holds = expected.relation == "<"   ? actual < *number
+                     : expected.relation == ">" ? actual > *number
+                                                : sameNumber(actual, *number);
+  if (holds) return std::nullopt;
+  const std::string wanted = expected.relation == "=" ? "" : expected.relation + " ";
+  return fail("value was " + formatNumber(actual) + ", expected " + wanted + formatNumber(*number));
+}
+
 // "D" or "D:axis" -> depth and axis (nothing for the element's first axis).
 struct DepthArg {
   int depth = 0;
@@ -136,8 +161,10 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"sounds", 0, 0, &ScriptRunner::sounds, "sounds"},
       {"help", 3, 3, &ScriptRunner::help, "help GAUGE X Y"},
       {"render", 2, 2, &ScriptRunner::render, "render GAUGE|panel FILE.png"},
-      {"expect-value", 3, 3, &ScriptRunner::expectValue, "expect-value GAUGE DEPTH VALUE"},
+      {"expect-value", 3, 4, &ScriptRunner::expectValue, "expect-value GAUGE DEPTH [<|>] VALUE"},
+      {"expect-token", 2, 3, &ScriptRunner::expectToken, "expect-token TOKEN [<|>] VALUE"},
       {"expect-event", 2, 2, &ScriptRunner::expectEvent, "expect-event 0xID VALUE"},
+      {"aircraft", 1, 1, &ScriptRunner::aircraft, "aircraft cruise|cold"},
   };
   return table;
 }
@@ -327,8 +354,11 @@ Error ScriptRunner::expectValue(const Args& args) {
   auto view = elementView(host_, args);
   if (auto* error = std::get_if<std::string>(&view)) return fail(*error);
   const ElementView& element = std::get<ElementView>(view);
-  const ScriptWord& wanted = args[2];
+  auto expected = expectedArg(args, 2);
+  if (!expected) return fail("bad relation " + args[2].text);
+  const ScriptWord& wanted = expected->value;
   if (wanted.quoted) {
+    if (expected->relation != "=") return fail("texts compare only for equality");
     if (element.element->element_type != ELEMENT_TYPE_STRING)
       return fail("element at depth " + args[1].text + " shows no text");
     if (element.values->text != wanted.text)
@@ -336,11 +366,23 @@ Error ScriptRunner::expectValue(const Args& args) {
                   quoted(wanted.text));
     return std::nullopt;
   }
-  auto number = numberArg(wanted);
-  if (!number) return fail("bad value " + wanted.text);
-  const double actual = element.values->value[static_cast<std::size_t>(element.axis)];
-  if (!sameNumber(actual, *number))
-    return fail("value was " + formatNumber(actual) + ", expected " + formatNumber(*number));
+  return compare(element.values->value[static_cast<std::size_t>(element.axis)], *expected);
+}
+
+Error ScriptRunner::expectToken(const Args& args) {
+  auto token = tokenArg(args[0]);
+  if (!token) return fail("bad token " + args[0].text);
+  auto expected = expectedArg(args, 1);
+  if (!expected) return fail("bad relation " + args[1].text);
+  if (Error error = compare(host_.vars().value(*token), *expected))
+    return fail("token " + formatHex(*token) + ": " + *error);
+  return std::nullopt;
+}
+
+Error ScriptRunner::aircraft(const Args& args) {
+  auto start = aircraftStartNamed(args[0].text);
+  if (!start) return fail("no aircraft start " + args[0].text + " (cruise or cold)");
+  host_.aircraft().reset(*start);
   return std::nullopt;
 }
 

@@ -5,10 +5,13 @@
 //   load CFG | module PATH | set TOKEN VALUE | release TOKEN | get TOKEN | update [N]
 //   click GAUGE X Y [left|right] | hold GAUGE X Y N | drag GAUGE X Y | help GAUGE X Y
 //   value GAUGE DEPTH | events | sounds | render GAUGE|panel FILE.png
-//   expect-value GAUGE DEPTH VALUE | expect-event 0xID VALUE
+//   expect-value GAUGE DEPTH [<|>] VALUE | expect-token TOKEN [<|>] VALUE
+//   expect-event 0xID VALUE | aircraft cruise|cold
 //
 // DEPTH counts first entries of the next-element lists from the background (0); "DEPTH:y" or
-// "DEPTH:angle" picks another axis of a slider, moving image or sprite than its first.
+// "DEPTH:angle" picks another axis of a slider, moving image or sprite than its first. The
+// expectations compare for equality unless "<" or ">" stands before the value. "aircraft" starts
+// the simulated aircraft afresh, level in cruise or parked cold with everything off.
 #include <filesystem>
 #include <istream>
 #include <optional>
@@ -61,6 +64,8 @@ class ScriptRunner {
   Error render(const std::vector<ScriptWord>& args);
   Error expectValue(const std::vector<ScriptWord>& args);
   Error expectEvent(const std::vector<ScriptWord>& args);
+  Error expectToken(const std::vector<ScriptWord>& args);
+  Error aircraft(const std::vector<ScriptWord>& args);
 
   std::filesystem::path resolve(const std::string& path) const;
 

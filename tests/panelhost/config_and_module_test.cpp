@@ -102,7 +102,7 @@ TEST(SimulatedAircraft, ActsOnKeyEventsAndStepsInSimulatedTime) {
   vars.write(0x41, 256);    // 1 m/s climb
   const double altitude = vars.value(0x4A);
   for (int i = 0; i < 18 * 20; ++i) aircraft.step(SimulatedAircraft::kCycleSeconds);
-  EXPECT_NEAR(vars.value(0x87), 2700, 5);
+  EXPECT_NEAR(vars.value(0x87) * vars.value(0x9A) / 65536, 2700, 5);  // scaled revolutions
   EXPECT_NEAR(vars.value(0x4A) - altitude, 20 * 3.28084, 0.01);
   EXPECT_NEAR(aircraft.elapsedSeconds(), 20, 1e-6);
 }

@@ -1,0 +1,187 @@
+// What the simulated aircraft's tokens and key events mean: the one place to read it.
+//
+// Tokens hold a number or a 32-bit integer (Integer: BCD frequencies, codes, states and the
+// fuel selector, which gauges read as the low 32 bits). Each has a value for a start in level
+// cruise at 3000 ft and one for a cold, parked aircraft. The engine speed token counts a quarter
+// revolution a minute (its scale token says so: 16384/65536), so an engine at 800 rpm idle
+// already reads 3200 and the switch panel sees it turning above 3000.
+#include <array>
+
+#include "panelhost/aircraft.h"
+#include "panelhost/aircraft_systems.h"
+#include "panelhost/aircraft_tokens.h"
+
+namespace panelhost {
+namespace {
+
+using namespace tok;
+constexpr VarKind N = VarKind::Number;
+constexpr VarKind I = VarKind::Integer;
+
+// clang-format off
+constexpr auto kTokens = std::to_array<TokenDefault>({
+    // token            kind  cruise   cold     meaning
+    {kClockHour,         N,   12,      12,      "clock hours (0..23); the clock runs in simulated time"},
+    {kClockMinute,       N,   0,       0,       "clock minutes"},
+    {kClockSecond,       N,   0,       0,       "clock seconds"},
+    {kLocalHour,         N,   12,      12,      "local time hours, as the clock"},
+    {kLocalMinute,       N,   0,       0,       "local time minutes, as the clock"},
+    {kAdfFrequency,      I,   0x350,   0x350,   "ADF frequency, BCD hundreds/tens/units of kHz"},
+    {0x11,               N,   1,       1,       "ADF tenths tunable (1) or whole kHz only (0)"},
+    {kAdfExtension,      I,   0,       0,       "ADF extension word (256 x thousands + tenths)"},
+    {kCom1,              I,   0x1850,  0x1850,  "COM1 active frequency, BCD, less 100 MHz"},
+    {kNav1,              I,   0x1030,  0x1030,  "NAV1 active frequency, BCD, less 100 MHz"},
+    {kNav2,              I,   0x1450,  0x1450,  "NAV2 active frequency, BCD, less 100 MHz"},
+    {0x1F,               N,   12.5,    0,       "NAV1 DME distance, nautical miles"},
+    {0x20,               N,   110,     0,       "NAV1 DME ground speed, knots"},
+    {0x23,               N,   24,      0,       "NAV2 DME distance, nautical miles"},
+    {0x24,               N,   105,     0,       "NAV2 DME ground speed, knots"},
+    {kTransponder,       I,   0x1200,  0x1200,  "transponder code, four BCD octal digits"},
+    {0x28,               N,   0,       0,       "NAV1 course deviation"},
+    {0x2B,               I,   0,       0,       "NAV1 to-from (0 none, 1 to, 2 from)"},
+    {0x2D,               N,   90,      90,      "NAV1 course, degrees"},
+    {0x2E,               I,   0,       0,       "NAV1 receiver flags"},
+    {0x34,               I,   0,       0,       "NAV2 to-from (0 none, 1 to, 2 from)"},
+    {0x36,               N,   90,      90,      "NAV2 course, degrees"},
+    {0x6B,               N,   90,      90,      "heading marker, degrees"},
+    {kOnGround,          N,   0,       1,       "on the ground (1) or flying (0)"},
+    {kAirspeed,          N,   110,     0,       "indicated airspeed, knots; follows the power when flying"},
+    {kVerticalSpeed,     N,   0,       0,       "vertical speed, 1/256 m/s; the altitude follows it"},
+    {kTurnBall,          N,   0,       0,       "turn coordinator ball (0 centred)"},
+    {kTurnRate,          N,   0,       0,       "turn rate, 900 = 3 degrees a second to the right"},
+    {kAltitude,          N,   3000,    0,       "altitude, feet"},
+    {kKollsman,          N,   29.92,   29.92,   "altimeter setting, inHg"},
+    {kPitch,             N,   0,       0,       "pitch, degrees"},
+    {kBank,              N,   0,       0,       "bank, degrees"},
+    {kHeading,           N,   90,      90,      "heading, degrees; turns with the turn rate"},
+    {kCompass,           N,   90,      90,      "compass heading, degrees: the heading"},
+    {kThrottle,          N,   13106,   1638,    "throttle lever, 0..16383"},
+    {kPropeller,         N,   16383,   16383,   "propeller lever, 0..16383 (limits rpm 1800..2700)"},
+    {kMixture,           N,   16383,   16383,   "mixture lever, 0..16383; below 1/10 the engine starves"},
+    {kMagnetos,          N,   3,       0,       "magnetos (0 off, 1 right, 2 left, 3 both, 4 start)"},
+    {kEngineSpeed,       N,   9280,    0,       "engine speed, rpm x 65536 / token 0x9A"},
+    {kEngineSpeedScale,  N,   16384,   16384,   "engine speed scale (65536 = plain rpm)"},
+    {kPropDeIce,         N,   0,       0,       "propeller de-ice switch (6 A)"},
+    {kFuelFlow,          N,   10.77,   0,       "fuel flow, gallons per hour"},
+    {kCylinderHead,      N,   382,     59,      "cylinder head temperature, degrees F"},
+    {kOilTemperature,    N,   10121,   1755,    "oil temperature, units of 0.008544921 degrees C"},
+    {kOilPressure,       N,   19363,   0,       "oil pressure, units of 0.003356933 psi"},
+    {kManifoldPressure,  N,   23605,   30638,   "manifold pressure, inHg x 1024"},
+    {kLeftCapacity,      N,   28,      28,      "left tank capacity, gallons"},
+    {kRightCapacity,     N,   28,      28,      "right tank capacity, gallons"},
+    {kRightQuantity,     N,   18,      26,      "right tank quantity, gallons; the engine burns it"},
+    {kLeftQuantity,      N,   20,      26,      "left tank quantity, gallons; the engine burns it"},
+    {kFuelSelector,      I,   2,       2,       "fuel selector (0 off, 1 both, 2 left, 3 right)"},
+    {kElevatorTrim,      N,   0,       0,       "elevator trim, -16384..16384"},
+    {kParkingBrake,      N,   0,       1,       "parking brake (1 set)"},
+    {kFlapHandle,        N,   0,       0,       "flap handle, 0..16383"},
+    {kFlapPosition,      N,   0,       0,       "flap position, 0..16384; follows the handle in 8 s"},
+    {kGearHandle,        N,   0,       16383,   "gear handle, 0 up .. 16383 down"},
+    {kGearCentre,        N,   0,       16383,   "nose gear, 0 up .. 16383 down; follows the handle in 6 s"},
+    {kGearLeft,          N,   0,       16383,   "left gear, as the nose gear"},
+    {kGearRight,         N,   0,       16383,   "right gear, as the nose gear"},
+    {kSuction,           N,   5,       0,       "suction, inHg; the engine-driven pump gives 5 above 1200 rpm"},
+    {kCowlFlaps,         N,   0,       1,       "cowl flaps, 0 closed..1 open; open flaps cool the cylinders"},
+    {kAlternator,        N,   1,       0,       "alternator switch; charges while the engine turns 600 rpm"},
+    {kBattery,           N,   1,       0,       "battery master switch (2 A)"},
+    {kPanelLights,       N,   0,       0,       "panel lights (1 on)"},
+    {kAvionics,          N,   1,       0,       "avionics master switch (3 A)"},
+    {kAmperes,           N,   0.5,     0,       "ammeter, A: alternator charge (+) or battery discharge (-)"},
+    {kLandingLight,      N,   0,       0,       "landing light switch (8 A)"},
+    {kTaxiLight,         N,   0,       0,       "taxi light switch (5 A)"},
+    {kNavigationLights,  N,   1,       0,       "navigation light switch (2 A)"},
+    {kBeacon,            N,   1,       0,       "beacon switch (1.5 A)"},
+    {kStrobes,           N,   0,       0,       "strobe switch (2 A)"},
+    {kPitotHeat,         N,   0,       0,       "pitot heat switch (10 A)"},
+    {kToggle2,           N,   0,       0,       "small toggle 2"},
+    {kToggle3,           N,   0,       0,       "small toggle 3"},
+    {kToggle4,           N,   0,       0,       "small toggle 4"},
+    {kToggle5,           N,   0,       0,       "small toggle 5"},
+    {kToggle6,           N,   0,       0,       "small toggle 6"},
+});
+
+using K = EventAction::Kind;
+constexpr EventAction setTo(ID32 token, double value) { return {K::SetTo, token, value, 0, 0, nullptr}; }
+constexpr EventAction eventValue(ID32 token, double low, double high) {
+  return {K::SetToEventValue, token, 0, low, high, nullptr};
+}
+constexpr EventAction lever(ID32 token) { return eventValue(token, 0, 16383); }
+constexpr EventAction toggle(ID32 token, double on = 1) { return {K::Toggle, token, on, 0, 0, nullptr}; }
+constexpr EventAction stepBy(ID32 token, double step, double low, double high) {
+  return {K::StepBy, token, step, low, high, nullptr};
+}
+constexpr EventAction turnBy(ID32 token, double step) { return {K::TurnBy, token, step, 0, 360, nullptr}; }
+constexpr EventAction special(void (*act)(VariableStore&, AircraftMemory&, std::uint32_t)) {
+  return {K::Special, 0, 0, 0, 0, act};
+}
+
+constexpr auto kHandlers = std::to_array<KeyEventHandler>({
+    // event   action                                      meaning
+    {0x1015B, stepBy(kKollsman, 0.01, 28, 31),            "altimeter setting up 0.01 inHg"},
+    {0x1015C, stepBy(kKollsman, -0.01, 28, 31),           "altimeter setting down 0.01 inHg"},
+    {0x1011C, lever(kThrottle),                           "throttle lever to the event's value"},
+    {0x10183, lever(kPropeller),                          "propeller lever to the event's value"},
+    {0x1017F, lever(kMixture),                            "mixture lever to the event's value"},
+    {0x100D8, setTo(kParkingBrake, 1),                    "parking brake set"},
+    {0x10034, setTo(kParkingBrake, 0),                    "brakes: parking brake released"},
+    {0x101A3, setTo(kFuelSelector, 0),                    "fuel selector off"},
+    {0x101A5, setTo(kFuelSelector, 2),                    "fuel selector left main"},
+    {0x101A6, setTo(kFuelSelector, 3),                    "fuel selector right main"},
+    {0x100AB, special(setCom1Frequency),                  "COM1 active frequency to the event's BCD"},
+    {0x100AC, special(setNav1Frequency),                  "NAV1 active frequency to the event's BCD"},
+    {0x100AD, special(setNav2Frequency),                  "NAV2 active frequency to the event's BCD"},
+    {0x100B2, special(setAdfFrequency),                   "ADF frequency to the event's BCD"},
+    {0x101FF, eventValue(kAdfExtension, 0, 265),          "ADF extension word to the event's value"},
+    {0x10073, special(stepTransponderThousands),          "transponder first digit up, 7 wraps to 0"},
+    {0x10074, special(stepTransponderHundreds),           "transponder second digit up"},
+    {0x10075, special(stepTransponderTens),               "transponder third digit up"},
+    {0x10076, special(stepTransponderUnits),              "transponder fourth digit up"},
+    {0x102C1, toggle(kBattery),                           "battery master switch flips"},
+    {0x102C2, toggle(kAlternator),                        "alternator switch flips"},
+    {0x102F5, toggle(kAvionics),                          "avionics master switch flips"},
+    {0x100D7, toggle(kLandingLight),                      "landing light switch flips"},
+    {0x102C0, toggle(kTaxiLight),                         "taxi light switch flips"},
+    {0x1034B, toggle(kNavigationLights),                  "navigation light switch flips"},
+    {0x102BF, toggle(kBeacon),                            "beacon switch flips"},
+    {0x10018, toggle(kStrobes),                           "strobe switch flips"},
+    {0x10023, toggle(kPropDeIce),                         "propeller de-ice switch flips"},
+    {0x10142, toggle(kPitotHeat),                         "pitot heat switch flips"},
+    {0x10208, setTo(kPanelLights, 1),                     "panel lights on"},
+    {0x10209, setTo(kPanelLights, 0),                     "panel lights off"},
+    {0x10173, toggle(kToggle2),                           "small toggle 2 flips"},
+    {0x10174, toggle(kToggle3),                           "small toggle 3 flips"},
+    {0x10176, toggle(kToggle4),                           "small toggle 4 flips"},
+    {0x10177, toggle(kToggle5),                           "small toggle 5 flips"},
+    {0x10178, toggle(kToggle6),                           "small toggle 6 flips"},
+    {0x10187, setTo(kMagnetos, 0),                        "magnetos off: a running engine runs down"},
+    {0x10188, setTo(kMagnetos, 1),                        "right magneto only"},
+    {0x10189, setTo(kMagnetos, 2),                        "left magneto only"},
+    {0x1018A, setTo(kMagnetos, 3),                        "both magnetos"},
+    {0x1018B, special(engageStarter),                     "key to start: the starter cranks 1.5 s on both magnetos"},
+    {0x100DE, stepBy(kFlapHandle, 8192, 0, 16383),        "flap handle down a notch"},
+    {0x100DF, stepBy(kFlapHandle, -8192, 0, 16383),       "flap handle up a notch"},
+    {0x10022, toggle(kGearHandle, 16383),                 "gear handle flips between up and down"},
+    {0x10047, stepBy(kElevatorTrim, -128, -16384, 16384), "elevator trim down"},
+    {0x1004F, stepBy(kElevatorTrim, 128, -16384, 16384),  "elevator trim up"},
+    {0x1031A, stepBy(kCowlFlaps, -0.05, 0, 1),            "cowl flaps close a step"},
+    {0x10319, stepBy(kCowlFlaps, 0.05, 0, 1),             "cowl flaps open a step"},
+    {0x1007E, turnBy(0x2D, -1),                           "NAV1 course down a degree"},
+    {0x1007F, turnBy(0x2D, 1),                            "NAV1 course up a degree"},
+    {0x10080, turnBy(0x36, -1),                           "NAV2 course down a degree"},
+    {0x10081, turnBy(0x36, 1),                            "NAV2 course up a degree"},
+    {0x10157, turnBy(0x6B, 1),                            "heading marker right a degree"},
+    {0x10158, turnBy(0x6B, -1),                           "heading marker left a degree"},
+});
+// clang-format on
+
+}  // namespace
+
+std::span<const TokenDefault> aircraftTokens() {
+  return kTokens;
+}
+
+std::span<const KeyEventHandler> aircraftEventHandlers() {
+  return kHandlers;
+}
+
+}  // namespace panelhost
