@@ -82,6 +82,12 @@ TCertificationDLG::TCertificationDLG(QWidget* owner)
   PasswordPanel = new TCaptionPanel(QStringLiteral("PasswordPanel"),
                                     {.color = clWhite, .bevelInner = TPanelBevel::Lowered}, Panel1);
 
+  // A picture button keeps the size of its picture; here the large layout narrows both below
+  // it, and the pictures are cut at the buttons' edges.
+  for (TJetButton* button : {ReturnBtn, ExitBtn}) {
+    button->setMinimumSize(0, 0);
+    button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
   ApplyPlaces(this, kCertificationPlaces, false);
 }
 

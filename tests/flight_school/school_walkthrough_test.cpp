@@ -1,0 +1,132 @@
+// The flight school as a person meets it, driven through `qtp --automate` in fresh demo
+// prefixes: the whole syllabus up to the certificate, the code field's edge cases, progress kept
+// across runs, and starting the simulator.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
+#include <string>
+
+#include "shell/certification_dlg.h"
+#include "shell/lesson_table.h"
+#include "tests/e2e/walkthrough.h"
+
+namespace {
+
+using e2e::inOrder;
+
+class FlightSchoolWalkthrough : public e2e::WalkthroughTest {
+ protected:
+  QString storedValues() const {
+    QFile file(walk.prefix() + QStringLiteral("/qtp.reg"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  }
+};
+
+QString Code(int lesson) {
+  return QString::number(lessons::kLessons.at(static_cast<std::size_t>(lesson)).code);
+}
+
+// Into the flight school of a product that is not complete, declining the installation.
+const QString kIntoSchool = QStringLiteral(
+    "screen 640\n"
+    "answer Nein\n"
+    "click FlugSchuleBtn\n"
+    "expect-form TSyllabusDLG\n");
+
+QString ClearCode(int characters) {
+  return QStringLiteral("key CodeEdit Backspace\n").repeated(characters);
+}
+
+// The headings of the briefings shown at each dump, in order.
+QStringList DumpedHeadings(const QStringList& lines) {
+  static const QRegularExpression kMemo(
+      QStringLiteral("^MissionMemo \\S+ \\S+ \\S+ \\S+ \"([^\\\\\"]*)"));
+  QStringList headings;
+  for (const QString& line : lines) {
+    const QRegularExpressionMatch m = kMemo.match(line);
+    if (m.hasMatch()) headings << m.captured(1);
+  }
+  return headings;
+}
+
+TEST_F(FlightSchoolWalkthrough, NineteenCodesLeadToTheCertificateWhoseExitEndsTheProgram) {
+  QString script = kIntoSchool;
+  for (int i = 0; i < lessons::kLessonCount - 1; ++i)
+    script += QStringLiteral("type CodeEdit %1\ndump\n").arg(Code(i)) + ClearCode(4);
+  std::string keyword = kStoredKeyword;
+  std::reverse(keyword.begin(), keyword.end());
+  script += QStringLiteral(
+                "type CodeEdit %1\n"
+                "expect-form TCertificationDLG\n"
+                "expect PasswordPanel caption %2\n"
+                "answer OK\n"
+                "click ExitBtn\n")
+                .arg(Code(18), QString::fromStdString(keyword));
+  const QStringList lines = holds(script);
+
+  QStringList expected;
+  for (int i = 2; i <= lessons::kLessonCount; ++i)
+    expected << QStringLiteral("Flugstunde %1").arg(i, 2, 10, QLatin1Char('0'));
+  EXPECT_EQ(DumpedHeadings(lines), expected);
+  EXPECT_TRUE(inOrder(
+      lines,
+      {"form TCertificationDLG shown",
+       "message white \"QTP wird beendet!\" ok=\"OK\" abort=\"Abbruch\" -> OK",
+       "form TCertificationDLG closed", "form TSyllabusDLG closed", "form TMainDLG closed"}));
+  const QString stored = storedValues();
+  for (int i = 0; i < lessons::kLessonCount; ++i)
+    EXPECT_TRUE(stored.contains(QStringLiteral("\"M%1\"=dword:00000001").arg(i))) << i;
+}
+
+TEST_F(FlightSchoolWalkthrough, PartOfACodeOrACodeWithABlankOrALeadingZeroIsNoCode) {
+  const QString code = Code(0);
+  const QStringList lines =
+      holds(kIntoSchool + QStringLiteral("type CodeEdit 0%1\ndump\n").arg(code) + ClearCode(5) +
+            QStringLiteral("type CodeEdit %1\ndump\n").arg(code.left(3)) +
+            QStringLiteral("type CodeEdit %1\ndump\n").arg(code.right(1)) + ClearCode(1) +
+            QStringLiteral("dump\n") +
+            QStringLiteral("type CodeEdit \"%1 \"\ndump\n").arg(code.right(1)) +
+            QStringLiteral("click ReturnBtn\n"));
+  EXPECT_EQ(DumpedHeadings(lines), (QStringList{"Flugstunde 01", "Flugstunde 01", "Flugstunde 02",
+                                                "Flugstunde 01", "Flugstunde 01"}));
+}
+
+TEST_F(FlightSchoolWalkthrough, ACodeWhoseLessonBeforeIsMissingIsIgnored) {
+  walk.setProductValues({"M0=1", "M1=1", "M2=1", "M3=1"});
+  const QStringList lines =
+      holds(kIntoSchool + QStringLiteral("type CodeEdit %1\ndump\nclick ReturnBtn\n").arg(Code(5)));
+  EXPECT_EQ(DumpedHeadings(lines), QStringList{"Flugstunde 01"});
+  EXPECT_TRUE(storedValues().contains(QStringLiteral("\"M5\"=dword:00000000")));
+}
+
+TEST_F(FlightSchoolWalkthrough, LessonProgressSurvivesARestart) {
+  holds(kIntoSchool + QStringLiteral("type CodeEdit %1\n").arg(Code(0)) + ClearCode(4) +
+        QStringLiteral("type CodeEdit %1\nclick ReturnBtn\n").arg(Code(1)));
+  const QStringList lines =
+      holds(kIntoSchool + QStringLiteral("type CodeEdit %1\ndump\nclick ReturnBtn\n").arg(Code(2)));
+  EXPECT_EQ(DumpedHeadings(lines), QStringList{"Flugstunde 04"});
+}
+
+TEST_F(FlightSchoolWalkthrough, TheSimulatorStartsFromItsOwnFolderAndTheProgramEnds) {
+  const QStringList lines = holds(kIntoSchool + QStringLiteral("click StartFSBtn\n"
+                                                               "expect-form TFSVersionDLG\n"
+                                                               "answer OK\n"
+                                                               "click AbortBtn\n"
+                                                               "expect-form TSyllabusDLG\n"
+                                                               "click StartFSBtn\n"
+                                                               "expect-form TFSVersionDLG\n"
+                                                               "choose FSSel 1\n"
+                                                               "answer Weiter\n"
+                                                               "click OKBtn\n"));
+  const QString folder = QStringLiteral("C:\\\\Program Files\\\\Microsoft Games\\\\FS2000\\\\");
+  EXPECT_TRUE(inOrder(
+      lines, {"message red \"Keine unterstützte Flugsimulatorversion gefunden!\" ok=\"OK\" -> OK",
+              "message white \"Die QTP wird beendet und Flight Simulator wird gestartet, weiter?\" "
+              "ok=\"Weiter\" abort=\"Abbruch\" -> Weiter",
+              "open \"" + folder + "FS2000.EXE\" verb=\"Open\" params=\"" + folder + "\" dir=\"\"",
+              "form TSyllabusDLG closed", "form TMainDLG closed"}));
+}
+
+}  // namespace
