@@ -5,9 +5,9 @@
 namespace demo {
 
 enum class FileKind {
-  Text,        // written as it stands
-  DosText,     // lines end in CR LF, as the simulators write their own files
-  Executable,  // a launcher script standing in for a simulator's program file
+  Text,      // written as it stands
+  DosText,   // lines end in CR LF, as the simulators write their own files
+  Launcher,  // a simulator's program file: the script of demo_launcher.h; text is its name
 };
 
 struct DemoFile {

@@ -1,9 +1,11 @@
 #include "demo_prefix.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
 #include "demo_files.h"
+#include "demo_launcher.h"
 
 namespace demo {
 
@@ -11,10 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string withLineEnds(const char* text, FileKind kind) {
+std::string contents(const DemoFile& file) {
+  if (file.kind == FileKind::Launcher) return launcherScript(file.text, builtPanelhost());
   std::string out;
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c == '\n' && kind == FileKind::DosText) out += '\r';
+  for (const char* c = file.text; *c != '\0'; ++c) {
+    if (*c == '\n' && file.kind == FileKind::DosText) out += '\r';
     out += *c;
   }
   return out;
@@ -37,11 +40,11 @@ bool writeFile(const fs::path& dir, const DemoFile& file, std::string* why) {
   std::error_code error;
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << withLineEnds(file.text, file.kind);
+    out << contents(file);
     out.close();
     if (!out) return fail(why, "cannot write " + path.string());
   }
-  if (file.kind == FileKind::Executable) {
+  if (file.kind == FileKind::Launcher) {
     fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, error);
     if (error) return fail(why, "cannot make " + path.string() + " executable", error);
@@ -59,10 +62,37 @@ bool writeLink(const fs::path& dir, const DemoLink& link, std::string* why) {
   return true;
 }
 
+// The CD's folders, each file a link to the sample CD's copy. What was on the drive before goes.
+bool mirrorCd(const fs::path& source, const fs::path& drive, std::string* why) {
+  std::error_code error;
+  if (!fs::is_regular_file(source / "QTP.RAR", error))
+    return fail(why, "the sample CD has not been generated at " + source.string() +
+                         " (build the target qtp_sample_cd_content or set QTP_SAMPLE_CD)");
+  fs::remove_all(drive, error);
+  if (error) return fail(why, "cannot clear " + drive.string(), error);
+  if (!makeFolder(drive, why)) return false;
+  const fs::path absolute = fs::absolute(source, error);
+  for (auto entry = fs::recursive_directory_iterator(absolute, error);
+       !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
+    const fs::path target = drive / fs::relative(entry->path(), absolute);
+    if (entry->is_directory())
+      fs::create_directory(target, error);
+    else
+      fs::create_symlink(entry->path(), target, error);
+    if (error) return fail(why, "cannot link " + target.string(), error);
+  }
+  return !error || fail(why, "cannot read the sample CD at " + source.string(), error);
+}
+
 }  // namespace
 
 fs::path cdFolder(const fs::path& prefix) {
   return prefix / "cdrom";
+}
+
+fs::path sampleCdSource() {
+  const char* chosen = std::getenv("QTP_SAMPLE_CD");
+  return chosen && *chosen ? fs::path(chosen) : fs::path(QTP_SAMPLE_CD_DIR);
 }
 
 bool makeDemoPrefix(const fs::path& dir, std::string* why) {
@@ -75,7 +105,7 @@ bool makeDemoPrefix(const fs::path& dir, std::string* why) {
   for (const DemoLink& link : demoLinks()) {
     if (!writeLink(dir, link, why)) return false;
   }
-  return true;
+  return mirrorCd(sampleCdSource(), cdFolder(dir), why);
 }
 
 }  // namespace demo

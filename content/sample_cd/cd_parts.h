@@ -1,0 +1,26 @@
+#pragma once
+// The parts of the sample CD, each written by its own source.
+#include <filesystem>
+#include <string>
+
+#include "cd_folder.h"
+
+namespace samplecd {
+
+// QTP.RAR (the installed shell with its help pages), ADV.RAR (the instructor's voice) and, for
+// each simulator, <V>ADV.RAR (lessons and adventures) and <V>PILOTS.RAR (situations).
+void writeTrainingArchives(const CdFolder& cd, const std::string& qtpProgram);
+
+// FS2000\NORVANE0.RAR .. NORVANE2.RAR (one per texture resolution) and FS98\NORVANE.RAR.
+void writeSceneryArchives(const CdFolder& cd);
+
+// <V>SOUND.RAR, <V>Aircraft<n>.rar, <V>GAUGES<n>.rar and <V>AIRCRAFTSND<n>.RAR.
+void writeAircraftArchives(const CdFolder& cd, const std::filesystem::path& gaugeModule);
+
+// UNINSTALL.EXE in the root.
+void writeUninstaller(const CdFolder& cd);
+
+// UIRES: the FAQ, the gallery, the aircraft and scenery pictures with their texts, the video.
+void writeUserInterfaceFiles(const CdFolder& cd);
+
+}  // namespace samplecd

@@ -1,0 +1,32 @@
+#pragma once
+// The CD's programs are POSIX shell scripts under their Windows names: QTP.EXE (in QTP.RAR)
+// starts the installed shell, UNINSTALL.EXE lists what an uninstallation would remove.
+#include <span>
+#include <string>
+
+namespace samplecd {
+
+// `text` in single quotes for the shell.
+std::string shellQuote(const std::string& text);
+
+// Shell lines that set the variable `variable` to a program: the value of the environment
+// variable `environment` when it is set, else `recorded` (the build's copy, recorded when the
+// CD was made) when that is executable, else `name` found on PATH. When none is found the
+// script says so, naming `environment`, and exits with 127.
+std::string programLookup(const std::string& variable, const std::string& environment,
+                          const std::string& recorded, const std::string& name);
+
+// QTP.EXE: starts the shell ($QTP_PROGRAM, else `qtpProgram`, else qtp on PATH) in the folder it
+// was installed into, on the prefix that holds that folder ($QTP_PREFIX when set, else the
+// nearest folder above it with a dosdevices folder). Further arguments are passed on.
+std::string qtpLauncher(const std::string& qtpProgram);
+
+// What the product installs into a simulator's folder, one path a line with '/' between
+// folders; letter case does not matter.
+std::span<const char* const> productEntries();
+
+// UNINSTALL.EXE [SIMULATOR-FOLDER]: lists the product's entries found in the folder (by default
+// the folder above the NORVANE folder the script lies in) and changes nothing.
+std::string uninstaller();
+
+}  // namespace samplecd
