@@ -58,15 +58,9 @@ struct Com1Actions : ComSwitches<&radio::RadioState::com1> {
     return megahertz;
   }
 
-  // The simulator's frequency becomes the standby as the nearest channel of the band.
   static int transfer(PPIXPOINT, FLAGS32) {
-    radio::Com1State& com = state();
-    const UINT32 sent = com.standby;
-    com.standby = radio::comChannelOf(com.active);
-    com.active = sent;
-    frame::triggerKeyEvent(kSetFrequency, radio::comBcd(sent));
-    PlaySound(SoundId::Toggle);
-    return kClickTaken;
+    return transferThroughSimulator(
+        state(), {kSetFrequency, radio::comChannelOf, radio::comBcd, SoundId::Toggle});
   }
 
   static int wholeDown(PPIXPOINT, FLAGS32) { return tune(radio::comWholeDown(state().standby)); }

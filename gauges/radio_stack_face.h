@@ -25,6 +25,26 @@ inline int tuned() {
   return kClickTaken;
 }
 
+// A transfer of a radio the simulator tunes: the old standby is sent in the simulator's BCD
+// form and becomes the active frequency; the simulator's frequency at the last draw becomes the
+// standby as the nearest channel of the band.
+struct SimulatorTuned {
+  ID32 setFrequency;
+  UINT32 (*channelOf)(UINT32);
+  UINT32 (*bcdOf)(UINT32);
+  SoundId sound;
+};
+
+template <typename State>
+int transferThroughSimulator(State& radio, const SimulatorTuned& how) {
+  const UINT32 sent = radio.standby;
+  radio.standby = how.channelOf(radio.active);
+  radio.active = sent;
+  frame::triggerKeyEvent(how.setFrequency, how.bcdOf(sent));
+  PlaySound(how.sound);
+  return kClickTaken;
+}
+
 // The displays: red digits on dark glass.
 constexpr COLORREF32 kDigitColour = 0x0000FF;
 constexpr COLORREF32 kGlassColour = 0x080808;

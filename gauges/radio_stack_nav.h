@@ -34,15 +34,9 @@ struct NavActions : FaceBasics<Radio> {
     return megahertz;
   }
 
-  // The simulator's frequency becomes the standby as the nearest channel of the band.
   static int transfer(PPIXPOINT, FLAGS32) {
-    radio::NavState& nav = Base::state();
-    const UINT32 sent = nav.standby;
-    nav.standby = radio::navChannelOf(nav.active);
-    nav.active = sent;
-    frame::triggerKeyEvent(SetFrequency, radio::navBcd(sent));
-    PlaySound(SoundId::RadioBeep);
-    return kClickTaken;
+    return transferThroughSimulator(
+        Base::state(), {SetFrequency, radio::navChannelOf, radio::navBcd, SoundId::RadioBeep});
   }
 
   static int wholeDown(PPIXPOINT, FLAGS32) { return tune(radio::navWholeDown(standby())); }

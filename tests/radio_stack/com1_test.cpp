@@ -14,10 +14,6 @@ constexpr ID32 kComToken = 0x17;
 constexpr ID32 kComSet = 0x100AB;
 constexpr ID32 kAvionics = 0x2E4;
 
-void repeat(RadioPanel& panel, Area area, int times) {
-  for (int i = 0; i < times; ++i) panel.click("COM1", area);
-}
-
 TEST(Com1Displays, ShowStandbyAndTheSimulatorsFrequencyWithThreeDecimals) {
   RadioPanel panel;
   panel.set(kComToken, 0x1850);
@@ -123,63 +119,49 @@ TEST(Com1Transfer, ASimulatorFrequencyOffTheBandOrGridBecomesTheNearestChannel) 
 
 TEST(Com1Tuning, WholeMegahertzWrapsOverTheBandKeepingTheFraction) {
   RadioPanel panel;
-  panel.click("COM1", Area::WholeDown);
-  EXPECT_EQ(panel.standby("COM1"), "136.000");
-  panel.click("COM1", Area::WholeUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.000");
-  panel.click("COM1", Area::Spacing);
-  panel.click("COM1", Area::FractionDown);  // 118.975
-  panel.click("COM1", Area::WholeDown);
-  EXPECT_EQ(panel.standby("COM1"), "136.975");
-  panel.click("COM1", Area::WholeUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.975");
-  repeat(panel, Area::WholeUp, 18);
-  EXPECT_EQ(panel.standby("COM1"), "136.975");
+  expectSteps(panel, "COM1",
+              {{Area::WholeDown, 1, "136.000"},
+               {Area::WholeUp, 1, "118.000"},
+               {Area::Spacing, 1, "118.000"},
+               {Area::FractionDown, 1, "118.975"},
+               {Area::WholeDown, 1, "136.975"},
+               {Area::WholeUp, 1, "118.975"},
+               {Area::WholeUp, 18, "136.975"}});
 }
 
 TEST(Com1Tuning, TwentyFiveKilohertzRingWrapsWithinTheMegahertz) {
   RadioPanel panel;
   panel.click("COM1", Area::Spacing);
   EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 1.0);
-  panel.click("COM1", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM1"), "118.975");
-  panel.click("COM1", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.000");
-  repeat(panel, Area::FractionUp, 39);
-  EXPECT_EQ(panel.standby("COM1"), "118.975");
-  panel.click("COM1", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  expectSteps(panel, "COM1",
+              {{Area::FractionDown, 1, "118.975"},
+               {Area::FractionUp, 1, "118.000"},
+               {Area::FractionUp, 39, "118.975"},
+               {Area::FractionUp, 1, "118.000"}});
 }
 
 TEST(Com1Tuning, FiftyKilohertzRingWrapsWithinTheMegahertz) {
   RadioPanel panel;
   EXPECT_EQ(panel.value("COM1", kComDepths.spacing), 0.0);
-  panel.click("COM1", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM1"), "118.950");
-  panel.click("COM1", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.000");
-  repeat(panel, Area::FractionUp, 19);
-  EXPECT_EQ(panel.standby("COM1"), "118.950");
-  panel.click("COM1", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.000");
+  expectSteps(panel, "COM1",
+              {{Area::FractionDown, 1, "118.950"},
+               {Area::FractionUp, 1, "118.000"},
+               {Area::FractionUp, 19, "118.950"},
+               {Area::FractionUp, 1, "118.000"}});
 }
 
 TEST(Com1Tuning, AnOddChannelLeftFrom25KilohertzStepsStaysOnItsOwnRingIn50KilohertzSteps) {
   RadioPanel panel;
-  panel.click("COM1", Area::Spacing);
-  panel.click("COM1", Area::FractionUp);  // 118.025
-  panel.click("COM1", Area::Spacing);     // 50 kHz steps, the standby unchanged
-  EXPECT_EQ(panel.standby("COM1"), "118.025");
-  panel.click("COM1", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM1"), "118.975");
-  panel.click("COM1", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM1"), "118.025");
-  panel.click("COM1", Area::WholeDown);
-  panel.click("COM1", Area::FractionDown);
-  panel.click("COM1", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM1"), "136.925");
-  repeat(panel, Area::FractionUp, 2);
-  EXPECT_EQ(panel.standby("COM1"), "136.025");
+  // Into 25 kHz steps, one step up, back to 50 kHz steps: the standby is unchanged.
+  expectSteps(panel, "COM1",
+              {{Area::Spacing, 1, "118.000"},
+               {Area::FractionUp, 1, "118.025"},
+               {Area::Spacing, 1, "118.025"},
+               {Area::FractionDown, 1, "118.975"},
+               {Area::FractionUp, 1, "118.025"},
+               {Area::WholeDown, 1, "136.025"},
+               {Area::FractionDown, 2, "136.925"},
+               {Area::FractionUp, 2, "136.025"}});
 }
 
 TEST(Com1Tuning, KnobStepsBeepAndRepeatWhileHeld) {

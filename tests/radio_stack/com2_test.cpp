@@ -9,10 +9,6 @@ using Sounds = std::vector<int>;
 
 namespace {
 
-void repeat(RadioPanel& panel, Area area, int times) {
-  for (int i = 0; i < times; ++i) panel.click("COM2", area);
-}
-
 TEST(Com2Displays, StartAt118AndShowOnlyWithPowerAndAvionics) {
   RadioPanel panel;
   EXPECT_EQ(panel.standby("COM2"), "118.000");
@@ -38,37 +34,28 @@ TEST(Com2Tuning, TwentyFiveKilohertzRingShowsEveryChannelExactlyOnce) {
   panel.click("COM2", Area::FractionUp);
   EXPECT_EQ(panel.standby("COM2"), "118.000");
   // And down again from .975: 39 steps reach .000 exactly, the 40th wraps.
-  panel.click("COM2", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM2"), "118.975");
-  repeat(panel, Area::FractionDown, 39);
-  EXPECT_EQ(panel.standby("COM2"), "118.000");
+  expectSteps(panel, "COM2",
+              {{Area::FractionDown, 1, "118.975"}, {Area::FractionDown, 39, "118.000"}});
   EXPECT_DOUBLE_EQ(panel.value("COM2", kComDepths.standby), 118.0);
-  panel.click("COM2", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM2"), "118.975");
+  expectSteps(panel, "COM2", {{Area::FractionDown, 1, "118.975"}});
 }
 
 TEST(Com2Tuning, FiftyKilohertzRingWrapsAtNineHundredFifty) {
   RadioPanel panel;
-  panel.click("COM2", Area::FractionDown);
-  EXPECT_EQ(panel.standby("COM2"), "118.950");
-  panel.click("COM2", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM2"), "118.000");
-  repeat(panel, Area::FractionUp, 19);
-  EXPECT_EQ(panel.standby("COM2"), "118.950");
-  panel.click("COM2", Area::FractionUp);
-  EXPECT_EQ(panel.standby("COM2"), "118.000");
+  expectSteps(panel, "COM2",
+              {{Area::FractionDown, 1, "118.950"},
+               {Area::FractionUp, 1, "118.000"},
+               {Area::FractionUp, 19, "118.950"},
+               {Area::FractionUp, 1, "118.000"}});
 }
 
 TEST(Com2Tuning, WholeMegahertzWrapsBetween118And136) {
   RadioPanel panel;
-  panel.click("COM2", Area::WholeDown);
-  EXPECT_EQ(panel.standby("COM2"), "136.000");
-  panel.click("COM2", Area::WholeUp);
-  EXPECT_EQ(panel.standby("COM2"), "118.000");
-  repeat(panel, Area::WholeUp, 18);
-  EXPECT_EQ(panel.standby("COM2"), "136.000");
-  panel.click("COM2", Area::WholeUp);
-  EXPECT_EQ(panel.standby("COM2"), "118.000");
+  expectSteps(panel, "COM2",
+              {{Area::WholeDown, 1, "136.000"},
+               {Area::WholeUp, 1, "118.000"},
+               {Area::WholeUp, 18, "136.000"},
+               {Area::WholeUp, 1, "118.000"}});
 }
 
 TEST(Com2Spacing, To50KilohertzStepsTheFractionStartsAgainAtFiveHundred) {

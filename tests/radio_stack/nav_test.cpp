@@ -71,19 +71,14 @@ TEST_P(NavTest, TransferBringsASimulatorFrequencyOffTheBandOrGridOntoAChannel) {
 TEST_P(NavTest, RingsWrapWithinTheBandAndTheMegahertz) {
   const Receiver r = GetParam();
   RadioPanel panel;
-  panel.click(r.face, Area::WholeDown);
-  EXPECT_EQ(panel.standby(r.face), "117.00");
-  panel.click(r.face, Area::WholeUp);
-  EXPECT_EQ(panel.standby(r.face), "108.00");
-  panel.click(r.face, Area::WholeDown);
-  panel.click(r.face, Area::FractionDown);
-  EXPECT_EQ(panel.standby(r.face), "117.95");
-  panel.click(r.face, Area::FractionUp);
-  EXPECT_EQ(panel.standby(r.face), "117.00");
-  for (int i = 0; i < 19; ++i) panel.click(r.face, Area::FractionUp);
-  EXPECT_EQ(panel.standby(r.face), "117.95");
-  panel.click(r.face, Area::WholeUp);
-  EXPECT_EQ(panel.standby(r.face), "108.95");
+  expectSteps(panel, r.face,
+              {{Area::WholeDown, 1, "117.00"},
+               {Area::WholeUp, 1, "108.00"},
+               {Area::WholeDown, 1, "117.00"},
+               {Area::FractionDown, 1, "117.95"},
+               {Area::FractionUp, 1, "117.00"},
+               {Area::FractionUp, 19, "117.95"},
+               {Area::WholeUp, 1, "108.95"}});
   EXPECT_EQ(panel.sounds(), Sounds(25, 255));
   EXPECT_TRUE(panel.events().empty());
 }

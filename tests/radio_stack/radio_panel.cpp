@@ -53,6 +53,15 @@ const Depths& depthsOf(const std::string& face) {
   return isNav(face) ? kNavDepths : kComDepths;
 }
 
+void expectSteps(RadioPanel& panel, const std::string& face, std::initializer_list<Step> steps) {
+  int number = 0;
+  for (const Step& step : steps) {
+    for (int i = 0; i < step.times; ++i) panel.click(face, step.area);
+    EXPECT_EQ(panel.standby(face), step.standby) << face << " step " << number;
+    ++number;
+  }
+}
+
 RadioPanel::RadioPanel() {
   setenv("ALSOFT_DRIVERS", "null", 1);  // sound through OpenAL's null device
   ensureApplication();

@@ -74,6 +74,15 @@ class RadioPanel {
   std::unique_ptr<panelhost::PanelHost> host_;
 };
 
+// A walk over a face's areas: each step clicks its area `times` times (a draw after each) and
+// then expects the standby display to show `standby`.
+struct Step {
+  Area area;
+  int times;
+  const char* standby;
+};
+void expectSteps(RadioPanel& panel, const std::string& face, std::initializer_list<Step> steps);
+
 bool isNav(const std::string& face);
 const Depths& depthsOf(const std::string& face);
 

@@ -111,7 +111,7 @@ class RandomWalk : public ::testing::TestWithParam<unsigned> {
 TEST_P(RandomWalk, EveryStandbyShownAndEveryFrequencySentIsAChannelOfItsBand) {
   std::mt19937 random(GetParam());
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-  for (int step = 0; step < 600; ++step) {
+  for (int step = 0; step < 2500; ++step) {
     const char* face = kFaces[pick(4)];
     const int roll = pick(100);
     std::optional<Area> area;

@@ -3,28 +3,21 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include "gauges/panel_records.h"
+#include "tests/gauges/loaded_module.h"
 
 namespace {
 
-// A copy of its own, so that calling the mouse functions touches no other test's module.
+// The module as a host loads it; its mouse functions are called here, on module state that no
+// panel of the other tests shares (each of those loads a copy of its own).
 const GAUGEHDR* findGauge(const char* name) {
-  static QTemporaryDir dir;
-  static void* handle = [] {
-    const std::filesystem::path copy = dir.path().toStdString() + "/NOR_NV36.gau";
-    std::filesystem::copy_file(NOR_NV36_PATH, copy);
-    return dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
-  }();
-  if (handle == nullptr) return nullptr;
-  const auto* linkage = static_cast<const LINKAGE_HEAD*>(dlsym(handle, "Linkage"));
-  if (linkage == nullptr) return nullptr;
-  for (PGAUGEHDR const* gauge = linkageGaugeTable(linkage); *gauge != nullptr; ++gauge)
-    if (std::strcmp((*gauge)->gauge_name, name) == 0) return *gauge;
+  const LoadedModule& module = LoadedModule::get();
+  if (module.linkage == nullptr) return nullptr;
+  for (PGAUGEHDR gauge : module.gauges())
+    if (std::strcmp(gauge->gauge_name, name) == 0) return gauge;
   return nullptr;
 }
 
