@@ -1,0 +1,96 @@
+#include "installer/scenery_registration.h"
+
+#include <array>
+#include <filesystem>
+
+#include "installer/scenery_cfg.h"
+#include "libs/worldvis/atomic_file.h"
+#include "libs/worldvis/worldvis.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "shell/install_state.h"
+#include "shell/message_form.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ElevationChoice {
+  const char* code;
+  const char* kept;
+  std::array<const char*, 2> removed;
+};
+
+constexpr ElevationChoice kElevationFiles[] = {
+    {"0", "az2k300mdem.bgl", {"az2k100mdem.bgl", "az2k200mdem.bgl"}},
+    {"1", "az2k200mdem.bgl", {"az2k100mdem.bgl", "az2k300mdem.bgl"}},
+    {"2", "az2k100mdem.bgl", {"az2k200mdem.bgl", "az2k300mdem.bgl"}},
+};
+
+// A SCENERY.CFG of a few thousand areas is well below a megabyte; anything far larger is not one.
+constexpr std::size_t kMaxSceneryCfgBytes = 32u << 20;
+
+void ClearReadOnly(const fs::path& file) {
+  std::error_code ec;
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+// True when the area is registered afterwards (or was already).
+bool AppendAreaEntry(const fs::path& file) {
+  const std::optional<std::string> text = atomicfile::readAll(file, kMaxSceneryCfgBytes);
+  if (!text) return false;
+  const scenerycfg::Scan scan = scenerycfg::scan(*text);
+  if (scan.outcome == scenerycfg::Scan::Outcome::Registered) return true;
+  if (scan.outcome != scenerycfg::Scan::Outcome::Append || !atomicfile::writable(file))
+    return false;
+  fs::path backup = file;
+  backup += ".bak";
+  return atomicfile::replace(backup, *text) &&
+         atomicfile::replace(file, *text + scenerycfg::areaEntry(scan.next));
+}
+
+void Notice(const char* text) {
+  ShowMessageForm(QString::fromUtf8(text), clWhite, true, QStringLiteral("OK"), false, QString());
+}
+
+}  // namespace
+
+void RemoveUnusedElevation() {
+  if (FS2000Path.isEmpty()) return;
+  const QString folder = FS2000Path + QStringLiteral("Norvane\\AZ\\Scenery\\");
+  for (const ElevationChoice& choice : kElevationFiles) {
+    if (Session.SceneryRes != QLatin1String(choice.code)) continue;
+    for (const char* name : choice.removed) {
+      const std::string file = (folder + QLatin1String(name)).toStdString();
+      if (!platform::fileExists(file)) continue;
+      ClearReadOnly(platform::toHost(file));
+      platform::deleteFile(file);
+    }
+  }
+}
+
+void RegisterSceneryCfg() {
+  const QString file = FS2000Path + QStringLiteral("SCENERY.CFG");
+  if (FS2000Path.isEmpty() || !platform::fileExists(file.toStdString())) {
+    Notice("CFG-Datei nicht gefunden, Szenery kann nicht registriert werden!");
+    return;
+  }
+  if (!AppendAreaEntry(platform::toHost(file.toStdString())))
+    Notice("Fehler bei der Szenerieregistrierung!");
+}
+
+bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const QString& pattern) {
+  const std::string hostPath = platform::toHost(worldVisPath.toStdString()).string();
+  if (WORLDVIS01(hostPath.c_str()) > 0) return false;
+  WORLDVIS03(title.toStdString().c_str(), pattern.toStdString().c_str());
+  WORLDVIS06();
+  WORLDVIS07();
+  return true;
+}
+
+void RegisterFS98Scenery() {
+  if (FS98Path.isEmpty()) return;
+  RegisterWorldVis(FS98Path + QStringLiteral("Scenery\\World.vis"),
+                   QStringLiteral("NORVANE Arizona Scenery"),
+                   FS98Path + QStringLiteral("NORVANE\\AZ\\*.BGL"));
+}

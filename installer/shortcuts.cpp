@@ -1,0 +1,107 @@
+#include "installer/shortcuts.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "installer/shortcut_link.h"
+#include "platform/files.h"
+#include "platform/shell_link.h"
+#include "shell/install_state.h"
+#include "shell/message_form.h"
+
+namespace {
+
+const char* const kStartMenuError = "Ein Eintrag im Strtmenü konnte nicht angelegt werden!";
+const char* const kDesktopError = "Das Desktopicon konnte nicht angelegt werden!";
+
+void Error(const QString& text) {
+  ShowMessageForm(text, clRed, true, QStringLiteral("OK"), false, QString());
+}
+
+QString SimulatorFolder() {
+  if (SimVersion == 98) return FS98Path;
+  if (SimVersion == 2000) return FS2000Path;
+  return {};
+}
+
+bool HasUninstaller(const QString& simulatorFolder) {
+  return !simulatorFolder.isEmpty() &&
+         platform::fileExists(
+             (simulatorFolder + QStringLiteral("NORVANE\\UNINSTALL.EXE")).toStdString());
+}
+
+bool LinkExists(const QString& lnkFile) {
+  return platform::fileExists(platform::linkFileFor(lnkFile.toStdString()));
+}
+
+// Writes one link to a program with its own folder as working folder and its own icon, unless
+// the link exists. False when it could not be written.
+bool WriteLinkOnce(TShortcutLink& link, const QString& lnkFile, const QString& program,
+                   const QString& workingDir) {
+  if (LinkExists(lnkFile)) return true;
+  link.setShortcutFile(lnkFile);
+  link.setTarget(program);
+  link.setWorkingDir(workingDir);
+  link.setIconLocation(program);
+  link.setShowCmd(TShortcutLink::scShowNormal);
+  try {
+    link.CreateLink();
+  } catch (const EShortcutError&) {
+    return false;
+  }
+  return true;
+}
+
+// The start-menu group, created when missing; empty when it is not there afterwards.
+QString StartMenuGroup(TShortcutLink& link) {
+  const QString programs = link.GetProgramsFolder();
+  const QString group = programs + QStringLiteral("\\Norvane\\QTP\\");
+  const std::string folder = group.toStdString();
+  const bool present =
+      !programs.isEmpty() && (platform::folderExists(folder) || platform::forceFolders(folder));
+  if (!present) Error(QString::fromUtf8(kStartMenuError));
+  return present ? group : QString();
+}
+
+}  // namespace
+
+void CopyUninstaller() {
+  if (HasUninstaller(FS98Path) || HasUninstaller(FS2000Path)) return;
+  const bool anyAircraft =
+      std::any_of(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen),
+                  [](bool chosen) { return chosen; });
+  if (!Session.TrainingChosen && !anyAircraft && !InstallState.SC98 && !InstallState.SC2K) return;
+  if (!SimFolderExists(SimVersion)) return;
+  const QString simulator = SimulatorFolder();
+  if (simulator.isEmpty()) return;
+  const QString folder = simulator + QStringLiteral("NORVANE\\");
+  if (!platform::forceFolders(folder.toStdString())) {
+    Error(QStringLiteral("\"Unistall.exe\" konnte nicht installiert werden!"));
+    return;
+  }
+  // A copy that fails is not reported: the uninstaller is an extra, the run goes on.
+  if (!InstallState.CDDrive.isEmpty())
+    platform::copyFile((InstallState.CDDrive + QStringLiteral("UNINSTALL.EXE")).toStdString(),
+                       (folder + QStringLiteral("UNINSTALL.EXE")).toStdString());
+}
+
+void CreateShortcuts(TShortcutLink& link) {
+  const QString group = StartMenuGroup(link);
+  if (group.isEmpty()) return;
+  const QString program = Session.TargetFolder + QStringLiteral("QTP.EXE");
+  if (Session.TrainingChosen &&
+      !WriteLinkOnce(link, group + QStringLiteral("QTP.lnk"), program, Session.TargetFolder))
+    Error(QString::fromUtf8(kStartMenuError));
+  if (Session.DesktopIcon) {
+    const QString desktop = link.GetDesktopFolder();
+    if (desktop.isEmpty() ||
+        !WriteLinkOnce(link, desktop + QStringLiteral("\\QTP.lnk"), program, Session.TargetFolder))
+      Error(QString::fromUtf8(kDesktopError));
+  }
+  const QString simulator = SimulatorFolder();
+  if (simulator.isEmpty()) return;
+  const QString uninstallFolder = simulator + QStringLiteral("NORVANE\\");
+  if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"),
+                     uninstallFolder + QStringLiteral("Uninstall.EXE"), uninstallFolder))
+    Error(QString::fromUtf8(kStartMenuError));
+}

@@ -1,0 +1,103 @@
+#include "libs/worldvis/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+namespace atomicfile {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool syncFolder(const fs::path& folder) {
+  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.valid() && ::fsync(fd.get()) == 0;
+}
+
+fs::path resolved(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_symlink(file, ec)) return file;
+  fs::path target = fs::weakly_canonical(file, ec);
+  return ec ? file : target;
+}
+
+}  // namespace
+
+bool replace(const fs::path& requested, std::string_view bytes) {
+  const fs::path file = resolved(requested);
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  struct stat old {};
+  const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  std::string pattern = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+  Fd fd(::mkstemp(pattern.data()));
+  if (!fd.valid()) return false;
+  const fs::path partial(pattern);
+  const bool written = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
+                       ::fsync(fd.get()) == 0 && fd.close();
+  if (!written || ::rename(partial.c_str(), file.c_str()) != 0) {
+    ::unlink(partial.c_str());
+    return false;
+  }
+  // The rename is done; a folder that cannot be flushed only delays its durability.
+  syncFolder(folder);
+  return true;
+}
+
+std::optional<std::string> readAll(const fs::path& file, std::size_t maxBytes) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) return std::nullopt;
+  const std::uintmax_t size = fs::file_size(file, ec);
+  if (ec || size > maxBytes) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size));
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad() || bytes.size() > maxBytes) return std::nullopt;
+  return bytes;
+}
+
+bool writable(const fs::path& requested) {
+  const fs::path file = resolved(requested);
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) == 0) return false;
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  return ::access(file.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace atomicfile
