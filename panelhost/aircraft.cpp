@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "panelhost/aircraft_systems.h"
 
 namespace panelhost {
 namespace {
-
-constexpr double kUnbounded = std::numeric_limits<double>::max();
 
 // The cruise value of a token of the table, else 0: what a value that is no number falls back to.
 double tableValue(ID32 token) {
@@ -38,7 +35,7 @@ void apply(const EventAction& action, VariableStore& vars, AircraftMemory& memor
                  std::clamp(double(static_cast<std::int32_t>(value)), action.low, action.high));
       break;
     case Kind::Toggle:
-      vars.write(token, reading(vars, token, -kUnbounded, kUnbounded, 0) != 0 ? 0 : action.amount);
+      vars.write(token, switchedOn(vars, token) ? 0 : action.amount);
       break;
     case Kind::StepBy: {
       const double fallback = std::clamp(tableValue(token), action.low, action.high);
@@ -68,6 +65,10 @@ std::optional<AircraftStart> aircraftStartNamed(std::string_view name) {
 double reading(const VariableStore& vars, ID32 token, double low, double high, double fallback) {
   const double value = vars.value(token);
   return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
+}
+
+bool switchedOn(const VariableStore& vars, ID32 token) {
+  return std::trunc(reading(vars, token, -1e9, 1e9, 0)) != 0;
 }
 
 double approach(double current, double target, double seconds, double tau) {

@@ -38,10 +38,6 @@ constexpr double kTrickleCharge = 0.5;
 // The alternator puts back what was drawn at one sixtieth a second (at most kMaxCharge).
 constexpr double kRechargeSeconds = 60;
 
-bool switchedOn(const VariableStore& vars, ID32 token) {
-  return std::trunc(reading(vars, token, -1e9, 1e9, 0)) != 0;
-}
-
 }  // namespace
 
 double electricalLoad(const VariableStore& vars, const AircraftMemory& memory) {

@@ -89,10 +89,6 @@ double governedRpm(const VariableStore& vars) {
   return std::min(throttle, governor) * (magneto == 1 || magneto == 2 ? kSingleMagnetoDrop : 1.0);
 }
 
-bool engineStarterPowered(const VariableStore& vars) {
-  return std::trunc(reading(vars, tok::kBattery, -1e9, 1e9, 0)) != 0;
-}
-
 double ambientCelsius(double altitudeFeet) {
   return 15.0 - 1.98 * altitudeFeet / 1000.0;
 }
@@ -140,7 +136,7 @@ void engageStarter(VariableStore& vars, AircraftMemory& memory, std::uint32_t) {
 
 void stepEngine(VariableStore& vars, AircraftMemory& memory, double seconds) {
   // The starter turns only on the battery's current.
-  const bool cranking = memory.starterSeconds > 0 && engineStarterPowered(vars);
+  const bool cranking = memory.starterSeconds > 0 && switchedOn(vars, tok::kBattery);
   if (memory.starterSeconds > 0) {
     memory.starterSeconds = std::max(0.0, memory.starterSeconds - seconds);
     // The key springs back from start to both.

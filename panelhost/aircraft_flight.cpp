@@ -43,7 +43,7 @@ double enginePower(const VariableStore& vars) {
 
 void stepAirspeed(VariableStore& vars, double seconds) {
   const double flaps = reading(vars, tok::kFlapPosition, 0, kFlapFull, 0) / kFlapFull;
-  const bool grounded = std::trunc(reading(vars, tok::kOnGround, -1e9, 1e9, 0)) != 0;
+  const bool grounded = switchedOn(vars, tok::kOnGround);
   const double target =
       grounded ? 0 : kGlideKnots + kKnotsPerPower * enginePower(vars) - kFlapDragKnots * flaps;
   const double now = reading(vars, tok::kAirspeed, 0, 1000, 0);

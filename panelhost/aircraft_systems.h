@@ -11,6 +11,8 @@ namespace panelhost {
 
 // The token's value within [low, high]; `fallback` when it is not a number or infinite.
 double reading(const VariableStore& vars, ID32 token, double low, double high, double fallback);
+// A switch token is on when its value, truncated, is not 0 (as the switch panel reads it).
+bool switchedOn(const VariableStore& vars, ID32 token);
 // Moves `current` towards `target` as a first-order lag with time constant `tau` seconds.
 double approach(double current, double target, double seconds, double tau);
 

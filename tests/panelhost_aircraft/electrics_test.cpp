@@ -23,6 +23,9 @@ TEST_F(Electrics, SwitchEventsFlipTheirSwitches) {
     send(s.event);
     EXPECT_EQ(value(s.token), 0) << std::hex << s.token;
   }
+  write(tok::kBattery, 0.5);  // reads as off, as the switch panel truncates it
+  send(0x102C1);
+  EXPECT_EQ(value(tok::kBattery), 1);
   send(0x10208);
   EXPECT_EQ(value(tok::kPanelLights), 1);
   send(0x10209);
