@@ -1,5 +1,7 @@
 // Round flight and engine instruments. Dial marks sit at the points of each needle's
-// nonlinearity table, so a needle drawn at a value points at that value's mark.
+// nonlinearity table, so a needle drawn at a value points at that value's mark, and each needle
+// is long enough to reach its marks from its pivot (107 serves the fuel gauges from (10,4) and
+// the flap indicator from (0,4)).
 #include <QPainter>
 #include <cmath>
 
@@ -142,12 +144,15 @@ QImage altimeter() {
 }
 
 QImage pressureDrum() {
-  // From 27.9 at the top to 32.1 at the bottom, one line a tenth.
-  QImage image = canvas(22, 220);
+  // The drum slides over the window from its place (109,61) to the gauge's edge, 83 pixels,
+  // from 27.99 at the top to 32.01 at the bottom: 50 pixels an inch brings the setting to the
+  // face window's index line, 13 pixels into the drum's window. One line a tenth.
+  constexpr double kPixelsPerInch = 50.0, kIndex = 13.0, kLowest = 27.99;
+  QImage image = canvas(22, 284);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(235, 235, 228));
-  for (int tenth = 279; tenth <= 321; ++tenth) {
-    const double y = (tenth - 279) * 5.0 + 4;
+  for (int tenth = 277; tenth <= 334; ++tenth) {
+    const double y = kIndex + (tenth / 10.0 - kLowest) * kPixelsPerInch;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
     painter.drawLine(QPointF(0, y), QPointF(tenth % 5 == 0 ? 6 : 3, y));
     if (tenth % 5 == 0)
@@ -205,7 +210,7 @@ QImage turnCoordinator() {
 
 QImage turnAirplane() {
   // Points up from the pivot (4,4) with the wings across it: the symbol turns about (64,45).
-  QImage image = canvas(50, 9);
+  QImage image = canvas(52, 9);
   needle(image, {4, 4}, QColor(240, 240, 236));
   return image;
 }
@@ -255,18 +260,22 @@ QImage compassGlass() {
 }
 
 QImage compassStrip() {
-  // One pixel a degree from 0 to 360 and a window's width beyond, so every heading shows.
-  QImage image = canvas(410, 24);
+  // Read from behind, as a whiskey compass card is: headings grow to the left. The card slides
+  // by 360 - heading over its 54-pixel window; at this width that is one pixel a degree, and
+  // the heading stands under the lubber line, 24.5 pixels into the window.
+  constexpr int kWidth = 414;
+  constexpr double kNorth = 384.5;
+  QImage image = canvas(kWidth, 24);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(232, 226, 206));
   const QString cardinal[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
-  for (int degree = 0; degree < 410; degree += 5) {
-    const int heading = degree % 360;
+  for (int degree = -25; degree <= 385; degree += 5) {
+    const double x = kNorth - degree;
+    const int heading = (degree % 360 + 360) % 360;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
-    painter.drawLine(QPointF(degree + 0.5, 0), QPointF(degree + 0.5, heading % 10 == 0 ? 7 : 4));
+    painter.drawLine(QPointF(x, 0), QPointF(x, heading % 10 == 0 ? 7 : 4));
     if (heading % 30 == 0)
-      text(painter, centredBox({degree + 0.5, 15}, 18, 10), cardinal[heading / 30], 9,
-           QColor(20, 20, 20));
+      text(painter, centredBox({x, 15}, 18, 10), cardinal[heading / 30], 9, QColor(20, 20, 20));
   }
   return image;
 }
@@ -336,12 +345,12 @@ QImage flapPlacard() {
 Bitmaps flightInstrumentBitmaps() {
   return {
       {101, tachometer()},
-      {102, needleImage(84, 10, {21, 5}, QColor(238, 238, 232))},
+      {102, needleImage(87, 10, {21, 5}, QColor(238, 238, 232))},
       {103, manifoldPressure()},
-      {104, needleImage(96, 18, {32, 9}, QColor(238, 238, 232))},
+      {104, needleImage(98, 18, {32, 9}, QColor(238, 238, 232))},
       {105, smallDial(86, {43, 58}, kFuelMarks, "FUEL")},
       {106, fuelCover()},
-      {107, needleImage(44, 8, {10, 4}, QColor(238, 238, 232))},
+      {107, needleImage(51, 8, {10, 4}, QColor(238, 238, 232))},
       {108, smallDial(80, {16, 39}, kFlapMarks, "FLAPS")},
       {109, flapPlacard()},
       {110, altimeter()},
@@ -353,10 +362,10 @@ Bitmaps flightInstrumentBitmaps() {
       {116, knobImage(28, 28, -90, QColor(70, 70, 74))},
       {117, knobImage(28, 28, -60, QColor(70, 70, 74))},
       {119, verticalSpeed()},
-      {120, needleImage(92, 8, {34, 4}, QColor(238, 238, 232))},
+      {120, needleImage(94, 8, {34, 4}, QColor(238, 238, 232))},
       {121, suction()},
-      {122, needleImage(48, 14, {8, 7}, QColor(238, 238, 232))},
-      {123, needleImage(48, 14, {8, 7}, QColor(220, 200, 60))},
+      {122, needleImage(55, 14, {8, 7}, QColor(238, 238, 232))},
+      {123, needleImage(55, 14, {8, 7}, QColor(220, 200, 60))},
       {124, airspeed()},
       {125, turnCoordinator()},
       {126, turnAirplane()},
@@ -367,7 +376,7 @@ Bitmaps flightInstrumentBitmaps() {
       {131, compassGlass()},
       {132, engineCluster()},
       {133, engineOverlay()},
-      {134, needleImage(45, 8, {17, 4}, QColor(238, 238, 232))},
+      {134, needleImage(51, 8, {17, 4}, QColor(238, 238, 232))},
       {135, testButton(false)},
       {136, testButton(true)},
       {323, redFlag()},
