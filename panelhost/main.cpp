@@ -1,7 +1,7 @@
-// panelhost [--panel CFG] [--module PATH] [--script FILE]
+// panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold]
 //
 // Loads the panel and/or module; with a script runs it headless and exits with its status,
-// otherwise shows the panel in a window.
+// otherwise shows the panel in a window. The aircraft starts in cruise unless told otherwise.
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
@@ -20,10 +20,13 @@ struct Options {
   std::optional<std::string> panel;
   std::optional<std::string> module;
   std::optional<std::string> script;
+  std::optional<std::string> aircraft;
 };
 
 int usage() {
-  std::fprintf(stderr, "usage: panelhost [--panel CFG] [--module PATH] [--script FILE]\n");
+  std::fprintf(stderr,
+               "usage: panelhost [--panel CFG] [--module PATH] [--script FILE] "
+               "[--aircraft cruise|cold]\n");
   return 2;
 }
 
@@ -31,10 +34,11 @@ std::optional<Options> parseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string flag = argv[i];
-    std::optional<std::string>* target = flag == "--panel"    ? &options.panel
-                                         : flag == "--module" ? &options.module
-                                         : flag == "--script" ? &options.script
-                                                              : nullptr;
+    std::optional<std::string>* target = flag == "--panel"      ? &options.panel
+                                         : flag == "--module"   ? &options.module
+                                         : flag == "--script"   ? &options.script
+                                         : flag == "--aircraft" ? &options.aircraft
+                                                                : nullptr;
     if (!target || i + 1 >= argc) return std::nullopt;
     *target = argv[++i];
   }
@@ -46,11 +50,14 @@ std::optional<Options> parseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const auto options = parseOptions(argc, argv);
   if (!options) return usage();
+  const auto start = panelhost::aircraftStartNamed(options->aircraft.value_or("cruise"));
+  if (!start) return usage();
   if (options->script && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
 
   panelhost::PanelHost host;
+  host.aircraft().reset(*start);
   if (options->panel) {
     std::string error;
     std::vector<std::string> warnings;
