@@ -14,26 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
 bool writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -44,9 +24,15 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-bool syncFolder(const fs::path& folder) {
-  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  return fd.valid() && ::fsync(fd.get()) == 0;
+void syncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+fs::path folderOf(const fs::path& file) {
+  return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 fs::path resolved(const fs::path& file) {
@@ -60,16 +46,16 @@ fs::path resolved(const fs::path& file) {
 
 bool replace(const fs::path& requested, std::string_view bytes) {
   const fs::path file = resolved(requested);
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const fs::path folder = folderOf(file);
   struct stat old {};
   const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
   std::string pattern = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-  Fd fd(::mkstemp(pattern.data()));
-  if (!fd.valid()) return false;
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return false;
+  const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
   const fs::path partial(pattern);
-  const bool written = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
-                       ::fsync(fd.get()) == 0 && fd.close();
-  if (!written || ::rename(partial.c_str(), file.c_str()) != 0) {
+  if (!written || !closed || ::rename(partial.c_str(), file.c_str()) != 0) {
     ::unlink(partial.c_str());
     return false;
   }
@@ -96,8 +82,7 @@ bool writable(const fs::path& requested) {
   const fs::path file = resolved(requested);
   struct stat info {};
   if (::stat(file.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) == 0) return false;
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  return ::access(file.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+  return ::access(file.c_str(), W_OK) == 0 && ::access(folderOf(file).c_str(), W_OK) == 0;
 }
 
 }  // namespace atomicfile

@@ -197,6 +197,23 @@ TEST_F(WorldVis, ReplacesTheFileWholeKeepingItsModeAndLink) {
   EXPECT_EQ(std::distance(fs::directory_iterator(real.parent_path()), fs::directory_iterator()), 1);
 }
 
+TEST_F(WorldVis, KeepsEntriesStagedWhenTheFileCannotBeReplaced) {
+  TempPrefix::writeFile(file_, kExisting);
+  ASSERT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_READY);
+  WORLDVIS03(kTitle, kPattern);
+  fs::remove(file_);
+  fs::create_directories(file_ / "in the way");
+  WORLDVIS06();
+  EXPECT_TRUE(fs::is_directory(file_ / "in the way"));
+  fs::remove_all(file_);
+  TempPrefix::writeFile(file_, kExisting);
+  WORLDVIS06();
+  WORLDVIS07();
+  EXPECT_EQ(Text().substr(0, kExisting.size()), kExisting);
+  EXPECT_NE(Text().find("Title=NORVANE Arizona Scenery"), std::string::npos);
+  ExpectOnlyTheFile();
+}
+
 TEST_F(WorldVis, KeepsUnknownSectionsAndComments) {
   const std::string text =
       "# exported list\n[General]\nVersion=6.1\n\n[Scenery]\nTitle=Old\nFiles=o.bgl\nLayer=3\n";
