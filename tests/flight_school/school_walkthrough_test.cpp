@@ -112,13 +112,15 @@ TEST_F(FlightSchoolWalkthrough, LessonProgressSurvivesARestart) {
 TEST_F(FlightSchoolWalkthrough, TheSimulatorStartsFromItsOwnFolderAndTheProgramEnds) {
   const QStringList lines = holds(kIntoSchool + QStringLiteral("click StartFSBtn\n"
                                                                "expect-form TFSVersionDLG\n"
-                                                               "answer OK\n"
                                                                "click AbortBtn\n"
+                                                               "expect-form TMessageForm\n"
+                                                               "click OKBtn\n"
                                                                "expect-form TSyllabusDLG\n"
                                                                "click StartFSBtn\n"
                                                                "expect-form TFSVersionDLG\n"
                                                                "choose FSSel 1\n"
-                                                               "answer Weiter\n"
+                                                               "click OKBtn\n"
+                                                               "expect-form TMessageForm\n"
                                                                "click OKBtn\n"));
   const QString folder = QStringLiteral("C:\\\\Program Files\\\\Microsoft Games\\\\FS2000\\\\");
   EXPECT_TRUE(inOrder(
