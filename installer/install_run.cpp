@@ -10,7 +10,9 @@
 #include <iterator>
 #include <utility>
 
+#include "installer/scenery_registration.h"
 #include "installer/setup2_dlg.h"
+#include "installer/shortcuts.h"
 #include "shell/install_state.h"
 
 namespace installrun {
@@ -97,18 +99,20 @@ bool TSetup2DLG::RunSequence() {
   InstallAbort = false;
   ExpectedFileCount();
   Session.ExtractedFiles = 0;
+  CopyUninstaller();
+  CreateShortcuts(*ShortcutLink1);
 
   if (Session.TrainingChosen) {
     if (!ExtractGroup(InstallGroup::Training)) return false;
-    RecordTraining();
+    CompleteTraining();
   }
   if (Session.SceneryChosen) {
     if (!ExtractGroup(InstallGroup::Scenery)) return false;
-    RecordScenery();
+    CompleteScenery();
   }
   if (AnyAircraftChosen()) {
     if (!ExtractGroup(InstallGroup::Aircraft)) return false;
-    RecordAircraft();
+    CompleteAircraft();
   }
   return !InstallAbort;
 }
@@ -122,7 +126,7 @@ bool TSetup2DLG::ExtractGroup(InstallGroup group) {
   return true;
 }
 
-void TSetup2DLG::RecordTraining() {
+void TSetup2DLG::CompleteTraining() {
   if (SimVersion == 2000)
     RecordInstalled(QStringLiteral("QTP2K"), InstallState.QTP2K);
   else
@@ -130,18 +134,22 @@ void TSetup2DLG::RecordTraining() {
   Session.TrainingChosen = false;
 }
 
-void TSetup2DLG::RecordScenery() {
-  Session.SceneryChosen = false;
+void TSetup2DLG::CompleteScenery() {
   if (SimVersion == 2000) {
+    RemoveUnusedElevation();
+    Session.SceneryChosen = false;
+    RegisterSceneryCfg();
     RecordInstalled(QStringLiteral("SC2K"), InstallState.SC2K);
     WriteStateString(QStringLiteral("SCRes"), Session.SceneryRes);
     InstallState.SCRes = Session.SceneryRes.left(1);
   } else {
+    Session.SceneryChosen = false;
     RecordInstalled(QStringLiteral("SC98"), InstallState.SC98);
+    RegisterFS98Scenery();
   }
 }
 
-void TSetup2DLG::RecordAircraft() {
+void TSetup2DLG::CompleteAircraft() {
   const bool fs2000 = SimVersion == 2000;
   bool* installed = fs2000 ? InstallState.AC2K : InstallState.AC98;
   for (int n = 1; n <= 4; ++n) {

@@ -8,6 +8,7 @@
 #include "installer/cd_check.h"
 #include "installer/install_run.h"
 #include "installer/progress_dial.h"
+#include "installer/shortcut_link.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "shell/fonts.h"
@@ -94,6 +95,11 @@ TSetup2DLG::TSetup2DLG(QWidget* owner)
 
   RAR1.Stop = true;
   RAR1.OnExtract = [this](TRAR&, const RARHeaderData&, bool) { RAR1Extract(); };
+
+  ShortcutLink1 = new TShortcutLink(this);
+  ShortcutLink1->setObjectName(QStringLiteral("ShortcutLink1"));
+  ShortcutLink1->setHotKey(QLatin1Char(' '));
+  ShortcutLink1->setIconNumber(0);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -10,6 +10,7 @@ class TCompass;
 class TImage;
 class TLabel;
 class TPanel;
+class TShortcutLink;
 
 class TSetup2DLG : public TShellForm {
   Q_OBJECT
@@ -34,6 +35,7 @@ class TSetup2DLG : public TShellForm {
   TLabel* InfoText;
   QTimer* Timer1;
   TRAR RAR1;
+  TShortcutLink* ShortcutLink1;
 
  public slots:
   void Timer1Timer();
@@ -45,9 +47,9 @@ class TSetup2DLG : public TShellForm {
   // The sequence up to the completion; false when it stopped.
   bool RunSequence();
   bool ExtractGroup(InstallGroup group);
-  void RecordTraining();
-  void RecordScenery();
-  void RecordAircraft();
+  void CompleteTraining();
+  void CompleteScenery();
+  void CompleteAircraft();
   void EndStep();
   void OwnerDestroyed();
   QString DestinationFolder(ArchiveDestination destination) const;

@@ -62,7 +62,7 @@ void RunTest::SetUp() {
   ResetProgramState();
   QuitAll = false;
   const fs::path home = prefix.root() / "home";
-  fs::create_directories(home);
+  fs::create_directories(home / "Desktop");
   home_ = std::make_unique<testsupport::ScopedEnv>("HOME", home.string());
   dataHome_ = std::make_unique<testsupport::ScopedEnv>("XDG_DATA_HOME", (home / "data").string());
   configHome_ =

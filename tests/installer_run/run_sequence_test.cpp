@@ -2,9 +2,11 @@
 // what is recorded, and where the run stops.
 #include <QLabel>
 
+#include "installer/cd_check.h"
 #include "installer/install_run.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -129,6 +131,53 @@ TEST_F(RunTest, TheNextRunCanStartOnceTheFirstHasEnded) {
   EXPECT_EQ(StoredBool("AC2K4"), true);
   EXPECT_EQ(StoredBool("AC2K3"), true);
   EXPECT_EQ(MessageTexts(), (std::vector<QString>{kSuccess, kSuccess}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RunTest, TheSceneryIsRegisteredWithTheSimulator) {
+  SimVersion = 2000;
+  Session.SceneryChosen = true;
+  InstallRunning = true;
+  RunInstallation();
+  EXPECT_NE(testsupport::TempPrefix::readFile(Fs2000() / "SCENERY.CFG").find("Title=Norvane AZ"),
+            std::string::npos);
+  EXPECT_EQ(StoredString("SCRes"), "0");
+  messages.clear();
+  SimVersion = 98;
+  Session.SceneryChosen = true;
+  InstallRunning = true;
+  RunInstallation();
+  EXPECT_EQ(archives.back(), "FS98\\NORVANE.RAR");
+  EXPECT_EQ(StoredBool("SC98"), true);
+  EXPECT_TRUE(InstallState.SC98);
+  EXPECT_NE(testsupport::TempPrefix::readFile(Fs98() / "Scenery" / "World.vis")
+                .find("NORVANE Arizona Scenery"),
+            std::string::npos);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kSuccess});
+}
+
+TEST_F(RunTest, TheShortcutsAndTheUninstallerComeFirstEvenWhenTheFirstArchiveIsMissing) {
+  ReplaceCdFile("QTP.RAR", std::nullopt);
+  WhenFormShown("TSRCDRVDLG",
+                [](QWidget* form) { static_cast<TSRCDRVDLG*>(form)->AbortBtnClick(); });
+  SimVersion = 2000;
+  Session.TrainingChosen = true;
+  Session.DesktopIcon = true;
+  InstallRunning = true;
+  RunInstallation();
+  EXPECT_TRUE(archives.empty());
+  EXPECT_TRUE(messages.empty());
+  const fs::path group = prefix.root() / "home" / "data" / "applications" / "Norvane" / "QTP";
+  EXPECT_TRUE(fs::exists(group / "QTP.desktop"));
+  EXPECT_TRUE(fs::exists(group / "Uninstall.desktop"));
+  EXPECT_TRUE(fs::exists(prefix.root() / "home" / "Desktop" / "QTP.desktop"));
+  EXPECT_TRUE(fs::exists(Fs2000() / "NORVANE" / "UNINSTALL.EXE"));
+  EXPECT_EQ(StoredBool("QTP2K"), false);
+  EXPECT_TRUE(Session.TrainingChosen);
+  EXPECT_FALSE(InstallRunning);
 }
 
 }  // namespace
