@@ -12,7 +12,6 @@ namespace {
 
 constexpr ID32 kComToken = 0x17;
 constexpr ID32 kComSet = 0x100AB;
-constexpr ID32 kAvionics = 0x2E4;
 
 TEST(Com1Displays, ShowStandbyAndTheSimulatorsFrequencyWithThreeDecimals) {
   RadioPanel panel;
@@ -43,7 +42,7 @@ TEST(Com1Displays, HundredthsTwoAndSevenReadAsTwentyFiveKilohertzChannels) {
 
 TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
   RadioPanel panel;
-  panel.set(kAvionics, 0);
+  panel.set(kAvionicsToken, 0);
   panel.update();
   EXPECT_EQ(panel.standby("COM1"), "");
   EXPECT_EQ(panel.active("COM1"), "");
@@ -52,7 +51,7 @@ TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
   EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.standby), 119.0);
   panel.click("COM1", Area::Transfer);
   EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1900}}));
-  panel.set(kAvionics, 1);
+  panel.set(kAvionicsToken, 1);
   panel.update();
   EXPECT_EQ(panel.value("COM1", kComDepths.lit), 1.0);
   EXPECT_FALSE(panel.standby("COM1").empty());
@@ -61,11 +60,11 @@ TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
 TEST(Com1Displays, AnyAvionicsValueButZeroCountsAsOn) {
   RadioPanel panel;
   for (double avionics : {2.0, -1.0, 1e12}) {
-    panel.set(kAvionics, avionics);
+    panel.set(kAvionicsToken, avionics);
     panel.update();
     EXPECT_EQ(panel.standby("COM1"), "118.000") << avionics;
   }
-  panel.set(kAvionics, std::nan(""));
+  panel.set(kAvionicsToken, std::nan(""));
   panel.update();
   EXPECT_EQ(panel.standby("COM1"), "");
 }

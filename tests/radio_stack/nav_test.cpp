@@ -31,7 +31,7 @@ TEST_P(NavTest, DisplaysShowTwoDecimalsOnlyWithPowerAndAvionics) {
   panel.update();
   EXPECT_EQ(panel.active(r.face), "117.97");
   EXPECT_NEAR(panel.value(r.face, kNavDepths.active), 117.97, 1e-9);
-  panel.set(0x2E4, 0);
+  panel.set(kAvionicsToken, 0);
   panel.update();
   EXPECT_EQ(panel.standby(r.face), "");
   EXPECT_EQ(panel.active(r.face), "");

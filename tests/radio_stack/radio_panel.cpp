@@ -71,6 +71,7 @@ RadioPanel::RadioPanel() {
   host_ = std::make_unique<panelhost::PanelHost>();
   std::string error;
   EXPECT_TRUE(host_->loadModule(copy, error)) << error;
+  set(kAvionicsToken, 1.0);  // the avionics master on, whatever the aircraft starts with
   update();
   events();
   sounds();

@@ -35,13 +35,16 @@ struct Event {
   bool operator==(const Event&) const = default;
 };
 
+// The avionics master switch that the avionics flag follows.
+constexpr ID32 kAvionicsToken = 0x2E4;
+
 // The NAV knobs send one of these at every update.
 constexpr ID32 kIdentOn = 0x1012D;
 constexpr ID32 kIdentOff = 0x10128;
 
 class RadioPanel {
  public:
-  RadioPanel();
+  RadioPanel();  // avionics on, one update run
   ~RadioPanel();
 
   // A click in the middle of a face's area, then one panel update (the host draws after a

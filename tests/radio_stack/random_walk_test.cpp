@@ -124,7 +124,7 @@ TEST_P(RandomWalk, EveryStandbyShownAndEveryFrequencySentIsAChannelOfItsBand) {
         panel_.host().vars().release(token);
       }
     } else if (roll < 9) {
-      panel_.set(0x2E4, pick(3) == 0 ? 0.0 : 1.0);
+      panel_.set(kAvionicsToken, pick(3) == 0 ? 0.0 : 1.0);
     } else {
       area = static_cast<Area>(pick(isNav(face) ? 7 : 8));
       // Now and then two clicks come between draws; they count as a step of neither kind.
