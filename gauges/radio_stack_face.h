@@ -1,7 +1,7 @@
 #pragma once
 // What the four radio faces share: the click kinds, the displays, the lit face, the power knob,
 // and the layout of a face's elements and mouse areas. Each radio's behaviour is a struct of
-// static callbacks (radio_stack_com.cpp, radio_stack_nav.cpp) that the layout is built around.
+// static callbacks (radio_stack_com.h, radio_stack_nav.h) that the layout is built around.
 #include <array>
 #include <cstdio>
 
