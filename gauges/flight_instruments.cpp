@@ -74,15 +74,15 @@ extern ELEMENT_MOVING_IMAGE drum;
 extern ELEMENT_NEEDLE tenThousands, thousands, hundreds;
 extern ELEMENT_STATIC_IMAGE knob, cap;
 ELEMENT_STATIC_IMAGE background = build::dialBackground(110, gauge_ALT, nullptr, next<drum>);
-ELEMENT_MOVING_IMAGE drum = build::movingImage(gauge_ALT,
-                                               {.bitmap = 115,
-                                                .at = {109, 61},
-                                                .sourceY = 0x4C,
-                                                .minY = 27.99,
-                                                .maxY = 32.01,
-                                                .callbackX = fixedAxis,
-                                                .callbackY = pressureSetting},
-                                               next<tenThousands>);
+ELEMENT_MOVING_IMAGE drum = build::verticalMovingImage(gauge_ALT,
+                                                       {.bitmap = 115,
+                                                        .at = {109, 61},
+                                                        .sourceY = 0x4C,
+                                                        .minY = 27.99,
+                                                        .maxY = 32.01,
+                                                        .callbackX = fixedAxis,
+                                                        .callbackY = pressureSetting},
+                                                       next<tenThousands>);
 ELEMENT_NEEDLE tenThousands = build::needle(gauge_ALT,
                                             {.bitmap = 113,
                                              .at = {72, 74},
@@ -216,14 +216,15 @@ namespace WCMP_gauge {
 extern ELEMENT_MOVING_IMAGE card;
 ELEMENT_STATIC_IMAGE background =
     build::staticImage(129, {0, 0}, gauge_WCMP, kBackgroundFlags, nullptr, next<card>);
-ELEMENT_MOVING_IMAGE card = build::movingImage(gauge_WCMP, {.bitmap = 130,
-                                                            .at = {5, 5},
-                                                            .sourceX = 0x53,
-                                                            .minX = 0.0,
-                                                            .maxX = 360.0,
-                                                            .callbackX = compassCard,
-                                                            .callbackY = fixedAxis,
-                                                            .failures = failures::key12_action1});
+ELEMENT_MOVING_IMAGE card =
+    build::acrossMovingImage(gauge_WCMP, {.bitmap = 130,
+                                          .at = {5, 5},
+                                          .sourceX = 0x53,
+                                          .minX = 0.0,
+                                          .maxX = 360.0,
+                                          .callbackX = compassCard,
+                                          .callbackY = fixedAxis,
+                                          .failures = failures::key12_action1});
 PELEMENT_HEADER elements[] = {&background.header, nullptr};
 MOUSERECT mouse[] = {QTP_HELP_ONLY_MOUSE(0xAB77)};
 }  // namespace WCMP_gauge

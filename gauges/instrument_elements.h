@@ -53,34 +53,31 @@ constexpr ELEMENT_NEEDLE needle(GAUGEHDR& gauge, const NeedleSpec& desc, DialTab
   return needle(gauge, desc, table.data(), static_cast<UINT32>(N), nextList);
 }
 
-struct MovingImageAxes {
+struct AcrossMovingImageSpec {
   SINT32 bitmap;
   PIXPOINT at;
-  ID32 sourceX = 0;
-  FLOAT64 minX = 0.0;
-  FLOAT64 maxX = 0.0;
-  ID32 sourceY = 0;
-  FLOAT64 minY = 0.0;
-  FLOAT64 maxY = 0.0;
-  PELEMENT_CALLBACK callbackX = nullptr;
-  PELEMENT_CALLBACK callbackY = nullptr;
+  ID32 sourceX;
+  FLOAT64 minX;
+  FLOAT64 maxX;
+  PELEMENT_CALLBACK callbackX;
+  PELEMENT_CALLBACK callbackY;
   PFAILURE_RECORD failures = nullptr;
-  FLAGS32 flags = kMovingImageFlags;
 };
 
-constexpr ELEMENT_MOVING_IMAGE movingImage(GAUGEHDR& gauge, const MovingImageAxes& desc,
-                                           PELEMENT_HEADER* nextList = nullptr) {
-  return {.header = elementHeader(ELEMENT_TYPE_MOVING_IMAGE, desc.bitmap, desc.at, gauge,
-                                  desc.flags, desc.failures, nextList),
-          .source_var_x = token(desc.sourceX),
-          .min_x = desc.minX,
-          .max_x = desc.maxX,
-          .source_var_y = token(desc.sourceY),
-          .min_y = desc.minY,
-          .max_y = desc.maxY,
-          .update_x_cb = desc.callbackX,
-          .update_y_cb = desc.callbackY,
-          .host_data = nullptr};
+// An image that slides sideways only: the x token and range, y held by its callback.
+constexpr ELEMENT_MOVING_IMAGE acrossMovingImage(GAUGEHDR& gauge, const AcrossMovingImageSpec& desc,
+                                                 PELEMENT_HEADER* nextList = nullptr) {
+  ELEMENT_MOVING_IMAGE image = verticalMovingImage(gauge,
+                                                   {.bitmap = desc.bitmap,
+                                                    .at = desc.at,
+                                                    .callbackX = desc.callbackX,
+                                                    .callbackY = desc.callbackY},
+                                                   nextList);
+  image.header.failure_systems = desc.failures;
+  image.source_var_x = token(desc.sourceX);
+  image.min_x = desc.minX;
+  image.max_x = desc.maxX;
+  return image;
 }
 
 // Any element record with its failure list set.

@@ -48,24 +48,19 @@ ELEMENT_ICON flag = build::icon(
     {.bitmap = 323, .images = 1, .at = {12, 42}, .source = 0x161, .callback = powerFlag},
     next<ballRight>);
 // The ball climbs its tube to either side: one slider per side, shown by the ball's sign.
-ELEMENT_SLIDER ballRight = build::withFailures(build::slider(gauge_TURN,
-                                                             {.bitmap = 127,
-                                                              .at = {58, 62},
-                                                              .sourceX = 0x45,
-                                                              .scaleX = 0.3,
-                                                              .sourceY = 0x45,
-                                                              .scaleY = -0.035},
-                                                             next<ballLeft>),
-                                               failures::key20_action2);
-ELEMENT_SLIDER ballLeft = build::withFailures(build::slider(gauge_TURN,
-                                                            {.bitmap = 127,
-                                                             .at = {58, 62},
-                                                             .sourceX = 0x45,
-                                                             .scaleX = 0.3,
-                                                             .sourceY = 0x45,
-                                                             .scaleY = 0.035},
-                                                            next<tube>),
-                                              failures::key20_action2);
+constexpr ELEMENT_SLIDER ball(FLOAT64 rise, PELEMENT_HEADER* nextList) {
+  return build::withFailures(build::slider(gauge_TURN,
+                                           {.bitmap = 127,
+                                            .at = {58, 62},
+                                            .sourceX = 0x45,
+                                            .scaleX = 0.3,
+                                            .sourceY = 0x45,
+                                            .scaleY = rise},
+                                           nextList),
+                             failures::key20_action2);
+}
+ELEMENT_SLIDER ballRight = ball(-0.035, next<ballLeft>);
+ELEMENT_SLIDER ballLeft = ball(0.035, next<tube>);
 ELEMENT_STATIC_IMAGE tube = build::overlayImage(128, {54, 59}, gauge_TURN, next<airplane>);
 ELEMENT_NEEDLE airplane = build::needle(gauge_TURN,
                                         {.bitmap = 126,

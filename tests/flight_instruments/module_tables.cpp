@@ -1,18 +1,16 @@
 #include "module_tables.h"
 
-#include <dlfcn.h>
-
 #include <cstring>
+
+#include "tests/gauges/loaded_module.h"
 
 namespace instruments_test {
 
 const GAUGEHDR* findGauge(const char* name) {
-  static void* handle = dlopen(NOR_NV36_PATH, RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) return nullptr;
-  const auto* linkage = static_cast<const LINKAGE_HEAD*>(dlsym(handle, "Linkage"));
-  if (linkage == nullptr) return nullptr;
-  for (PGAUGEHDR const* gauge = linkageGaugeTable(linkage); *gauge != nullptr; ++gauge)
-    if (std::strcmp((*gauge)->gauge_name, name) == 0) return *gauge;
+  const LoadedModule& module = LoadedModule::get();
+  if (module.linkage == nullptr) return nullptr;
+  for (const GAUGEHDR* gauge : module.gauges())
+    if (std::strcmp(gauge->gauge_name, name) == 0) return gauge;
   return nullptr;
 }
 
