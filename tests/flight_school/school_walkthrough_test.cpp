@@ -131,4 +131,38 @@ TEST_F(FlightSchoolWalkthrough, TheSimulatorStartsFromItsOwnFolderAndTheProgramE
               "form TSyllabusDLG closed", "form TMainDLG closed"}));
 }
 
+TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFromTheSchool) {
+  walk.setProductValues({"CDDrive=D:\\"});
+  // The run takes a few seconds; the success message is answered whenever it comes, and the
+  // wait leaves room for a slow machine.
+  const QStringList lines =
+      holds(QStringLiteral("screen 640\n"
+                           "answer Ja\n"
+                           "click FlugSchuleBtn\n"
+                           "idle\n"
+                           "expect-form TFSVersionDLG\n"
+                           "choose FSSel 1\n"
+                           "click OKBtn\n"
+                           "expect-form TSetup1DLG\n"
+                           "check QTPCheck on\n"
+                           "check AircraftCheck on\n"
+                           "check SceneryCheck on\n"
+                           "check DesktopIcon off\n"
+                           "click ContinueBtn\n"
+                           "expect-form TSetup2DLG\n"
+                           "answer OK\n"
+                           "wait 30000\n"
+                           "expect-form TSyllabusDLG\n"
+                           "click ReturnBtn\n"));
+  EXPECT_TRUE(inOrder(
+      lines, {"form TSyllabusDLG shown", "form TFSVersionDLG shown", "form TFSVersionDLG closed",
+              "form TSetup1DLG shown", "form TSetup1DLG closed", "form TSetup2DLG shown",
+              "message white \"Installation wurde erfolgreich durchgeführt!\" "
+              "ok=\"OK\" -> OK",
+              "form TSetup2DLG closed", "form TSyllabusDLG closed"}));
+  const QString stored = storedValues();
+  for (const char* flag : {"AC2K1", "AC2K2", "AC2K3", "AC2K4", "SC2K", "QTP2K"})
+    EXPECT_TRUE(stored.contains(QStringLiteral("\"%1\"=dword:00000001").arg(flag))) << flag;
+}
+
 }  // namespace
