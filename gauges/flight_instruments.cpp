@@ -73,6 +73,19 @@ namespace ALT_gauge {
 extern ELEMENT_MOVING_IMAGE drum;
 extern ELEMENT_NEEDLE tenThousands, thousands, hundreds;
 extern ELEMENT_STATIC_IMAGE knob, cap;
+// The hands share the altitude token and their pivot on the dial; they jump to their angle.
+constexpr ELEMENT_NEEDLE hand(SINT32 bitmap, PIXPOINT pivot, PELEMENT_CALLBACK angle,
+                              PELEMENT_HEADER* nextList) {
+  return build::needle(gauge_ALT,
+                       {.bitmap = bitmap,
+                        .at = {72, 74},
+                        .pivot = pivot,
+                        .source = 0x4A,
+                        .callback = angle,
+                        .failures = failures::key20_action0,
+                        .maxDegreesPerTick = 0.0},
+                       nullptr, 0, nextList);
+}
 ELEMENT_STATIC_IMAGE background = build::dialBackground(110, gauge_ALT, nullptr, next<drum>);
 ELEMENT_MOVING_IMAGE drum = build::verticalMovingImage(gauge_ALT,
                                                        {.bitmap = 115,
@@ -83,33 +96,9 @@ ELEMENT_MOVING_IMAGE drum = build::verticalMovingImage(gauge_ALT,
                                                         .callbackX = fixedAxis,
                                                         .callbackY = pressureSetting},
                                                        next<tenThousands>);
-ELEMENT_NEEDLE tenThousands = build::needle(gauge_ALT,
-                                            {.bitmap = 113,
-                                             .at = {72, 74},
-                                             .pivot = {30, 5},
-                                             .source = 0x4A,
-                                             .callback = tenThousandsHand,
-                                             .failures = failures::key20_action0,
-                                             .maxDegreesPerTick = 0.0},
-                                            nullptr, 0, next<thousands>);
-ELEMENT_NEEDLE thousands = build::needle(gauge_ALT,
-                                         {.bitmap = 112,
-                                          .at = {72, 74},
-                                          .pivot = {31, 6},
-                                          .source = 0x4A,
-                                          .callback = thousandsHand,
-                                          .failures = failures::key20_action0,
-                                          .maxDegreesPerTick = 0.0},
-                                         nullptr, 0, next<hundreds>);
-ELEMENT_NEEDLE hundreds = build::needle(gauge_ALT,
-                                        {.bitmap = 111,
-                                         .at = {72, 74},
-                                         .pivot = {33, 4},
-                                         .source = 0x4A,
-                                         .callback = hundredsHand,
-                                         .failures = failures::key20_action0,
-                                         .maxDegreesPerTick = 0.0},
-                                        nullptr, 0, next<knob>);
+ELEMENT_NEEDLE tenThousands = hand(113, {30, 5}, tenThousandsHand, next<thousands>);
+ELEMENT_NEEDLE thousands = hand(112, {31, 6}, thousandsHand, next<hundreds>);
+ELEMENT_NEEDLE hundreds = hand(111, {33, 4}, hundredsHand, next<knob>);
 ELEMENT_STATIC_IMAGE knob = build::overlayImage(117, {9, 121}, gauge_ALT, next<cap>);
 ELEMENT_STATIC_IMAGE cap = build::overlayImage(114, {67, 69}, gauge_ALT);
 PELEMENT_HEADER elements[] = {&background.header, nullptr};

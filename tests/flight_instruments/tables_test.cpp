@@ -141,6 +141,13 @@ struct DialTable {
   std::vector<NONLINEARITY> points;  // degrees left at 0 as in the file
 };
 
+// The dials that two needles or two gauges read.
+const std::vector<NONLINEARITY> kFuelDial = {
+    {{9, 32}, 0, 0}, {{31, 20}, 25, 0}, {{43, 17}, 50, 0}, {{62, 22}, 75, 0}, {{77, 32}, 100, 0}};
+const std::vector<NONLINEARITY> kSuctionDial = {{{8, 56}, 0, 0},  {{20, 23}, 3, 0},
+                                                {{41, 10}, 4, 0}, {{67, 10}, 5, 0},
+                                                {{88, 22}, 6, 0}, {{96, 32}, 7, 0}};
+
 // Every dial's table, point for point, so that a needle and its printed dial agree.
 const DialTable kDialTables[] = {
     {"RPM",
@@ -177,20 +184,8 @@ const DialTable kDialTables[] = {
       {{116, 117}, 20, 0},
       {{96, 130}, 22, 0},
       {{69, 135}, 24, 0}}},
-    {"FL1",
-     1,
-     {{{9, 32}, 0, 0},
-      {{31, 20}, 25, 0},
-      {{43, 17}, 50, 0},
-      {{62, 22}, 75, 0},
-      {{77, 32}, 100, 0}}},
-    {"FL2",
-     1,
-     {{{9, 32}, 0, 0},
-      {{31, 20}, 25, 0},
-      {{43, 17}, 50, 0},
-      {{62, 22}, 75, 0},
-      {{77, 32}, 100, 0}}},
+    {"FL1", 1, kFuelDial},
+    {"FL2", 1, kFuelDial},
     {"FLID", 1, {{{61, 18}, 0, 0}, {{69, 44}, 8190, 0}, {{60, 60}, 16384, 0}}},
     {"VSI",
      1,
@@ -211,22 +206,8 @@ const DialTable kDialTables[] = {
       {{121, 32}, 3000, 0},
       {{129, 50}, 3500, 0},
       {{132, 67}, 4000, 0}}},
-    {"VAC",
-     1,
-     {{{8, 56}, 0, 0},
-      {{20, 23}, 3, 0},
-      {{41, 10}, 4, 0},
-      {{67, 10}, 5, 0},
-      {{88, 22}, 6, 0},
-      {{96, 32}, 7, 0}}},
-    {"VAC",
-     2,
-     {{{8, 56}, 0, 0},
-      {{20, 23}, 3, 0},
-      {{41, 10}, 4, 0},
-      {{67, 10}, 5, 0},
-      {{88, 22}, 6, 0},
-      {{96, 32}, 7, 0}}},
+    {"VAC", 1, kSuctionDial},
+    {"VAC", 2, kSuctionDial},
     {"ASI",
      1,
      {{{73, 11}, 0, 0},
