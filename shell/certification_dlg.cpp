@@ -7,13 +7,28 @@
 
 namespace {
 
+constexpr QSize kLargeButtonSize(113, 41);
+
 // The large layout also narrows both buttons to 113 x 41.
 constexpr std::array<ControlPlace, 4> kCertificationPlaces{{
     {"InfoPanel", {64, 124, 474, 205}, {79, 156, 595, 256}},
     {"PasswordPanel", {321, 338, 216, 35}, {401, 426, 271, 40}},
-    {"ExitBtn", {8, 405, 136, 39}, {8, 512, 113, 41}},
-    {"ReturnBtn", {8, 360, 144, 41}, {8, 464, 113, 41}},
+    {"ExitBtn", {8, 405, 136, 39}, {8, 512, kLargeButtonSize.width(), kLargeButtonSize.height()}},
+    {"ReturnBtn", {8, 360, 144, 41}, {8, 464, kLargeButtonSize.width(), kLargeButtonSize.height()}},
 }};
+
+// A picture button takes the size of its pictures, so narrowing it means drawing its pictures
+// narrower; exact colours keep the see-through colour that shapes its hit area.
+void FitPictures(TJetButton* button, QSize size) {
+  auto fitted = [size](const QImage& picture) {
+    return picture.isNull() ? picture
+                            : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  };
+  button->setBitmapDown(fitted(button->bitmapDown()));
+  button->setBitmapOver(fitted(button->bitmapOver()));
+  button->setBitmapDisabled(fitted(button->bitmapDisabled()));
+  button->setBitmapUp(fitted(button->bitmapUp()));
+}
 
 }  // namespace
 
@@ -82,12 +97,6 @@ TCertificationDLG::TCertificationDLG(QWidget* owner)
   PasswordPanel = new TCaptionPanel(QStringLiteral("PasswordPanel"),
                                     {.color = clWhite, .bevelInner = TPanelBevel::Lowered}, Panel1);
 
-  // A picture button keeps the size of its picture; here the large layout narrows both below
-  // it, and the pictures are cut at the buttons' edges.
-  for (TJetButton* button : {ReturnBtn, ExitBtn}) {
-    button->setMinimumSize(0, 0);
-    button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  }
   ApplyPlaces(this, kCertificationPlaces, false);
 }
 
@@ -96,5 +105,8 @@ std::span<const ControlPlace> TCertificationDLG::pagePlaces() const {
 }
 
 void TCertificationDLG::FormShow() {
+  if (UseLargeLayout()) {
+    for (TJetButton* button : {ReturnBtn, ExitBtn}) FitPictures(button, kLargeButtonSize);
+  }
   PasswordPanel->setCaption(CertificateKeyword());
 }

@@ -71,6 +71,9 @@ TEST_F(CertificationTest, SmallAndLargeLayoutsPlaceEveryControl) {
       EXPECT_EQ(page.NVImage->geometry(), e.logo);
       EXPECT_EQ(page.ExitBtn->geometry(), e.exitBtn);
       EXPECT_EQ(page.ReturnBtn->geometry(), e.returnBtn);
+      // The buttons' pictures are drawn to the buttons' size, so they show whole.
+      EXPECT_EQ(page.ExitBtn->bitmapUp().size(), e.exitBtn.size());
+      EXPECT_EQ(page.ReturnBtn->currentPicture().size(), e.returnBtn.size());
       // The memo fills its panel inside the panel's bevels.
       EXPECT_EQ(page.Memo1->geometry(), page.InfoPanel->clientArea());
     });
@@ -124,10 +127,12 @@ TEST_F(CertificationTest, TheLogoIsHiddenAtOpenShowsOverItsPlaceAndOpensTheMaker
 }
 
 TEST_F(CertificationTest, ReturnClosesOnlyThePageAndExitEndsTheProgramAfterOK) {
-  WithPage(640, [](TCertificationDLG& page) {
-    ClickControl(page.ReturnBtn);
-    EXPECT_FALSE(page.isVisible());
-  });
+  for (int width : {640, 1024}) {
+    WithPage(width, [](TCertificationDLG& page) {
+      ClickControl(page.ReturnBtn);
+      EXPECT_FALSE(page.isVisible());
+    });
+  }
   EXPECT_FALSE(QuitAll);
 
   WithPage(640, [](TCertificationDLG& page) {
