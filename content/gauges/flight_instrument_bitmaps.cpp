@@ -262,14 +262,15 @@ QImage compassGlass() {
 QImage compassStrip() {
   // Read from behind, as a whiskey compass card is: headings grow to the left. The card slides
   // by 360 - heading over its 54-pixel window; at this width that is one pixel a degree, and
-  // the heading stands under the lubber line, 24.5 pixels into the window.
+  // the heading stands under the lubber line, 24.5 pixels into the window. Marks are drawn a
+  // label beyond both ends, so that 0 and 360 look alike.
   constexpr int kWidth = 414;
   constexpr double kNorth = 384.5;
   QImage image = canvas(kWidth, 24);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(232, 226, 206));
   const QString cardinal[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
-  for (int degree = -25; degree <= 385; degree += 5) {
+  for (int degree = -45; degree <= 430; degree += 5) {
     const double x = kNorth - degree;
     const int heading = (degree % 360 + 360) % 360;
     painter.setPen(QPen(QColor(20, 20, 20), 1));

@@ -210,3 +210,48 @@ INSTANTIATE_TEST_SUITE_P(Dials, NeedleDrawing, ::testing::ValuesIn(kCases),
                          });
 
 }  // namespace
+
+namespace {
+
+QImage renderAfter(const InstrumentPanel& panel, const std::string& gauge, const std::string& setup,
+                   const std::string& name) {
+  const std::string file = panel.file(name).string();
+  const ScriptRun run = panel.run(setup + "update 2\nrender " + gauge + " " + file + "\n");
+  return QImage(QString::fromStdString(file));
+}
+
+bool reddish(QRgb pixel) {
+  return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+}
+
+TEST(InstrumentFaces, TurnFlagDrawsItsOneImageOnlyWithoutPower) {
+  InstrumentPanel panel;
+  const QImage unpowered = renderAfter(panel, "TURN", "set 0x16C 0\nset 0x16B 0\n", "off.png");
+  const QImage powered = renderAfter(panel, "TURN", "set 0x16C 1\n", "on.png");
+  ASSERT_FALSE(unpowered.isNull());
+  ASSERT_FALSE(powered.isNull());
+  // The flag's image lies at (12,42), 16 x 10.
+  int redOff = 0, redOn = 0;
+  for (int y = 42; y < 52; ++y) {
+    for (int x = 12; x < 28; ++x) {
+      redOff += reddish(unpowered.pixel(x, y)) ? 1 : 0;
+      redOn += reddish(powered.pixel(x, y)) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(redOff, 100);
+  EXPECT_EQ(redOn, 0);
+}
+
+TEST(InstrumentFaces, CompassCardShowsTheSameNorthAtZeroAnd360) {
+  InstrumentPanel panel;
+  const QImage zero = renderAfter(panel, "WCMP", "set 0x53 0\n", "h0.png");
+  const QImage full = renderAfter(panel, "WCMP", "set 0x53 360\n", "h360.png");
+  const QImage east = renderAfter(panel, "WCMP", "set 0x53 90\n", "h90.png");
+  const QImage west = renderAfter(panel, "WCMP", "set 0x53 270\n", "h270.png");
+  ASSERT_FALSE(zero.isNull());
+  EXPECT_EQ(zero, full) << "both ends of the card carry north under the lubber line";
+  EXPECT_NE(zero, east);
+  EXPECT_NE(east, west);
+}
+
+}  // namespace
