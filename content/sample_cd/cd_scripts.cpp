@@ -90,10 +90,12 @@ std::string shellQuote(const std::string& text) {
 
 std::string programLookup(const std::string& variable, const std::string& environment,
                           const std::string& recorded, const std::string& name) {
-  return variable + "=${" + environment + ":-}\nif [ -z \"$" + variable + "\" ]; then\n  " +
-         variable + "=" + shellQuote(recorded) + "\n  if [ ! -x \"$" + variable + "\" ]; then " +
-         variable + "=$(command -v " + name + " || true); fi\nfi\nif [ -z \"$" + variable +
-         "\" ]; then\n  echo \"" + name + " nicht gefunden: setzen Sie " + environment +
+  const std::string value = "\"$" + variable + "\"";
+  return variable + "=${" + environment + ":-}\nif [ -z " + value + " ]; then\n  " + variable +
+         "=" + shellQuote(recorded) + "\n  if [ ! -x " + value + " ]; then " + variable +
+         "=$(command -v " + name + " || true); fi\nelif [ ! -x " + value + " ]; then\n  echo \"" +
+         environment + " nennt kein Programm: $" + variable + "\" >&2\n  exit 127\nfi\nif [ -z " +
+         value + " ]; then\n  echo \"" + name + " nicht gefunden: setzen Sie " + environment +
          "\" >&2\n  exit 127\nfi\n";
 }
 

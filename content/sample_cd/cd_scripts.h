@@ -11,8 +11,8 @@ std::string shellQuote(const std::string& text);
 
 // Shell lines that set the variable `variable` to a program: the value of the environment
 // variable `environment` when it is set, else `recorded` (the build's copy, recorded when the
-// CD was made) when that is executable, else `name` found on PATH. When none is found the
-// script says so, naming `environment`, and exits with 127.
+// CD was made) when that is executable, else `name` found on PATH. When the environment names no
+// program, or none is found, the script says so, naming `environment`, and exits with 127.
 std::string programLookup(const std::string& variable, const std::string& environment,
                           const std::string& recorded, const std::string& name);
 

@@ -1,0 +1,149 @@
+// The CD's and the demo's programs, run as a user's shell would: the demo simulators start the
+// panel host on an installed aircraft, QTP.EXE starts the installed shell on its prefix, and
+// UNINSTALL.EXE lists what it would remove without touching anything.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+
+#include "cd_fixture.h"
+#include "demo_prefix.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CdPrograms : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    std::string why;
+    ASSERT_TRUE(demo::makeDemoPrefix(prefix(), &why)) << why;
+    fs::create_directories(home());
+  }
+  fs::path root() const { return folder_.path().toStdString(); }
+  fs::path prefix() const { return root() / "prefix"; }
+  fs::path home() const { return root() / "home"; }
+  fs::path fs2000() const { return prefix() / "drive_c/Program Files/Microsoft Games/FS2000"; }
+  fs::path fs98() const { return prefix() / "drive_c/Program Files/Microsoft Games/FS98"; }
+
+  void install(const std::string& archive, const fs::path& target) const {
+    const auto result = cdtest::extract(demo::cdFolder(prefix()), archive, target);
+    ASSERT_TRUE(result.result) << archive;
+  }
+
+  // A panel host script that runs a few updates and exits.
+  fs::path hostScript() const {
+    const fs::path script = root() / "host.txt";
+    std::ofstream(script) << "update 3\n";
+    return script;
+  }
+
+ private:
+  QTemporaryDir folder_;
+};
+
+TEST_F(CdPrograms, EachDemoSimulatorStartsThePanelHostOnItsInstalledAircraft) {
+  struct Case {
+    fs::path folder;
+    const char* program;
+    const char* v;
+  };
+  for (const Case& simulator :
+       {Case{fs2000(), "FS2000.EXE", "FS2000\\"}, Case{fs98(), "FLTSIM98.EXE", "FS98\\"}}) {
+    install(std::string(simulator.v) + "Aircraft3.rar", simulator.folder);
+    install(std::string(simulator.v) + "GAUGES3.rar", simulator.folder);
+    QProcessEnvironment environment = cdtest::quietEnvironment(home());
+    environment.insert("QTP_PANELHOST", PANELHOST_EXE);
+    environment.insert("QTP_PANELHOST_SCRIPT", QString::fromStdString(hostScript().string()));
+    const auto run = cdtest::runProgram(simulator.folder / simulator.program, {}, environment);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("Aircraft/Norvane F33A MFT/panel/panel.cfg"))
+        << run.out.toStdString();
+    EXPECT_FALSE(run.err.contains("warning")) << run.err.toStdString();
+  }
+}
+
+TEST_F(CdPrograms, ADemoSimulatorWithoutAnAircraftSaysSo) {
+  const auto run =
+      cdtest::runProgram(fs2000() / "FS2000.EXE", {}, cdtest::quietEnvironment(home()));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains("kein Norvane-Flugzeug installiert")) << run.err.toStdString();
+}
+
+TEST_F(CdPrograms, ADemoSimulatorFindsTheBuildsPanelHostByItself) {
+  install("FS98\\Aircraft1.rar", fs98());
+  install("FS98\\GAUGES1.rar", fs98());
+  QProcessEnvironment environment = cdtest::quietEnvironment(home());
+  environment.insert("QTP_PANELHOST_SCRIPT", QString::fromStdString(hostScript().string()));
+  const auto run = cdtest::runProgram(fs98() / "FLTSIM98.EXE", {}, environment);
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+}
+
+TEST_F(CdPrograms, ADemoSimulatorNamesAMissingPanelHost) {
+  install("FS2000\\Aircraft1.rar", fs2000());
+  QProcessEnvironment environment = cdtest::quietEnvironment(home());
+  environment.insert("QTP_PANELHOST", QString::fromStdString((root() / "nowhere").string()));
+  const auto run = cdtest::runProgram(fs2000() / "FS2000.EXE", {}, environment);
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_TRUE(run.err.contains("QTP_PANELHOST")) << run.err.toStdString();
+}
+
+TEST_F(CdPrograms, TheInstalledShellStartsOnThePrefixItWasInstalledInto) {
+  const fs::path target = prefix() / "drive_c" / "QTP";
+  install("QTP.RAR", target);
+  // A stand-in shell that records how it was started.
+  const fs::path record = root() / "started.txt";
+  const fs::path shell = root() / "fake qtp";
+  std::ofstream(shell) << "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > '"
+                       << record.string() << "'\n";
+  fs::permissions(shell, fs::perms::owner_all);
+  QProcessEnvironment environment = cdtest::quietEnvironment(home());
+  environment.insert("QTP_PROGRAM", QString::fromStdString(shell.string()));
+  const auto run = cdtest::runProgram(
+      "/bin/sh", {QString::fromStdString((target / "QTP.EXE").string()), "--screen-width", "800"},
+      environment, root());
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(cdtest::readFile(record), fs::canonical(target).string() + "\n--prefix\n" +
+                                          fs::canonical(prefix()).string() +
+                                          "\n--screen-width\n800\n");
+}
+
+TEST_F(CdPrograms, TheUninstallerListsTheInstalledProductAndChangesNothing) {
+  install("FS98\\Aircraft2.rar", fs98());
+  install("FS98\\GAUGES2.rar", fs98());
+  fs::create_directories(fs98() / "NORVANE");
+  fs::copy_file(demo::cdFolder(prefix()) / "UNINSTALL.EXE", fs98() / "NORVANE" / "UNINSTALL.EXE");
+  const auto before = cdtest::snapshot(fs98());
+
+  const auto run = cdtest::runProgram(fs98() / "NORVANE" / "UNINSTALL.EXE", {},
+                                      cdtest::quietEnvironment(home()), root());
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QString folder = QString::fromStdString(fs::canonical(fs98()).string());
+  for (const char* entry : {"/Aircraft/Norvane PA28", "/Gauges/NOR_NV36.gau", "/NORVANE"})
+    EXPECT_TRUE(run.out.contains("Würde entfernen: " + folder + entry + "\n"))
+        << entry << "\n"
+        << run.out.toStdString();
+  EXPECT_FALSE(run.out.contains("Norvane PA28 MFT")) << "not installed";
+  EXPECT_FALSE(run.out.contains("/Aircraft\n")) << "the simulator's own folder";
+  EXPECT_TRUE(run.out.contains("Es wurde nichts verändert."));
+  EXPECT_EQ(cdtest::snapshot(fs98()), before);
+}
+
+TEST_F(CdPrograms, TheUninstallerOnTheCdNeedsAFolder) {
+  const fs::path uninstaller = demo::cdFolder(prefix()) / "UNINSTALL.EXE";
+  const auto bare = cdtest::runProgram(uninstaller, {}, cdtest::quietEnvironment(home()), root());
+  EXPECT_EQ(bare.exitCode, 2);
+  EXPECT_TRUE(bare.err.contains("Aufruf")) << bare.err.toStdString();
+  const auto missing =
+      cdtest::runProgram(uninstaller, {QString::fromStdString((root() / "none").string())},
+                         cdtest::quietEnvironment(home()), root());
+  EXPECT_EQ(missing.exitCode, 1);
+  const auto empty = cdtest::runProgram(uninstaller, {QString::fromStdString(fs2000().string())},
+                                        cdtest::quietEnvironment(home()), root());
+  EXPECT_EQ(empty.exitCode, 0);
+  EXPECT_TRUE(empty.out.contains("Keine Dateien der QTP gefunden")) << empty.out.toStdString();
+}
+
+}  // namespace
