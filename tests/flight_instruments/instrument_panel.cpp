@@ -42,7 +42,7 @@ std::vector<std::string> splitLines(const QByteArray& bytes) {
 std::string ScriptRun::all() const {
   std::string text;
   for (const auto& line : lines) text += line + "\n";
-  return text;
+  return text + errors;
 }
 
 std::vector<double> ScriptRun::values(const std::string& gauge, const std::string& depth) const {
@@ -112,6 +112,7 @@ ScriptRun InstrumentPanel::tryRun(const std::string& body) const {
     return run;
   }
   run.lines = splitLines(host.readAllStandardOutput());
+  run.errors = host.readAllStandardError().toStdString();
   run.exitCode = host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -1;
   return run;
 }

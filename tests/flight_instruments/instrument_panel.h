@@ -15,6 +15,7 @@ namespace instruments_test {
 struct ScriptRun {
   int exitCode = -1;
   std::vector<std::string> lines;  // standard output
+  std::string errors;              // standard error: warnings, sanitizer reports
   std::string all() const;         // for failure messages
 
   // Every "value GAUGE DEPTH" reading in order; `depth` as the script wrote it ("1:y").
