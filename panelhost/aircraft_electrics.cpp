@@ -38,14 +38,15 @@ constexpr double kTrickleCharge = 0.5;
 // The alternator puts back what was drawn at one sixtieth a second (at most kMaxCharge).
 constexpr double kRechargeSeconds = 60;
 
-}  // namespace
-
+// Amperes the switched-on consumers (and a turning starter) draw from the bus.
 double electricalLoad(const VariableStore& vars, const AircraftMemory& memory) {
   double load = memory.starterSeconds > 0 ? kStarterAmperes : 0;
   for (const Consumer& consumer : kConsumers)
     if (switchedOn(vars, consumer.token)) load += consumer.amperes;
   return load;
 }
+
+}  // namespace
 
 void stepElectrics(VariableStore& vars, AircraftMemory& memory, double seconds) {
   const bool battery = switchedOn(vars, tok::kBattery);

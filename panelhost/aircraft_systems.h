@@ -28,8 +28,6 @@ bool engineRunning(const VariableStore& vars);
 
 // Electrics (aircraft_electrics.cpp)
 void stepElectrics(VariableStore& vars, AircraftMemory& memory, double seconds);
-// Amperes the switched-on consumers draw from the bus.
-double electricalLoad(const VariableStore& vars, const AircraftMemory& memory);
 
 // Flight, flaps, gear and clock (aircraft_flight.cpp)
 void stepFlight(VariableStore& vars, double seconds);
