@@ -25,7 +25,8 @@ class TShortcutLink : public QObject {
   Q_PROPERTY(TShowCmd ShowCmd READ ShowCmd WRITE setShowCmd)
 
  public:
-  enum TShowCmd { scShowMaximized, scShowMinimized, scShowNormal };
+  // Any int may arrive through the property system; values outside the three store normal.
+  enum TShowCmd : int { scShowMaximized, scShowMinimized, scShowNormal };
   Q_ENUM(TShowCmd)
 
   // The owner is the form whose window the folder lookups belong to.
