@@ -13,6 +13,7 @@
 #include "controls/compass.h"
 #include "controls/hemisphere_button.h"
 #include "installer/install_run.h"
+#include "installer/setup1.h"
 #include "platform/prefix.h"
 #include "platform/registry.h"
 #include "shell/install_state.h"
@@ -99,6 +100,11 @@ void RunTest::SetUp() {
   pump_ = std::make_unique<QTimer>();
   pump_->setInterval(0);
   QObject::connect(pump_.get(), &QTimer::timeout, [this] {
+    if (Setup2DLG && Setup2DLG->running()) {
+      windowSeen = windowSeen || InstallRunWindowShown();
+      const QString status = Setup2DLG->InfoText->text();
+      if (statuses.empty() || statuses.back() != status) statuses.push_back(status);
+    }
     AnswerShownMessage();
     if (onPump) onPump();
   });

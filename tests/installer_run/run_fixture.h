@@ -55,6 +55,10 @@ class RunTest : public testing::Test {
   std::vector<QString> archives;      // relative to the CD root, in order
   std::vector<QString> destinations;  // the folder of each
   std::vector<QString> plain;
+  // The run window's status texts in the order they were shown, and whether the window was
+  // found on screen as the wizard looks for it.
+  std::vector<QString> statuses;
+  bool windowSeen = false;
   // What the window showed at the moment the success message came up.
   int headingAtSuccess = -1;
   QString statusAtSuccess;

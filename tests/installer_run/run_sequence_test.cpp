@@ -4,6 +4,7 @@
 
 #include "installer/cd_check.h"
 #include "installer/install_run.h"
+#include "installer/setup1.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
 #include "tests/shell/shell_test_support.h"
@@ -178,6 +179,48 @@ TEST_F(RunTest, TheShortcutsAndTheUninstallerComeFirstEvenWhenTheFirstArchiveIsM
   EXPECT_EQ(StoredBool("QTP2K"), false);
   EXPECT_TRUE(Session.TrainingChosen);
   EXPECT_FALSE(InstallRunning);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RunTest, EachStepShowsItsStatusAndTheWindowIsOnScreenWhileItRuns) {
+  SimVersion = 98;
+  Session.TrainingChosen = true;
+  Session.AircraftChosen[0] = true;
+  Session.AircraftChosen[2] = true;
+  InstallRunning = true;
+  RunInstallation();
+  EXPECT_EQ(statuses, (std::vector<QString>{"Installiere QTP...", "Installiere Adventures...",
+                                            "Installiere ADV-Sound...", "Installiere Situationen",
+                                            "Installiere SOUND...", "Installiere Flugzeuge...",
+                                            "Installation beendet!"}));
+  EXPECT_EQ(archives.size(), 11u);
+  EXPECT_TRUE(windowSeen);
+  EXPECT_FALSE(InstallRunWindowShown());
+  EXPECT_EQ(StoredBool("QTP98"), true);
+  EXPECT_EQ(StoredBool("AC981"), true);
+  EXPECT_EQ(StoredBool("AC983"), true);
+  EXPECT_EQ(StoredBool("AC982"), false);
+}
+
+TEST_F(RunTest, AnOwnerDestroyedDuringTheRunDoesNotTakeTheWindowWithIt) {
+  auto* owner = new QWidget;
+  onPump = [&] {
+    if (owner && archives.size() == 2) {
+      delete owner;
+      owner = nullptr;
+    }
+  };
+  SimVersion = 2000;
+  Session.AircraftChosen[1] = true;
+  InstallRunning = true;
+  RunInstallation(owner);
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_EQ(archives.size(), 4u);
+  EXPECT_EQ(StoredBool("AC2K2"), true);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kSuccess});
 }
 
 }  // namespace
