@@ -187,39 +187,42 @@ TEST_F(FlightSchoolTest, WhileInstallingTheSimulatorAndTheWebStayClosed) {
   EXPECT_TRUE(opened.empty());
 }
 
-TEST_F(FlightSchoolTest, ReturnDuringAnInstallationAsksBeforeAbortingIt) {
-  hooks::queueMessageAnswer(QStringLiteral("Nein"));
-  hooks::queueMessageAnswer(QStringLiteral("Ja"));
-  WithSchool([](TSyllabusDLG& page) {
-    InstallRunning = true;
-    ClickControl(page.ReturnBtn);
-    EXPECT_TRUE(page.isVisible());
-    EXPECT_FALSE(InstallAbort);
-    ClickControl(page.ReturnBtn);
-    EXPECT_FALSE(page.isVisible());
-  });
-  EXPECT_TRUE(InstallAbort);
-  EXPECT_FALSE(QuitAll);
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].text, "Möchten Sie die Installation wirklich abbrechen?");
-}
-
-TEST_F(FlightSchoolTest, ExitDuringAnInstallationAbortsItAndEndsTheProgramOnYes) {
-  hooks::queueMessageAnswer(QStringLiteral("Nein"));
-  hooks::queueMessageAnswer(QStringLiteral("Ja"));
-  WithSchool([](TSyllabusDLG& page) {
-    InstallRunning = true;
-    ClickControl(page.ExitBtn);
-    EXPECT_TRUE(page.isVisible());
-    EXPECT_FALSE(QuitAll);
-    ClickControl(page.ExitBtn);
-    EXPECT_FALSE(page.isVisible());
-  });
-  EXPECT_TRUE(InstallAbort);
-  EXPECT_TRUE(QuitAll);
-  EXPECT_EQ(MessageTexts(),
-            std::vector<QString>(2, QStringLiteral("Die Installation ist noch nicht abgeschlossen! "
-                                                   "Jetzt abbrechen und QTP beenden?")));
+TEST_F(FlightSchoolTest, ReturnAndExitDuringAnInstallationAskBeforeAbortingIt) {
+  struct Case {
+    TJetButton* TSyllabusDLG::*button;
+    QString question;
+    bool endsProgram;
+  };
+  const Case cases[] = {
+      {&TSyllabusDLG::ReturnBtn, QStringLiteral("Möchten Sie die Installation wirklich abbrechen?"),
+       false},
+      {&TSyllabusDLG::ExitBtn,
+       QStringLiteral(
+           "Die Installation ist noch nicht abgeschlossen! Jetzt abbrechen und QTP beenden?"),
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.question.toStdString());
+    messages.clear();
+    InstallRunning = false;
+    InstallAbort = false;
+    QuitAll = false;
+    hooks::queueMessageAnswer(QStringLiteral("Nein"));
+    hooks::queueMessageAnswer(QStringLiteral("Ja"));
+    WithSchool([&](TSyllabusDLG& page) {
+      InstallRunning = true;
+      ClickControl(page.*c.button);
+      EXPECT_TRUE(page.isVisible());
+      EXPECT_FALSE(InstallAbort);
+      EXPECT_FALSE(QuitAll);
+      ClickControl(page.*c.button);
+      EXPECT_FALSE(page.isVisible());
+    });
+    EXPECT_TRUE(InstallAbort);
+    EXPECT_EQ(QuitAll, c.endsProgram);
+    EXPECT_EQ(MessageTexts(), std::vector<QString>(2, c.question));
+    for (const hooks::MessageRecord& m : messages) EXPECT_FALSE(m.red);
+  }
 }
 
 TEST_F(FlightSchoolTest, ExitWithoutAnInstallationAsksTheUsualQuestion) {
