@@ -65,15 +65,13 @@ std::optional<OpenedModule> openModule(HMODULE module) {
   return std::nullopt;
 }
 
-std::optional<ModulePack> packOf(HMODULE module) {
-  const auto opened = openModule(module);
-  if (!opened) return std::nullopt;
+// The pack that the loaded object exports as its own (dlsym also searches what an object
+// depends on; only a directory inside the object itself counts).
+std::optional<ModulePack> ownPack(const OpenedModule& opened) {
   const auto* directory =
-      static_cast<const QtpResourceDirectory*>(dlsym(opened->handle, respack::kDirectorySymbol));
-  dlclose(opened->handle);  // the module stays loaded by whoever loaded it
-  // dlsym also searches what the module depends on; only the module's own pack counts.
+      static_cast<const QtpResourceDirectory*>(dlsym(opened.handle, respack::kDirectorySymbol));
   const auto at = reinterpret_cast<std::uintptr_t>(directory);
-  const auto& segments = opened->object.segments;
+  const auto& segments = opened.object.segments;
   if (directory == nullptr || std::none_of(segments.begin(), segments.end(), [&](const auto& s) {
         return at >= s.first && at < s.second;
       }))
@@ -83,20 +81,34 @@ std::optional<ModulePack> packOf(HMODULE module) {
   return ModulePack{directory->pack, *table};
 }
 
-// A resource handle is an entry of a pack; it is checked against the pack of the module that
-// holds its address now, so a handle that outlived its module (or points anywhere else) is
-// refused instead of followed.
+std::optional<ModulePack> packOf(HMODULE module) {
+  const auto opened = openModule(module);
+  if (!opened) return std::nullopt;
+  auto pack = ownPack(*opened);
+  dlclose(opened->handle);  // the module stays loaded by whoever loaded it
+  return pack;
+}
+
+// The entry that `resource` is, in the pack of an object loaded now, or null: a handle that
+// outlived its module, or that points anywhere else, is refused instead of followed.
 const respack::PackEntry* checkedEntry(HRSRC resource, const unsigned char** pack) {
   if (resource == nullptr) return nullptr;
-  const auto owner = packOf(reinterpret_cast<HMODULE>(resource));
-  if (!owner) return nullptr;
   const auto at = reinterpret_cast<std::uintptr_t>(resource);
-  const auto first = reinterpret_cast<std::uintptr_t>(owner->table.data());
-  const std::uintptr_t index = (at - first) / sizeof(respack::PackEntry);
-  if (at < first || index >= owner->table.size() || (at - first) % sizeof(respack::PackEntry) != 0)
-    return nullptr;
-  *pack = owner->pack;
-  return &owner->table[index];
+  for (const LoadedObject& object : loadedObjects()) {
+    const char* name = object.name.empty() ? nullptr : object.name.c_str();
+    void* handle = dlopen(name, RTLD_LAZY | RTLD_NOLOAD);
+    if (handle == nullptr) continue;
+    const auto owner = ownPack(OpenedModule{handle, object});
+    dlclose(handle);
+    if (!owner) continue;
+    const auto first = reinterpret_cast<std::uintptr_t>(owner->table.data());
+    if (at < first) continue;
+    const std::uintptr_t index = (at - first) / sizeof(respack::PackEntry);
+    if (index >= owner->table.size() || (at - first) % sizeof(respack::PackEntry) != 0) continue;
+    *pack = owner->pack;
+    return &owner->table[index];
+  }
+  return nullptr;
 }
 
 std::optional<std::uint32_t> nameId(LPCSTR name) {

@@ -21,7 +21,7 @@ const ExpectedGauge kGauges[] = {
     {"RPM", 101, 0xAB58, false},  {"MAP", 103, 0, false},       {"FL1", 105, 0xAB29, false},
     {"FL2", 105, 0xAB2A, false},  {"FLID", 108, 0xAB24, false}, {"ALT", 110, 0xAB07, true},
     {"VSI", 119, 0xAB76, false},  {"VAC", 121, 0xAB66, false},  {"ASI", 124, 0xAB02, false},
-    {"TURN", 125, 0xAB71, false}, {"WCMP", 129, 0xAB77, false}, {"ENG", 132, 0, false},
+    {"TURN", 125, 0xAB71, true},  {"WCMP", 129, 0xAB77, false}, {"ENG", 132, 0, false},
     {"GEAR", 137, 0xAB30, false}, {"DME", 143, 0xA704, false},  {"RMI", 152, 0xAB5A, false},
     {"RMSW", 160, 0, false},      {"ADI", 163, 0xAB0D, false},  {"CLK", 169, 0xAB16, false},
     {"OMI", 170, 0xAB50, false},  {"HSI", 178, 0xAB36, false},  {"TOG2", 191, 0, false},
