@@ -1,21 +1,25 @@
-// The page that started the run aborts it with Return or Exit at moments chosen at random
-// (repeatably, by seed): the run stops at its next step, the window outlives the sequence, and
-// the registry holds exactly the components whose archives all came in.
+// The flight school page that started the run aborts it with Return or Exit at moments chosen at
+// random (repeatably, by seed): the run stops at its next step, the window outlives the sequence,
+// and the registry holds exactly the components whose archives all came in.
 #include <QTimer>
 #include <random>
 
 #include "controls/jet_button.h"
 #include "installer/archive_table.h"
 #include "installer/install_run.h"
-#include "owner_page.h"
 #include "platform/paths.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
+#include "shell/syllabus_dlg.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+const QString kAbortQuestion = QStringLiteral("Möchten Sie die Installation wirklich abbrechen?");
+const QString kAbortAndQuitQuestion = QStringLiteral(
+    "Die Installation ist noch nicht abgeschlossen! Jetzt abbrechen und QTP beenden?");
 
 // Far more pumps than the run below needs, so that some rounds end before the click.
 constexpr int kLatestClick = 240;
@@ -65,7 +69,7 @@ TEST_P(AbortTest, APageAbortsTheRunAtARandomMoment) {
   const int clickAt = std::uniform_int_distribution<int>(1, kLatestClick)(random);
   const bool exitButton = GetParam() % 2 == 1;
 
-  OwnerPage page;
+  TSyllabusDLG page(nullptr);
   bool started = false;
   bool clicked = false;
   int pumps = 0;
