@@ -43,6 +43,9 @@ bool usableValue(std::string_view value) {
 
 Contents read(std::string_view text) {
   Contents contents;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    text.remove_prefix(kByteOrderMark.size());
   const std::size_t firstBreak = text.find('\n');
   if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
     contents.lineEnd = "\n";
@@ -51,8 +54,9 @@ Contents read(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = std::min(text.find('\n'), text.size());
     std::string_view line = text.substr(0, end);
+    // CR belongs to the line end only before LF; a CR anywhere else is a control character.
+    if (end < text.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     text.remove_prefix(std::min(end + 1, text.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (hasControl(line)) return {};
     line = trimmed(line);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;

@@ -17,13 +17,13 @@
  *   Files=C:\FS98\NORVANE\AZ\*.BGL
  *   Active=TRUE
  *
- * Every other line is blank, a section header "[Name]" or "Key=Value" inside a section. Each
- * [Scenery] section is one registered area; its Title names it. Titles are compared without
- * the blanks around them and without regard to ASCII letter case, and a title is never
- * registered twice. Sections, keys and comments that the library does not know are kept as
- * they stand. New entries are appended with the file's own line ending (CR LF for an empty
- * file). The file is replaced whole or not at all: written beside it, flushed to disk and
- * renamed over it, with its permission bits kept. */
+ * Besides comments, a line is blank, a section header "[Name]" or "Key=Value" inside a section;
+ * a UTF-8 byte order mark may open the file. Each [Scenery] section is one registered area; its
+ * Title names it. Titles are compared without the blanks around them and without regard to ASCII
+ * letter case, and a title is never registered twice. Sections, keys and comments that the library
+ * does not know are kept as they stand. New entries are appended with the file's own line ending
+ * (CR LF for an empty file). The file is replaced whole or not at all: written beside it, flushed
+ * to disk and renamed over it, with its permission bits kept. */
 #ifndef QTP_WORLDVIS_H
 #define QTP_WORLDVIS_H
 

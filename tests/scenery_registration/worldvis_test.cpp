@@ -124,6 +124,10 @@ TEST_F(WorldVis, ReportsAboveZeroWhenNothingCanBeDone) {
 
   TempPrefix::writeFile(file_, "not a scenery list\r\n");
   EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_NOT_WORLD_VIS);
+  TempPrefix::writeFile(file_, "[Scenery]\r\nTitle=a\rb\r\n");
+  EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_NOT_WORLD_VIS);
+  TempPrefix::writeFile(file_, "[Scenery]\r\nTitle=x\r");  // a CR that ends no line
+  EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_NOT_WORLD_VIS);
   TempPrefix::writeFile(file_, "Title=outside any section\r\n");
   EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_NOT_WORLD_VIS);
   const char withNul[] = "[Scenery]\r\nTitle=a\0b\r\n";
@@ -216,8 +220,12 @@ TEST_F(WorldVis, KeepsEntriesStagedWhenTheFileCannotBeReplaced) {
 
 TEST_F(WorldVis, KeepsUnknownSectionsAndComments) {
   const std::string text =
+      "\xEF\xBB\xBF"
       "# exported list\n[General]\nVersion=6.1\n\n[Scenery]\nTitle=Old\nFiles=o.bgl\nLayer=3\n";
   TempPrefix::writeFile(file_, text);
   ASSERT_EQ(Register("New", "n.bgl"), WORLDVIS_READY);
   EXPECT_EQ(Text().substr(0, text.size()), text);
+  const std::string registered = Text();
+  ASSERT_EQ(Register(" old ", "o2.bgl"), WORLDVIS_READY);
+  EXPECT_EQ(Text(), registered);
 }
