@@ -24,7 +24,8 @@ class TSetup2DLG : public TShellForm {
 
   // Extracts the CD archive `archive` (relative to the CD root, such as "FS2000\SOUND.RAR")
   // into the Windows folder `destination`. False when the CD file could not be found (the CD
-  // prompt was given up, nothing said) or the extraction failed (said in red, InstallAbort set).
+  // prompt was given up, nothing said), or when the destination folder is gone or the
+  // extraction failed (said in red, InstallAbort set).
   bool ExtractFromCD(const QString& archive, const QString& destination);
 
   bool running() const { return running_; }
@@ -58,5 +59,6 @@ class TSetup2DLG : public TShellForm {
   bool ended_ = false;
 };
 
-// The run window while it exists, else null.
+// The run window from its start until its run has ended or its owner went before the run
+// began, else null.
 extern TSetup2DLG* Setup2DLG;
