@@ -34,6 +34,10 @@ PanelWindow::PanelWindow(PanelHost& host, QWidget* parent) : QWidget(parent), ho
 }
 
 void PanelWindow::tick() {
+  // The aircraft has acted on the key events and the sounds have been played; nobody reads the
+  // logs in the window, so they are let go each cycle instead of growing for as long as it runs.
+  host_.takeEvents();
+  host_.takeSounds();
   if (held_) {
     const MouseArea* area = held_->gauge->mouse.childAt(held_->point, MOUSE_LEFT_SINGLE);
     if (area && (area->record->mouse_flags & MOUSE_REPEAT_WHILE_HELD))

@@ -32,6 +32,16 @@ TEST_F(HostTest, WindowRoutesClicksToTheGaugeUnderThePointer) {
   EXPECT_EQ(counter<int>("test_repeat_presses"), presses);
 }
 
+// Nobody reads the window's logs, so they must not grow for as long as the window runs.
+TEST_F(HostTest, WindowLetsGoOfTheEventsItsCyclesHaveSeen) {
+  PanelWindow window(*host_);
+  QTest::mouseClick(&window, Qt::LeftButton, {}, gauge("KNOB").placement.topLeft() + QPoint(4, 5));
+  ASSERT_EQ(host_->events().size(), 1u);
+  const std::uint64_t cycle = host_->cycle();
+  QTRY_VERIFY_WITH_TIMEOUT(host_->cycle() > cycle + 1, 5000);
+  EXPECT_TRUE(host_->events().empty());
+}
+
 TEST_F(HostTest, WindowShowsTheHelpIdAsTooltipAndTheAreasCursor) {
   PanelWindow window(*host_);
   window.show();
