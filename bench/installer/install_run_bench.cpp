@@ -74,6 +74,17 @@ void ChooseEverything() {
   fs::create_directories(platform::toHost(Session.TargetFolder.toStdString()));
 }
 
+// A fresh prefix with every component chosen; null (the benchmark told) when it cannot be made.
+std::unique_ptr<BenchPrefix> FreshInstallation(benchmark::State& state) {
+  auto prefix = std::make_unique<BenchPrefix>();
+  if (!prefix->ok()) {
+    state.SkipWithError("cannot make the demo prefix");
+    return nullptr;
+  }
+  ChooseEverything();
+  return prefix;
+}
+
 int PlannedMembers() {
   ExpectedFileCount();
   return Session.ExpectedFiles;
@@ -84,12 +95,8 @@ void BM_InstallRun(benchmark::State& state) {
   double longestGapMs = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto prefix = std::make_unique<BenchPrefix>();
-    if (!prefix->ok()) {
-      state.SkipWithError("cannot make the demo prefix");
-      break;
-    }
-    ChooseEverything();
+    auto prefix = FreshInstallation(state);
+    if (!prefix) break;
     hooks::queueMessageAnswer(QStringLiteral("OK"));  // the success message
     InstallRunning = true;
     // The gaps between processed events: a zero-delay timer fires in every round of events.
@@ -139,12 +146,8 @@ void BM_BsdtarSameLayout(benchmark::State& state) {
   std::int64_t files = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto prefix = std::make_unique<BenchPrefix>();
-    if (!prefix->ok()) {
-      state.SkipWithError("cannot make the demo prefix");
-      break;
-    }
-    ChooseEverything();
+    auto prefix = FreshInstallation(state);
+    if (!prefix) break;
     std::vector<std::string> commands;
     for (const InstallGroup group :
          {InstallGroup::Training, InstallGroup::Scenery, InstallGroup::Aircraft}) {
