@@ -70,7 +70,11 @@ void CopyUninstaller() {
   const bool anyAircraft =
       std::any_of(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen),
                   [](bool chosen) { return chosen; });
-  if (!Session.TrainingChosen && !anyAircraft && !InstallState.SC98 && !InstallState.SC2K) return;
+  // The scenery chosen now counts like an installed one: the run writes the uninstall link for
+  // it, and that link must find the uninstaller.
+  if (!Session.TrainingChosen && !anyAircraft && !Session.SceneryChosen && !InstallState.SC98 &&
+      !InstallState.SC2K)
+    return;
   if (!SimFolderExists(SimVersion)) return;
   const QString simulator = SimulatorFolder();
   if (simulator.isEmpty()) return;

@@ -225,9 +225,14 @@ TEST_F(RunStep, UninstallerNeedsAChoiceOrAnInstalledScenery) {
   InstallFS98();
   SimVersion = 98;
   const fs::path copy = prefix.driveC() / "FS98" / "NORVANE" / "UNINSTALL.EXE";
-  Session.SceneryChosen = true;  // the scenery choice alone does not count
-  Uninstaller();
+  Uninstaller();  // nothing chosen, nothing installed
   EXPECT_FALSE(fs::exists(copy));
+  Session.SceneryChosen = true;  // the scenery alone gets the uninstall link, so the uninstaller
+  Uninstaller();
+  EXPECT_TRUE(fs::exists(copy));
+
+  fs::remove(copy);
+  Session.SceneryChosen = false;
   InstallState.SC2K = true;
   Uninstaller();
   EXPECT_TRUE(fs::exists(copy));
