@@ -119,10 +119,7 @@ TSetup2DLG::~TSetup2DLG() {
 void TSetup2DLG::OwnerDestroyed() {
   if (running_) return;  // the end step frees the window once the sequence has returned
   Timer1->stop();
-  ended_ = true;
-  InstallRunning = false;
-  hide();
-  deleteLater();
+  EndStep();
 }
 
 void TSetup2DLG::Timer1Timer() {
