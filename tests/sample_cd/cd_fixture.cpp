@@ -113,7 +113,7 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root))
     if (entry.is_regular_file())
-      files[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+      files[entry.path().lexically_relative(root).string()] = readFile(entry.path());
   return files;
 }
 
