@@ -10,9 +10,11 @@
 #include "platform/screen.h"
 #include "shell/install_state.h"
 #include "shell/lesson_table.h"
+#include "shell/message_form.h"
 
 void FlightSchoolTest::SetUp() {
   WizardTest::SetUp();
+  QuitAll = false;  // a test that ended the program must not end the next one's pages
   platform::setShellOpenRecorder(
       [this](const platform::ShellOpenRequest& r) { opened.push_back(r); });
 }
@@ -20,6 +22,7 @@ void FlightSchoolTest::SetUp() {
 void FlightSchoolTest::TearDown() {
   platform::setShellOpenRecorder(nullptr);
   platform::setScreenWidthOverride(0);
+  QuitAll = false;
   WizardTest::TearDown();
 }
 
