@@ -56,6 +56,12 @@ bool isPlainFile(struct archive_entry* entry) {
          archive_entry_symlink(entry) == nullptr;
 }
 
+// A Unix host stores the member's mode, whose permission bits it keeps (never setuid, setgid
+// or sticky); a Windows host stores attributes, which give no execute bits.
+mode_t fileMode(const MemberInfo& info) {
+  return info.hostOs == rar4::kHostUnix ? static_cast<mode_t>(info.attributes & 0777) : 0666;
+}
+
 // Where a member goes: the caller's full name, or the member's path below the destination.
 struct Target {
   FolderHandle folder;
@@ -206,7 +212,9 @@ int ArchiveSession::extractFolder(const char* destPath, const char* destName) {
 int ArchiveSession::extractFile(const char* destPath, const char* destName) {
   auto target = fileTarget(destPath, destName, memberName(entry_));
   PendingFile file;
-  if (!target || !file.create(std::move(target->folder), target->name)) return ERAR_ECREATE;
+  const MemberInfo& info = stream_.member(index_ - 1)->info;
+  if (!target || !file.create(std::move(target->folder), target->name, fileMode(info)))
+    return ERAR_ECREATE;
   bool writeFailed = false;
   const int code = readData([&](const void* data, std::size_t size) {
     writeFailed = !file.write(data, size);

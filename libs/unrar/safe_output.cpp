@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "libs/unrar/windows_names.h"
+
 namespace unrar {
 namespace {
 
@@ -76,8 +78,9 @@ FolderHandle openTrustedFolder(const std::string& path) {
 
 FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders) {
   FolderHandle current(::dup(base.fd()));
-  for (const std::string& name : folders) {
+  for (const std::string& member : folders) {
     if (!current.valid()) break;
+    const std::string name = existingName(current.fd(), member);
     if (::mkdirat(current.fd(), name.c_str(), 0777) != 0 && errno != EEXIST) return {};
     current = FolderHandle(
         ::openat(current.fd(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -85,13 +88,15 @@ FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::strin
   return current;
 }
 
-bool PendingFile::create(FolderHandle folder, const std::string& name) {
+bool PendingFile::create(FolderHandle folder, const std::string& member, mode_t mode) {
   discard();
-  if (!folder.valid() || isLinkOrFolder(folder.fd(), name)) return false;
+  if (!folder.valid()) return false;
+  const std::string name = existingName(folder.fd(), member);
+  if (isLinkOrFolder(folder.fd(), name)) return false;
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     temporary_ = temporaryName();
     fd_ = ::openat(folder.fd(), temporary_.c_str(),
-                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777);
     if (fd_ < 0 && errno != EEXIST) break;
   }
   if (fd_ < 0) return false;

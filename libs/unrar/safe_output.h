@@ -3,6 +3,8 @@
 // name once its data has been checked.
 #pragma once
 
+#include <sys/types.h>
+
 #include <ctime>
 #include <optional>
 #include <string>
@@ -33,14 +35,16 @@ class FolderHandle {
 // The folder a caller named (trusted, created with its parents when missing).
 FolderHandle openTrustedFolder(const std::string& path);
 // Enters (and creates) the folders below a trusted folder; a link or non-folder on the way
-// fails.
+// fails. A folder that exists in another letter case is entered under its existing name.
 FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders);
 
 // A file being written under a temporary name in its folder.
 class PendingFile {
  public:
-  // False when the target name is a link or a folder, or the temporary cannot be made.
-  bool create(FolderHandle folder, const std::string& name);
+  // False when the target name is a link or a folder, or the temporary cannot be made. A file
+  // that exists under `name` in another letter case is the one replaced, keeping its name.
+  // The file gets `mode` (permission bits only), less the process umask.
+  bool create(FolderHandle folder, const std::string& name, mode_t mode);
   bool write(const void* data, std::size_t size);
   // Gives the file its name and time; false when that fails (the data is then removed).
   bool commit(std::time_t modified);
