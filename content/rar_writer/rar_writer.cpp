@@ -1,5 +1,6 @@
 #include "content/rar_writer/rar_writer.h"
 
+#include <cstdio>
 #include <fstream>
 #include <limits>
 #include <stdexcept>
@@ -60,6 +61,8 @@ namespace {
 constexpr std::uint32_t kFileAttribute = 0x20;
 constexpr std::uint32_t kFolderAttribute = 0x10;
 constexpr std::uint32_t kUnixSymlinkMode = 0120777;
+constexpr std::uint32_t kUnixFileType = 0100000;
+constexpr std::uint32_t kUnixModeBits = 07777;
 constexpr std::size_t kMaxNameBytes = 0xFFFF - rar4::kFileHeaderFixedSize - 8;
 
 std::string commentBlock(const std::string& comment) {
@@ -76,6 +79,17 @@ std::string commentBlock(const std::string& comment) {
 void RarWriter::addFile(std::string name, std::string data, std::uint32_t dosTime) {
   members_.push_back(
       {std::move(name), std::move(data), 0, rar4::kHostWin32, kFileAttribute, dosTime});
+}
+
+void RarWriter::addUnixFile(std::string name, std::string data, std::uint32_t mode,
+                            std::uint32_t dosTime) {
+  if ((mode & ~kUnixModeBits) != 0) {
+    char octal[16];
+    std::snprintf(octal, sizeof octal, "%o", mode);
+    throw std::invalid_argument("not a Unix file mode for " + name + ": " + octal);
+  }
+  members_.push_back(
+      {std::move(name), std::move(data), 0, rar4::kHostUnix, kUnixFileType | mode, dosTime});
 }
 
 void RarWriter::addFolder(std::string name, std::uint32_t dosTime) {

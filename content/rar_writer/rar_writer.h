@@ -18,6 +18,11 @@ class RarWriter {
   // Names are stored as given; '\' separates folders. Names outside ASCII are UTF-8 and are
   // stored in RAR's Unicode form.
   void addFile(std::string name, std::string data, std::uint32_t dosTime = kDefaultDosTime);
+  // A file as a Unix host stores it: its permission bits `mode` (up to 07777, setuid and the
+  // like included, as such hosts write them) instead of Windows attributes. Throws
+  // std::invalid_argument for bits beyond 07777.
+  void addUnixFile(std::string name, std::string data, std::uint32_t mode,
+                   std::uint32_t dosTime = kDefaultDosTime);
   void addFolder(std::string name, std::uint32_t dosTime = kDefaultDosTime);
   // A Unix symbolic link whose data is its target.
   void addSymlink(std::string name, std::string target);
