@@ -3,15 +3,15 @@
 // panel cold and running.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <QImage>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/panelhost_process.h"
 
 namespace {
 
@@ -19,16 +19,7 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceFolder = ENGINE_START_SOURCE_DIR;
 
-struct WalkOutput {
-  int exitCode = -1;
-  std::vector<std::string> lines;
-
-  std::string all() const {
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-  }
-};
+using WalkOutput = testsupport::ProcessOutput;
 
 std::string readText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -59,21 +50,7 @@ class EngineStartWalk : public ::testing::Test {
   WalkOutput run(const std::string& script) const {
     const fs::path file = panelFolder() / "engine_start.script";
     std::ofstream(file, std::ios::binary) << script;
-    const std::string command = "cd '" + root_.string() +
-                                "' && ALSOFT_DRIVERS=null QT_QPA_PLATFORM=offscreen '" +
-                                PANELHOST_EXE + "' --script '" + file.string() + "' 2>/dev/null";
-    WalkOutput result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);) result.lines.push_back(line);
-    return result;
+    return testsupport::runPanelhostScript(PANELHOST_EXE, file, root_);
   }
 
   fs::path root_;
@@ -94,12 +71,12 @@ bool sameRegion(const QImage& a, const QImage& b, const QRect& region) {
 
 TEST_F(EngineStartWalk, FromColdToRunningWithCom1TunedAndSwapped) {
   const WalkOutput walk = run(readText(kSourceFolder / "engine_start.script"));
-  ASSERT_EQ(walk.exitCode, 0) << walk.all();
+  ASSERT_EQ(walk.exitCode, 0) << walk.text();
 
   const std::vector<double> rpm = rpmReadings(walk);
-  ASSERT_EQ(rpm.size(), 5u) << walk.all();
+  ASSERT_EQ(rpm.size(), 5u) << walk.text();
   EXPECT_GT(rpm.front(), 0);
-  for (std::size_t i = 1; i < rpm.size(); ++i) EXPECT_GT(rpm[i], rpm[i - 1]) << walk.all();
+  for (std::size_t i = 1; i < rpm.size(); ++i) EXPECT_GT(rpm[i], rpm[i - 1]) << walk.text();
 
   const QImage cold(QString::fromStdString((root_ / "cold.png").string()));
   const QImage running(QString::fromStdString((root_ / "running.png").string()));
@@ -122,7 +99,7 @@ TEST_F(EngineStartWalk, WithoutThePumpTheKeyOnlyCranksAndTheWalkStopsAtTheStartE
   const WalkOutput walk = run(script);
   EXPECT_EQ(walk.exitCode, 1);
   ASSERT_FALSE(walk.lines.empty());
-  EXPECT_NE(walk.lines.back().find("no event 0x1018B"), std::string::npos) << walk.all();
+  EXPECT_NE(walk.lines.back().find("no event 0x1018B"), std::string::npos) << walk.text();
 }
 
 TEST_F(EngineStartWalk, WithTheFuelOffTheEngineCranksButDoesNotRun) {
@@ -133,7 +110,7 @@ TEST_F(EngineStartWalk, WithTheFuelOffTheEngineCranksButDoesNotRun) {
   EXPECT_EQ(walk.exitCode, 1);
   ASSERT_FALSE(walk.lines.empty());
   // The start event comes, the starter turns it, but it never reaches 3000.
-  EXPECT_NE(walk.lines.back().find("token 0x87: value was"), std::string::npos) << walk.all();
+  EXPECT_NE(walk.lines.back().find("token 0x87: value was"), std::string::npos) << walk.text();
 }
 
 }  // namespace

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 
 namespace switch_panel_test {
 namespace {
@@ -55,29 +52,12 @@ PanelScript::~PanelScript() {
 ScriptResult PanelScript::run(const std::string& body) const {
   const auto script = root_ / "script.txt";
   writeText(script, "load " + panelConfig(root_).string() + "\n" + body);
-  // The sounds go to OpenAL's null device; the host names them by resource id all the same.
-  const std::string command = "ALSOFT_DRIVERS=null QT_QPA_PLATFORM=offscreen '" +
-                              std::string(PANELHOST_EXE) + "' --script '" + script.string() +
-                              "' 2>/dev/null";
-  ScriptResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    output.append(buffer, n);
-  const int status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::istringstream in(output);
-  for (std::string line; std::getline(in, line);) result.lines.push_back(line);
-  return result;
+  return testsupport::runPanelhostScript(PANELHOST_EXE, script);
 }
 
 std::vector<std::string> PanelScript::lines(const std::string& body) const {
   ScriptResult result = run(body);
-  std::string all;
-  for (const auto& line : result.lines) all += line + "\n";
-  EXPECT_EQ(result.exitCode, 0) << all;
+  EXPECT_EQ(result.exitCode, 0) << result.text();
   return result.lines;
 }
 

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/panelhost_process.h"
+
 namespace switch_panel_test {
 
-struct ScriptResult {
-  int exitCode = -1;
-  std::vector<std::string> lines;  // standard output, one entry a line
-};
+using ScriptResult = testsupport::ProcessOutput;
 
 class PanelScript {
  public:
