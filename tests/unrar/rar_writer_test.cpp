@@ -15,6 +15,7 @@ struct Read {
   std::string path;
   std::string data;
   bool folder = false;
+  unsigned mode = 0;
 };
 
 std::vector<Read> readWithLibarchive(const std::vector<std::filesystem::path>& volumes,
@@ -33,7 +34,8 @@ std::vector<Read> readWithLibarchive(const std::vector<std::filesystem::path>& v
   while ((r = archive_read_next_header(a, &e)) == ARCHIVE_OK) {
     Read read{archive_entry_pathname_utf8(e) ? archive_entry_pathname_utf8(e) : "",
               {},
-              archive_entry_filetype(e) == AE_IFDIR};
+              archive_entry_filetype(e) == AE_IFDIR,
+              archive_entry_mode(e)};
     char buffer[8192];
     la_ssize_t n = 0;
     while ((n = archive_read_data(a, buffer, sizeof buffer)) > 0)
@@ -100,6 +102,49 @@ TEST(RarWriter, VolumesAreReadByLibarchiveAsOneArchive) {
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].data, data);
   EXPECT_EQ(entries[1].data, data.substr(0, 777));
+}
+
+// libarchive takes a Unix host's attributes field as the file's whole mode, and gives a Windows
+// host's files a fixed mode without execute bits.
+TEST(RarWriter, UnixMembersCarryTheirModeWhereLibarchiveLooksForIt) {
+  const auto dir = freshFolder("w");
+  rarwriter::RarWriter writer;
+  writer.addUnixFile("QTP.EXE", "#!/bin/sh\n", 0755);
+  writer.addUnixFile("suid", "s", 04750);
+  writer.addFile("WIN.EXE", "MZ");
+  const auto entries = readWithLibarchive(writer.write(dir / "M.RAR"));
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].mode, unsigned{AE_IFREG | 0755});
+  EXPECT_EQ(entries[0].data, "#!/bin/sh\n");
+  EXPECT_EQ(entries[1].mode, unsigned{AE_IFREG | 04750});
+  EXPECT_EQ(entries[2].mode & unsigned{AE_IFMT}, unsigned{AE_IFREG});
+  EXPECT_EQ(entries[2].mode & 0111u, 0u);
+  EXPECT_THROW(writer.addUnixFile("typed", "", AE_IFREG | 0644), std::invalid_argument);
+}
+
+// Storing a file as a Unix host changes its header's host and attributes (and so the header's
+// CRC) and nothing else, so archives written as before stay as they were.
+TEST(RarWriter, AUnixMemberDiffersFromTheDefaultOnlyInHostAttributesAndHeaderCrc) {
+  rarwriter::RarWriter windows;
+  windows.addFile("QTP.EXE", "#!/bin/sh\n");
+  rarwriter::RarWriter unixHost;
+  unixHost.addUnixFile("QTP.EXE", "#!/bin/sh\n", 0755);
+  const std::string a = windows.build().at(0);
+  const std::string b = unixHost.build().at(0);
+  ASSERT_EQ(a.size(), b.size());
+  // The file header follows the signature and the main header.
+  const std::size_t header = 7 + 13;
+  std::vector<std::size_t> differing;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) differing.push_back(i - header);
+  // Offsets in the header: CRC 0-1, host 15, attributes 28-31.
+  for (const std::size_t offset : differing)
+    EXPECT_TRUE(offset <= 1 || offset == 15 || (offset >= 28 && offset <= 31)) << offset;
+  EXPECT_EQ(static_cast<unsigned char>(a[header + 15]), 2u);
+  EXPECT_EQ(static_cast<unsigned char>(b[header + 15]), 3u);
+  EXPECT_EQ(static_cast<unsigned char>(a[header + 28]), 0x20u);
+  EXPECT_EQ(static_cast<unsigned char>(b[header + 28]), 0xEDu);  // 0100755, low byte
+  EXPECT_EQ(static_cast<unsigned char>(b[header + 29]), 0x81u);
 }
 
 TEST(RarWriter, UnstorableInputIsRejected) {

@@ -1,0 +1,150 @@
+// Members meet the destination as Windows would meet them: a folder or file that exists in
+// another letter case is the one used. Links stay refused whatever case names them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "content/rar_writer/rar_writer.h"
+#include "libs/unrar/windows_names.h"
+#include "tests/unrar/unrar_library.h"
+
+namespace unrartest {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Destination {
+  fs::path root = freshFolder("case");
+  fs::path dest = root / "dest";
+  fs::path archive = root / "in.rar";
+  Destination() { fs::create_directories(dest); }
+  void put(const fs::path& relative, const std::string& text) const {
+    fs::create_directories((dest / relative).parent_path());
+    std::ofstream(dest / relative) << text;
+  }
+};
+
+TEST(WindowsNames, LetterCaseIsIgnoredButNothingElse) {
+  using unrar::sameNameIgnoringCase;
+  EXPECT_TRUE(sameNameIgnoringCase("Norvane", "NORVANE"));
+  EXPECT_TRUE(sameNameIgnoringCase("readme.txt", "README.TXT"));
+  EXPECT_FALSE(sameNameIgnoringCase("readme.txt", "readme.txt "));
+  EXPECT_FALSE(sameNameIgnoringCase("readme", "readmf"));
+  // Characters beyond ASCII: umlauts and the Greek sigma forms upper-case alike.
+  EXPECT_TRUE(sameNameIgnoringCase("Ärger-öl", "äRGER-ÖL"));
+  EXPECT_TRUE(sameNameIgnoringCase("σ", "ς"));
+  EXPECT_FALSE(sameNameIgnoringCase("Ä", "A"));
+  EXPECT_FALSE(sameNameIgnoringCase("STRASSE", "Straße"));
+  // Bytes that are not UTF-8 match only themselves.
+  EXPECT_TRUE(sameNameIgnoringCase("a\xff", "A\xff"));
+  EXPECT_FALSE(sameNameIgnoringCase("a\xff", "a\xfe"));
+  EXPECT_FALSE(sameNameIgnoringCase("\xc3", "\xc3\xa4"));
+  EXPECT_FALSE(sameNameIgnoringCase("\xc3\x84", "\xc3"));
+}
+
+TEST(WindowsView, MembersGoIntoTheFolderThatExistsInAnotherCase) {
+  Destination d;
+  d.put("NORVANE/AZ/old.bgl", "old");
+  rarwriter::RarWriter writer;
+  writer.addFolder("Norvane\\Az");
+  writer.addFile("Norvane\\AZ\\Scenery\\x.bgl", "scenery");
+  writer.addFile("norvane\\az\\SCENERY\\y.bgl", "more");
+  writer.write(d.archive);
+
+  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
+  ASSERT_EQ(w.members.size(), 3u);
+  for (const auto& m : w.members) EXPECT_EQ(m.code, 0) << m.name;
+  EXPECT_EQ(treeOf(d.dest),
+            (std::vector<std::string>{"NORVANE", "NORVANE/AZ", "NORVANE/AZ/Scenery",
+                                      "NORVANE/AZ/Scenery/x.bgl", "NORVANE/AZ/Scenery/y.bgl",
+                                      "NORVANE/AZ/old.bgl"}));
+  EXPECT_EQ(readFile(d.dest / "NORVANE/AZ/Scenery/y.bgl"), "more");
+}
+
+TEST(WindowsView, AFileReplacedInAnotherCaseKeepsItsExistingName) {
+  Destination d;
+  d.put("README.TXT", "old");
+  d.put("Ärger.txt", "alt");
+  rarwriter::RarWriter writer;
+  writer.addFile("readme.txt", "new");
+  writer.addFile("äRGER.TXT", "neu");
+  writer.write(d.archive);
+
+  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
+  ASSERT_EQ(w.members.size(), 2u);
+  EXPECT_EQ(w.members[0].code, 0);
+  EXPECT_EQ(w.members[1].code, 0);
+  EXPECT_EQ(treeOf(d.dest), (std::vector<std::string>{"README.TXT", "Ärger.txt"}));
+  EXPECT_EQ(readFile(d.dest / "README.TXT"), "new");
+  EXPECT_EQ(readFile(d.dest / "Ärger.txt"), "neu");
+}
+
+TEST(WindowsView, AnExactMatchWinsOverCaseVariantsAndOtherwiseTheFirstInByteOrder) {
+  Destination d;
+  d.put("Data/keep.txt", "data");
+  d.put("DATA/keep.txt", "DATA");
+  d.put("data/keep.txt", "lower");
+  d.put("Readme.txt", "mixed");
+  d.put("README.TXT", "upper");
+  rarwriter::RarWriter writer;
+  writer.addFile("Data\\new.txt", "exact");
+  writer.addFile("dATA\\other.txt", "first");
+  writer.addFile("Readme.txt", "replaced");
+  writer.addFile("readme.TXT", "first file");
+  writer.write(d.archive);
+
+  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
+  ASSERT_EQ(w.members.size(), 4u);
+  for (const auto& m : w.members) EXPECT_EQ(m.code, 0) << m.name;
+  EXPECT_EQ(readFile(d.dest / "Data/new.txt"), "exact");
+  EXPECT_EQ(readFile(d.dest / "DATA/other.txt"), "first");
+  EXPECT_EQ(readFile(d.dest / "Readme.txt"), "replaced");
+  EXPECT_EQ(readFile(d.dest / "README.TXT"), "first file");
+  EXPECT_EQ(treeOf(d.dest).size(), 10u) << "no new names beside the existing ones";
+}
+
+TEST(WindowsView, LinksNamedInAnotherCaseAreStillRefused) {
+  Destination d;
+  fs::create_directories(d.root / "elsewhere");
+  fs::create_directory_symlink(d.root / "elsewhere", d.dest / "SUB");
+  fs::create_symlink(d.root / "victim.txt", d.dest / "TARGET.TXT");
+  rarwriter::RarWriter writer;
+  writer.addFile("sub\\planted.txt", "bad");
+  writer.addFolder("Sub\\deeper");
+  writer.addFile("target.txt", "bad");
+  writer.write(d.archive);
+
+  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
+  ASSERT_EQ(w.members.size(), 3u);
+  for (const auto& m : w.members) EXPECT_EQ(m.code, ERAR_ECREATE) << m.name;
+  EXPECT_TRUE(treeOf(d.root / "elsewhere").empty());
+  EXPECT_FALSE(fs::exists(d.root / "victim.txt"));
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(d.dest)) {
+    EXPECT_TRUE(entry.is_symlink()) << entry.path();
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"SUB", "TARGET.TXT"}));
+}
+
+TEST(WindowsView, AFileInTheWayOfAFolderInAnotherCaseIsACreateErrorAndStays) {
+  Destination d;
+  d.put("norvane", "a file");
+  d.put("folder.txt/inner.txt", "in a folder");
+  rarwriter::RarWriter writer;
+  writer.addFile("NORVANE\\x.bgl", "x");
+  writer.addFile("FOLDER.TXT", "cannot replace a folder");
+  writer.write(d.archive);
+
+  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
+  ASSERT_EQ(w.members.size(), 2u);
+  EXPECT_EQ(w.members[0].code, ERAR_ECREATE);
+  EXPECT_EQ(w.members[1].code, ERAR_ECREATE);
+  EXPECT_EQ(readFile(d.dest / "norvane"), "a file");
+  EXPECT_EQ(treeOf(d.dest),
+            (std::vector<std::string>{"folder.txt", "folder.txt/inner.txt", "norvane"}));
+}
+
+}  // namespace
+}  // namespace unrartest
