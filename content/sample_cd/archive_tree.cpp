@@ -33,10 +33,19 @@ void ArchiveTree::addFolder(const std::string& name) {
   if (folders_.insert(upper(name)).second) writer_.addFolder(name);
 }
 
-void ArchiveTree::addFile(const std::string& name, std::string data) {
+void ArchiveTree::addParentFolders(const std::string& name) {
   const auto slash = name.rfind('\\');
   if (slash != std::string::npos) addFolder(name.substr(0, slash));
+}
+
+void ArchiveTree::addFile(const std::string& name, std::string data) {
+  addParentFolders(name);
   writer_.addFile(name, std::move(data));
+}
+
+void ArchiveTree::addProgram(const std::string& name, std::string data) {
+  addParentFolders(name);
+  writer_.addUnixFile(name, std::move(data), 0755);
 }
 
 void ArchiveTree::fillTo(std::size_t members,

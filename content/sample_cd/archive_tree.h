@@ -17,6 +17,9 @@ class ArchiveTree {
  public:
   // `name` uses '\' between folders; its parent folders are added when they are new.
   void addFile(const std::string& name, std::string data);
+  // A program that is run once installed: stored with Unix execute permission (0755), so that
+  // it comes out of the archive ready to run.
+  void addProgram(const std::string& name, std::string data);
   void addFolder(const std::string& name);
 
   std::size_t memberCount() const { return writer_.memberCount(); }
@@ -32,6 +35,7 @@ class ArchiveTree {
 
  private:
   std::size_t newFolders(const std::string& name) const;
+  void addParentFolders(const std::string& name);
 
   rarwriter::RarWriter writer_;
   std::set<std::string> folders_;  // upper-cased, as Windows compares them

@@ -58,7 +58,7 @@ std::string helpPage(int index) {
 
 ArchiveTree installedShell(const std::string& qtpProgram) {
   ArchiveTree tree;
-  tree.addFile("QTP.EXE", qtpLauncher(qtpProgram));
+  tree.addProgram("QTP.EXE", qtpLauncher(qtpProgram));
   tree.addFile("LIESMICH.TXT",
                dosText("QTP - Flugschule\n\nStarten Sie QTP.EXE. Die Flugschule zeigt die "
                        "19 Flugstunden; jede wird im Flugsimulator geflogen und nennt am Ende "
