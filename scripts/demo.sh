@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Builds QTP when needed (default preset), makes a fresh demo prefix with both simulators and
-# the product CD, and runs the program on it. Without a display it walks through the main menu
-# offscreen in both layouts and leaves the screenshots in a folder it names at the end.
+# the sample product CD, and runs the program on it. Without a display it walks through the main
+# menu and the flight school offscreen in both layouts and leaves the screenshots in a folder it
+# names at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build="${QTP_BUILD_DIR:-$root/build}"
 
 [ -f "$build/build.ninja" ] || cmake --preset default >/dev/null
-cmake --build "$build" --target qtp qtp-make-demo -j "$(nproc)"
+# The demo prefix links its CD drive to the generated sample CD, and its simulators start the
+# panel host.
+cmake --build "$build" --target qtp qtp-make-demo qtp_sample_cd_content panelhost -j "$(nproc)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-demo.XXXXXX")
 "$build/bin/qtp-make-demo" "$work/prefix" >/dev/null
