@@ -69,7 +69,7 @@ struct Target {
 };
 
 std::optional<Target> fileTarget(const char* destPath, const char* destName,
-                                 const std::string& member) {
+                                 const std::string& member, FolderNames& names) {
   if (destName != nullptr && *destName != '\0') {
     const std::string full = destName;
     const std::size_t slash = full.find_last_of('/');
@@ -86,7 +86,7 @@ std::optional<Target> fileTarget(const char* destPath, const char* destName,
   if (!base.valid()) return std::nullopt;
   const std::string leaf = parts->back();
   parts->pop_back();
-  FolderHandle folder = enterFolders(base, *parts);
+  FolderHandle folder = enterFolders(base, *parts, names);
   if (!folder.valid()) return std::nullopt;
   return Target{std::move(folder), leaf};
 }
@@ -206,14 +206,15 @@ int ArchiveSession::extractFolder(const char* destPath, const char* destName) {
   const auto parts = safeComponents(memberName(entry_));
   if (!parts) return ERAR_ECREATE;
   const FolderHandle base = openTrustedFolder(destPath ? destPath : "");
-  return base.valid() && enterFolders(base, *parts).valid() ? 0 : ERAR_ECREATE;
+  return base.valid() && enterFolders(base, *parts, folderNames_).valid() ? 0 : ERAR_ECREATE;
 }
 
 int ArchiveSession::extractFile(const char* destPath, const char* destName) {
-  auto target = fileTarget(destPath, destName, memberName(entry_));
+  auto target = fileTarget(destPath, destName, memberName(entry_), folderNames_);
   PendingFile file;
   const MemberInfo& info = stream_.member(index_ - 1)->info;
-  if (!target || !file.create(std::move(target->folder), target->name, fileMode(info)))
+  if (!target ||
+      !file.create(std::move(target->folder), target->name, fileMode(info), folderNames_))
     return ERAR_ECREATE;
   bool writeFailed = false;
   const int code = readData([&](const void* data, std::size_t size) {

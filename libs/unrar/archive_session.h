@@ -9,6 +9,7 @@
 
 #include "libs/unrar/unrar.h"
 #include "libs/unrar/volume_stream.h"
+#include "libs/unrar/windows_names.h"
 
 namespace unrar {
 
@@ -44,6 +45,7 @@ class ArchiveSession {
   bool mustReplay_ = false;
   int lastReadError_ = 0;
   PROCESSDATAPROC processData_ = nullptr;
+  FolderNames folderNames_;
   std::string password_;
 };
 

@@ -9,8 +9,6 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "libs/unrar/windows_names.h"
-
 namespace unrar {
 namespace {
 
@@ -76,22 +74,27 @@ FolderHandle openTrustedFolder(const std::string& path) {
   return FolderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders) {
+FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders,
+                          FolderNames& names) {
   FolderHandle current(::dup(base.fd()));
   for (const std::string& member : folders) {
     if (!current.valid()) break;
-    const std::string name = existingName(current.fd(), member);
-    if (::mkdirat(current.fd(), name.c_str(), 0777) != 0 && errno != EEXIST) return {};
+    const std::string name = names.existingName(current.fd(), member);
+    if (::mkdirat(current.fd(), name.c_str(), 0777) == 0)
+      names.added(current.fd(), name);
+    else if (errno != EEXIST)
+      return {};
     current = FolderHandle(
         ::openat(current.fd(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   }
   return current;
 }
 
-bool PendingFile::create(FolderHandle folder, const std::string& member, mode_t mode) {
+bool PendingFile::create(FolderHandle folder, const std::string& member, mode_t mode,
+                         FolderNames& names) {
   discard();
   if (!folder.valid()) return false;
-  const std::string name = existingName(folder.fd(), member);
+  const std::string name = names.existingName(folder.fd(), member);
   if (isLinkOrFolder(folder.fd(), name)) return false;
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     temporary_ = temporaryName();
@@ -101,6 +104,7 @@ bool PendingFile::create(FolderHandle folder, const std::string& member, mode_t 
   }
   if (fd_ < 0) return false;
   folder_ = std::move(folder);
+  names_ = &names;
   name_ = name;
   return true;
 }
@@ -131,6 +135,7 @@ bool PendingFile::commit(std::time_t modified) {
     return false;
   }
   temporary_.clear();
+  names_->added(folder_.fd(), name_);
   return true;
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "libs/unrar/windows_names.h"
+
 namespace unrar {
 
 // The member name split into folder components ('\' and '/' both separate), or nothing when
@@ -36,7 +38,8 @@ class FolderHandle {
 FolderHandle openTrustedFolder(const std::string& path);
 // Enters (and creates) the folders below a trusted folder; a link or non-folder on the way
 // fails. A folder that exists in another letter case is entered under its existing name.
-FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders);
+FolderHandle enterFolders(const FolderHandle& base, const std::vector<std::string>& folders,
+                          FolderNames& names);
 
 // A file being written under a temporary name in its folder.
 class PendingFile {
@@ -44,7 +47,7 @@ class PendingFile {
   // False when the target name is a link or a folder, or the temporary cannot be made. A file
   // that exists under `name` in another letter case is the one replaced, keeping its name.
   // The file gets `mode` (permission bits only), less the process umask.
-  bool create(FolderHandle folder, const std::string& name, mode_t mode);
+  bool create(FolderHandle folder, const std::string& name, mode_t mode, FolderNames& names);
   bool write(const void* data, std::size_t size);
   // Gives the file its name and time; false when that fails (the data is then removed).
   bool commit(std::time_t modified);
@@ -53,6 +56,7 @@ class PendingFile {
 
  private:
   FolderHandle folder_;
+  FolderNames* names_ = nullptr;
   std::string name_;
   std::string temporary_;
   int fd_ = -1;

@@ -1,7 +1,12 @@
 // Members meet the destination as Windows would meet them: a folder or file that exists in
 // another letter case is the one used. Links stay refused whatever case names them.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <fstream>
 #include <set>
 
@@ -41,6 +46,28 @@ TEST(WindowsNames, LetterCaseIsIgnoredButNothingElse) {
   EXPECT_FALSE(sameNameIgnoringCase("a\xff", "a\xfe"));
   EXPECT_FALSE(sameNameIgnoringCase("\xc3", "\xc3\xa4"));
   EXPECT_FALSE(sameNameIgnoringCase("\xc3\x84", "\xc3"));
+}
+
+TEST(WindowsNames, AListingKeptAcrossLookupsFollowsChangesMadeByOthers) {
+  const fs::path folder = freshFolder("names");
+  std::ofstream(folder / "Alpha.txt") << "a";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  unrar::FolderNames names;
+  EXPECT_EQ(names.existingName(fd, "ALPHA.TXT"), "Alpha.txt");
+  EXPECT_EQ(names.existingName(fd, "beta.txt"), "beta.txt");
+
+  // Someone else adds a file; the folder's time moves on as it would a moment later.
+  std::ofstream(folder / "BETA.TXT") << "b";
+  const struct timespec later[2] = {{0, UTIME_OMIT}, {::time(nullptr) + 60, 0}};
+  ASSERT_EQ(::futimens(fd, later), 0);
+  EXPECT_EQ(names.existingName(fd, "beta.txt"), "BETA.TXT");
+
+  // A removed entry is never handed out, even before the folder's time shows the change.
+  fs::remove(folder / "Alpha.txt");
+  ASSERT_EQ(::futimens(fd, later), 0);
+  EXPECT_EQ(names.existingName(fd, "alpha.TXT"), "alpha.TXT");
+  ::close(fd);
 }
 
 TEST(WindowsView, MembersGoIntoTheFolderThatExistsInAnotherCase) {
