@@ -81,18 +81,23 @@ TEST(Safety, ExistingLinksInTheDestinationAreNeverWrittenThrough) {
   writer.addFile("sub\\planted.txt", "bad");
   writer.addFile("target.txt", "bad");
   writer.addFolder("sub\\deeper");
+  // The links found under other letter cases are links all the same.
+  writer.addFile("SUB\\planted.txt", "bad");
+  writer.addFolder("Sub\\deeper");
+  writer.addFile("TARGET.TXT", "bad");
   writer.addFile("fine.txt", "fine");
   writer.write(box.archive);
 
   const Walk w = walk(box.archive, RAR_EXTRACT, box.dest);
-  ASSERT_EQ(w.members.size(), 4u);
-  EXPECT_EQ(w.members[0].code, ERAR_ECREATE);
-  EXPECT_EQ(w.members[1].code, ERAR_ECREATE);
-  EXPECT_EQ(w.members[2].code, ERAR_ECREATE);
-  EXPECT_EQ(w.members[3].code, 0);
+  ASSERT_EQ(w.members.size(), 7u);
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(w.members[i].code, ERAR_ECREATE) << i;
+  EXPECT_EQ(w.members[6].code, 0);
   EXPECT_TRUE(treeOf(box.root / "elsewhere").empty());
   EXPECT_FALSE(fs::exists(box.root / "victim.txt"));
   EXPECT_TRUE(fs::is_symlink(box.dest / "target.txt"));
+  EXPECT_TRUE(fs::is_symlink(box.dest / "sub"));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(box.dest / "TARGET.TXT")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(box.dest / "SUB")));
 }
 
 TEST(Safety, FlippedByteInAStoredMemberIsBadDataAndLeavesNoFile) {

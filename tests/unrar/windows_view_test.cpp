@@ -1,5 +1,5 @@
 // Members meet the destination as Windows would meet them: a folder or file that exists in
-// another letter case is the one used. Links stay refused whatever case names them.
+// another letter case is the one used.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +8,6 @@
 
 #include <ctime>
 #include <fstream>
-#include <set>
 
 #include "content/rar_writer/rar_writer.h"
 #include "libs/unrar/windows_names.h"
@@ -129,30 +128,6 @@ TEST(WindowsView, AnExactMatchWinsOverCaseVariantsAndOtherwiseTheFirstInByteOrde
   EXPECT_EQ(readFile(d.dest / "Readme.txt"), "replaced");
   EXPECT_EQ(readFile(d.dest / "README.TXT"), "first file");
   EXPECT_EQ(treeOf(d.dest).size(), 10u) << "no new names beside the existing ones";
-}
-
-TEST(WindowsView, LinksNamedInAnotherCaseAreStillRefused) {
-  Destination d;
-  fs::create_directories(d.root / "elsewhere");
-  fs::create_directory_symlink(d.root / "elsewhere", d.dest / "SUB");
-  fs::create_symlink(d.root / "victim.txt", d.dest / "TARGET.TXT");
-  rarwriter::RarWriter writer;
-  writer.addFile("sub\\planted.txt", "bad");
-  writer.addFolder("Sub\\deeper");
-  writer.addFile("target.txt", "bad");
-  writer.write(d.archive);
-
-  const Walk w = walk(d.archive, RAR_EXTRACT, d.dest);
-  ASSERT_EQ(w.members.size(), 3u);
-  for (const auto& m : w.members) EXPECT_EQ(m.code, ERAR_ECREATE) << m.name;
-  EXPECT_TRUE(treeOf(d.root / "elsewhere").empty());
-  EXPECT_FALSE(fs::exists(d.root / "victim.txt"));
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(d.dest)) {
-    EXPECT_TRUE(entry.is_symlink()) << entry.path();
-    names.insert(entry.path().filename().string());
-  }
-  EXPECT_EQ(names, (std::set<std::string>{"SUB", "TARGET.TXT"}));
 }
 
 TEST(WindowsView, AFileInTheWayOfAFolderInAnotherCaseIsACreateErrorAndStays) {
