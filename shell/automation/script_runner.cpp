@@ -103,22 +103,27 @@ int ScriptRunner::finishAfterLoop() {
 }
 
 void ScriptRunner::scheduleSettle(int delayMs) {
-  QTimer::singleShot(delayMs, this, [this] { settle(0, -1); });
+  QTimer::singleShot(delayMs, this, [this] { settle(0, -1, nullptr); });
 }
 
 // Each pass is one turn of whatever loop is running, never a nested processEvents: a timer that
 // opens a modal form then does so in the loop's own frame, and the next pass runs inside it.
-void ScriptRunner::settle(int pass, int lastLoopLevel) {
+void ScriptRunner::settle(int pass, int lastLoopLevel, const QWidget* lastModal) {
   if (stopped_) return;
   const int level = QThread::currentThread()->loopLevel();
   const int wanted = std::max(kMinSettlePasses, idlePasses_);
   // Each open modal form runs one loop above the program's own; a deeper level means a form
   // has closed and its loop has yet to return to the code that opened it.
   const bool unwinding = level > 1 + modalFormsOpen();
-  if ((pass < wanted || level != lastLoopLevel || unwinding) && pass < kMaxSettlePasses) {
+  // A form that took the place of another at the same depth (a question answered, then a page
+  // opened) gets the passes afresh, so that what it starts when shown runs first. The pointer
+  // is only compared, never followed.
+  const QWidget* modal = QApplication::activeModalWidget();
+  const bool changed = level != lastLoopLevel || modal != lastModal;
+  if ((pass < wanted || changed || unwinding) && pass < kMaxSettlePasses) {
     // While idling, the passes are spaced out so that short timers come due as well.
     QTimer::singleShot(idlePasses_ > 0 ? kIdlePassMs : 0, this,
-                       [this, pass, level] { settle(pass + 1, level); });
+                       [this, pass, level, modal] { settle(pass + 1, level, modal); });
     return;
   }
   idlePasses_ = 0;

@@ -46,7 +46,7 @@ class ScriptRunner : public QObject {
   static const std::vector<Command>& commands();
 
   void scheduleSettle(int delayMs);
-  void settle(int pass, int lastLoopLevel);
+  void settle(int pass, int lastLoopLevel, const QWidget* lastModal);
   int modalFormsOpen() const;
   void runNext();
   void finishScript();

@@ -139,7 +139,6 @@ TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFr
       holds(QStringLiteral("screen 640\n"
                            "answer Ja\n"
                            "click FlugSchuleBtn\n"
-                           "idle\n"
                            "expect-form TFSVersionDLG\n"
                            "choose FSSel 1\n"
                            "click OKBtn\n"
