@@ -15,7 +15,12 @@ std::vector<std::string> namesOf(const Walk& w) {
   return names;
 }
 
-TEST(RealArchives, Rar4StoredMembersExtractWithFoldersAndTheirNames) {
+class RealArchives : public ::testing::Test {
+ protected:
+  void SetUp() override { SKIP_WITHOUT_REAL_ARCHIVES(); }
+};
+
+TEST_F(RealArchives, Rar4StoredMembersExtractWithFoldersAndTheirNames) {
   const auto dest = freshFolder("out");
   const Walk w = walk(realArchive("test_read_format_rar.rar"), RAR_EXTRACT, dest);
   ASSERT_EQ(w.openResult, 0);
@@ -30,7 +35,7 @@ TEST(RealArchives, Rar4StoredMembersExtractWithFoldersAndTheirNames) {
   EXPECT_TRUE(std::filesystem::is_directory(dest / "testemptydir"));
 }
 
-TEST(RealArchives, LinkMembersAreRefusedAndNothingIsWrittenForThem) {
+TEST_F(RealArchives, LinkMembersAreRefusedAndNothingIsWrittenForThem) {
   for (const char* name : {"test_read_format_rar.rar", "test_read_format_rar5_symlink.rar",
                            "test_read_format_rar5_hardlink.rar"}) {
     const auto dest = freshFolder(name);
@@ -52,7 +57,7 @@ TEST(RealArchives, LinkMembersAreRefusedAndNothingIsWrittenForThem) {
   }
 }
 
-TEST(RealArchives, CompressedMembersOfBothFormatsUnpackByteForByte) {
+TEST_F(RealArchives, CompressedMembersOfBothFormatsUnpackByteForByte) {
   const auto dest = freshFolder("out");
   Walk w = walk(realArchive("test_read_format_rar_compress_normal.rar"), RAR_EXTRACT, dest);
   ASSERT_EQ(w.openResult, 0);
@@ -75,7 +80,7 @@ TEST(RealArchives, CompressedMembersOfBothFormatsUnpackByteForByte) {
   }
 }
 
-TEST(RealArchives, TestModeChecksWithoutWritingAnything) {
+TEST_F(RealArchives, TestModeChecksWithoutWritingAnything) {
   const auto dest = freshFolder("out");
   std::filesystem::current_path(dest);
   const Walk w = walk(realArchive("test_read_format_rar_binary_data.rar"), RAR_TEST);
@@ -86,7 +91,7 @@ TEST(RealArchives, TestModeChecksWithoutWritingAnything) {
   EXPECT_TRUE(treeOf(dest).empty());
 }
 
-TEST(RealArchives, UnicodeNamesComeOutAsUtf8) {
+TEST_F(RealArchives, UnicodeNamesComeOutAsUtf8) {
   const auto dest = freshFolder("out");
   const Walk w = walk(realArchive("test_read_format_rar_unicode.rar"), RAR_EXTRACT, dest);
   ASSERT_EQ(w.openResult, 0);
@@ -96,7 +101,7 @@ TEST(RealArchives, UnicodeNamesComeOutAsUtf8) {
   EXPECT_EQ(readFile(dest / "表だよ" / "漢字長いファイル名long-filename-in-漢字.txt").size(), 5u);
 }
 
-TEST(RealArchives, EncryptedMembersAskForAPasswordAndAreNeverWrittenGarbled) {
+TEST_F(RealArchives, EncryptedMembersAskForAPasswordAndAreNeverWrittenGarbled) {
   const auto dest = freshFolder("out");
   Walk w = walk(realArchive("test_read_format_rar_encryption_data.rar"), RAR_EXTRACT, dest);
   ASSERT_EQ(w.members.size(), 2u);
@@ -109,7 +114,7 @@ TEST(RealArchives, EncryptedMembersAskForAPasswordAndAreNeverWrittenGarbled) {
   EXPECT_TRUE(treeOf(dest).empty());
 }
 
-TEST(RealArchives, DamagedAndUnfinishedArchivesGiveCodesNotCrashes) {
+TEST_F(RealArchives, DamagedAndUnfinishedArchivesGiveCodesNotCrashes) {
   const auto dest = freshFolder("out");
   Walk w = walk(realArchive("test_read_format_rar_invalid1.rar"), RAR_EXTRACT, dest);
   ASSERT_EQ(w.members.size(), 1u);
@@ -123,7 +128,7 @@ TEST(RealArchives, DamagedAndUnfinishedArchivesGiveCodesNotCrashes) {
   EXPECT_EQ(readFile(dest / "test.txt"), kTestText);
 }
 
-TEST(RealArchives, CommentOfASubBlockArchiveIsDelivered) {
+TEST_F(RealArchives, CommentOfASubBlockArchiveIsDelivered) {
   std::string name = realArchive("test_read_format_rar_subblock.rar").string();
   std::vector<char> buffer(65536);
   RAROpenArchiveData data{};

@@ -75,11 +75,15 @@ Walk walk(const std::filesystem::path& archive, int operation, const std::filesy
       });
 }
 
-std::filesystem::path realArchive(const std::string& name) {
+std::filesystem::path realArchiveFolder() {
+  if (const char* testData = std::getenv("QTP_TESTDATA_DIR"))
+    return std::filesystem::path(testData) / "rar";
   const char* sourceDir = std::getenv("QTP_SOURCE_DIR");
-  const std::filesystem::path data =
-      std::filesystem::path(sourceDir ? sourceDir : ".") / ".." / "shared" / "testdata" / "rar";
-  return data / name;
+  return std::filesystem::path(sourceDir ? sourceDir : ".") / ".." / "shared" / "testdata" / "rar";
+}
+
+std::filesystem::path realArchive(const std::string& name) {
+  return realArchiveFolder() / name;
 }
 
 std::filesystem::path freshFolder(const std::string& name) {

@@ -56,7 +56,15 @@ Walk walk(const std::filesystem::path& archive, int operation,
           const std::filesystem::path& dest = {}, const char* password = nullptr);
 
 // The real archives shipped with the sources, and a fresh folder per test.
+// Archives made by real RAR tools: they come with the team's shared test data beside the
+// checkout ($QTP_TESTDATA_DIR/rar, else ../shared/testdata/rar), not with the sources.
+std::filesystem::path realArchiveFolder();
 std::filesystem::path realArchive(const std::string& name);
+
+// Skips the calling test, saying where it looked, when the real archives are not there.
+#define SKIP_WITHOUT_REAL_ARCHIVES()                                    \
+  if (!std::filesystem::is_directory(::unrartest::realArchiveFolder())) \
+  GTEST_SKIP() << "no archives made by real RAR tools in " << ::unrartest::realArchiveFolder()
 std::filesystem::path freshFolder(const std::string& name);
 std::string readFile(const std::filesystem::path& path);
 // Every path below `root`, relative, sorted.
