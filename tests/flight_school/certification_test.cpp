@@ -16,18 +16,8 @@
 
 namespace {
 
-class CertificationTest : public testing::Test {
+class CertificationTest : public ShellPageTest {
  protected:
-  void SetUp() override {
-    hooks::clearAll();
-    QuitAll = false;
-  }
-  void TearDown() override {
-    hooks::clearAll();
-    platform::setScreenWidthOverride(0);
-    QuitAll = false;
-  }
-
   // Shows the page at this width and runs `action` once it is up; closes it afterwards.
   static void WithPage(int screenWidth, const std::function<void(TCertificationDLG&)>& action) {
     platform::setScreenWidthOverride(screenWidth);

@@ -16,19 +16,7 @@
 
 namespace {
 
-class PageFrameTest : public testing::Test {
- protected:
-  void SetUp() override {
-    hooks::clearAll();
-    QuitAll = false;
-  }
-  void TearDown() override {
-    hooks::clearAll();
-    platform::setScreenWidthOverride(0);
-    platform::setShellOpenRecorder(nullptr);
-    QuitAll = false;
-  }
-};
+using PageFrameTest = ShellPageTest;
 
 struct Geometry {
   QSize form;

@@ -6,6 +6,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/screen.h"
+#include "platform/shell_open.h"
+#include "shell/automation_hooks.h"
+#include "shell/message_form.h"
+
 namespace {
 
 class QtApplicationEnvironment : public testing::Environment {
@@ -73,4 +78,16 @@ QWidget* Control(QWidget* form, const char* name) {
 
 void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+void ShellPageTest::SetUp() {
+  hooks::clearAll();
+  QuitAll = false;
+}
+
+void ShellPageTest::TearDown() {
+  hooks::clearAll();
+  platform::setScreenWidthOverride(0);
+  platform::setShellOpenRecorder(nullptr);
+  QuitAll = false;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers for driving the shell's forms in tests: a QApplication for the whole run, clicks
 // delivered as a person's would be, and actions run once a modal form has come up.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QString>
 #include <QWidget>
@@ -22,3 +24,11 @@ QWidget* Control(QWidget* form, const char* name);
 
 // Lets pending events and zero-delay timers run.
 void Settle();
+
+// For tests of a page: no queued answers or observers, QuitAll clear, the real screen width and
+// no shell-open recorder, before and after each test.
+class ShellPageTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
