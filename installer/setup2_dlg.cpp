@@ -5,19 +5,19 @@
 #include <exception>
 
 #include "controls/compass.h"
-#include "installer/cd_check.h"
+#include "controls/fonts.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/panel.h"
 #include "installer/install_run.h"
 #include "installer/progress_dial.h"
 #include "installer/shortcut_link.h"
+#include "installer/srcdrv_dlg.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/fonts.h"
 #include "shell/install_state.h"
-#include "shell/label.h"
 #include "shell/layout.h"
 #include "shell/message_form.h"
-#include "shell/panel.h"
-#include "shell/picture.h"
 
 TSetup2DLG* Setup2DLG = nullptr;
 

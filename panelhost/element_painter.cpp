@@ -5,12 +5,17 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
-
-#include "controls/tcolor.h"
 
 namespace panelhost {
 namespace {
+
+// A string element's colours are Windows colour values 0x00BBGGRR.
+QColor fromColorRef(std::uint32_t c) {
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF));
+}
 
 constexpr char kSevenSegmentFont[] = "/usr/share/fonts/truetype/dseg/DSEG7Classic-Regular.ttf";
 
@@ -46,11 +51,11 @@ void paintString(QPainter& p, BitmapSource&, const ELEMENT_HEADER& e, const Elem
   const auto& s = reinterpret_cast<const ELEMENT_STRING&>(e);
   const QRect box(e.position.x, e.position.y, s.box_width, s.box_height);
   if (box.isEmpty()) return;
-  p.fillRect(box, toQColor(static_cast<TColor>(s.bg_color)));
+  p.fillRect(box, fromColorRef(s.bg_color));
   QFont font(sevenSegmentFamily());
   font.setPixelSize(std::max(1, s.box_height * 3 / 4));
   p.setFont(font);
-  p.setPen(toQColor(static_cast<TColor>(s.fg_color)));
+  p.setPen(fromColorRef(s.fg_color));
   int align = 0;
   align |= (s.draw_text_flags & DRAW_TEXT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
   align |= (s.draw_text_flags & DRAW_TEXT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;

@@ -5,14 +5,15 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "controls/dialog_look.h"
+#include "controls/fonts.h"
 #include "controls/hemisphere_button.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/panel.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
-#include "shell/fonts.h"
-#include "shell/label.h"
 #include "shell/layout.h"
-#include "shell/panel.h"
-#include "shell/picture.h"
 #include "shell/shell_pictures.h"
 
 TMessageForm* MessageForm = nullptr;
@@ -24,17 +25,7 @@ constexpr int kTextLimit = 255;
 constexpr QSize kClientSize(380, 209);
 constexpr QPoint kOKPlace(32, 8);
 constexpr QPoint kAbortPlace(184, 8);
-
-THemisphereButton* MakeFaceButton(const QString& name, const QString& caption, TColor face,
-                                  const QPoint& place, QWidget* parent) {
-  auto* button = new THemisphereButton(parent);
-  button->setObjectName(name);
-  button->setGeometry(place.x(), place.y(), 129, 41);
-  button->setFaceColor(face);
-  button->setFont(ArialFont(13, true));
-  button->setCaption(caption);
-  return button;
-}
+constexpr QSize kFaceButtonSize(129, 41);
 
 // Presses a button the way a person does, so that it goes through the button's own handling.
 void PressButton(QWidget* button) {
@@ -80,10 +71,11 @@ TMessageForm::TMessageForm(const Inputs& inputs)
   MSGLabel->setFont(SansSerifFont(11, true));
   MSGPanel->setFillingChild(MSGLabel);
 
-  OKBtn = MakeFaceButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), RGBColor(0, 160, 160),
-                         kOKPlace, Panel1);
-  AbortBtn = MakeFaceButton(QStringLiteral("AbortBtn"), QStringLiteral("Abbruch"),
-                            RGBColor(168, 0, 0), kAbortPlace, Panel1);
+  OKBtn = MakeFaceButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), kContinueFace, Panel1);
+  OKBtn->setGeometry(QRect(kOKPlace, kFaceButtonSize));
+  AbortBtn =
+      MakeFaceButton(QStringLiteral("AbortBtn"), QStringLiteral("Abbruch"), kAbortFace, Panel1);
+  AbortBtn->setGeometry(QRect(kAbortPlace, kFaceButtonSize));
   connect(OKBtn, &THemisphereButton::clicked, this, &TMessageForm::OKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TMessageForm::AbortBtnClick);
 }

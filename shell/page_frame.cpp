@@ -1,8 +1,8 @@
 #include "shell/page_frame.h"
 
+#include "controls/image.h"
 #include "controls/jet_button.h"
-#include "shell/panel.h"
-#include "shell/picture.h"
+#include "controls/panel.h"
 #include "shell/shell_pictures.h"
 #include "shell/web_links.h"
 

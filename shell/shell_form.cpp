@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "shell/fonts.h"
+#include "controls/fonts.h"
 
 TShellForm::TShellForm(const QString& formName, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {

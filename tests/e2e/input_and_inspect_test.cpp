@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "shell/automation/input.h"
-#include "shell/automation/inspect.h"
+#include "automation/input.h"
+#include "automation/inspect.h"
 
 namespace {
 

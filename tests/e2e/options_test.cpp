@@ -1,7 +1,7 @@
 // The program's command line.
 #include <gtest/gtest.h>
 
-#include "shell/automation/options.h"
+#include "automation/options.h"
 
 namespace {
 

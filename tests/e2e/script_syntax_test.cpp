@@ -1,8 +1,8 @@
 // The walkthrough language itself: how lines split into words and how output texts are escaped.
 #include <gtest/gtest.h>
 
-#include "shell/automation/escape.h"
-#include "shell/automation/script.h"
+#include "automation/escape.h"
+#include "automation/script.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/image.h"
 #include "controls/jet_button.h"
+#include "pages/certification_dlg.h"
 #include "platform/screen.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
-#include "shell/certification_dlg.h"
-#include "shell/picture.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace {

@@ -10,8 +10,7 @@
 
 #include "controls/jet_button.h"
 #include "demo_prefix.h"
-#include "installer/dialog_controls.h"
-#include "installer/setup1.h"
+#include "installer/setup1_dlg.h"
 #include "platform/prefix.h"
 #include "platform/registry.h"
 #include "school_fixture.h"

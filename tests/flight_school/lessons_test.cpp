@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "pages/syllabus_dlg.h"
 #include "school_fixture.h"
 #include "shell/lesson_table.h"
-#include "shell/syllabus_dlg.h"
 
 namespace {
 

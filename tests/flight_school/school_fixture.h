@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "pages/syllabus_dlg.h"
 #include "platform/shell_open.h"
-#include "shell/syllabus_dlg.h"
 #include "tests/installer_wizard/wizard_fixture.h"
 
 class FlightSchoolTest : public WizardTest {

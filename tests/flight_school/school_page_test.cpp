@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
+#include "controls/image.h"
 #include "controls/jet_button.h"
-#include "installer/dialog_controls.h"
+#include "controls/panel.h"
 #include "school_fixture.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
-#include "shell/panel.h"
-#include "shell/picture.h"
 
 namespace {
 

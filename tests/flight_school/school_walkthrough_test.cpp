@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/certification_dlg.h"
+#include "pages/certification_dlg.h"
 #include "shell/lesson_table.h"
 #include "tests/e2e/walkthrough.h"
 

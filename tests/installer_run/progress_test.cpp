@@ -9,11 +9,11 @@
 #include <memory>
 
 #include "controls/compass.h"
+#include "controls/image.h"
+#include "controls/label.h"
 #include "installer/install_run.h"
 #include "installer/setup2_dlg.h"
 #include "shell/install_state.h"
-#include "shell/label.h"
-#include "shell/picture.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include "controls/jet_button.h"
 #include "installer/archive_table.h"
 #include "installer/install_run.h"
+#include "pages/syllabus_dlg.h"
 #include "platform/paths.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
-#include "shell/syllabus_dlg.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace fs = std::filesystem;

@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "content/rar_writer/rar_writer.h"
-#include "installer/cd_check.h"
 #include "installer/install_run.h"
+#include "installer/srcdrv_dlg.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
 #include "tests/shell/shell_test_support.h"

@@ -2,9 +2,9 @@
 // what is recorded, and where the run stops.
 #include <QLabel>
 
-#include "installer/cd_check.h"
 #include "installer/install_run.h"
-#include "installer/setup1.h"
+#include "installer/setup1_dlg.h"
+#include "installer/srcdrv_dlg.h"
 #include "run_fixture.h"
 #include "shell/install_state.h"
 #include "tests/shell/shell_test_support.h"

@@ -2,8 +2,7 @@
 // what it leaves behind when nothing starts.
 #include <QDialog>
 
-#include "installer/dialog_controls.h"
-#include "installer/setup1.h"
+#include "installer/setup1_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"
 

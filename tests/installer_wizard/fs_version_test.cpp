@@ -2,8 +2,7 @@
 // the report when none is there.
 #include <QDialog>
 
-#include "installer/dialog_controls.h"
-#include "installer/fs_version.h"
+#include "installer/fs_version_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"
 

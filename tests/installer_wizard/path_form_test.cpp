@@ -4,8 +4,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "installer/path_form.h"
-#include "installer/setup1.h"
+#include "controls/directory_list_box.h"
+#include "installer/sel_path_dlg.h"
+#include "installer/setup1_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "installer/dialog_controls.h"
-#include "installer/setup1.h"
+#include "controls/radio_group.h"
+#include "installer/setup1_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"
 

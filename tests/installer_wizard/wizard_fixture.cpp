@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "installer/dialog_controls.h"
+#include "controls/radio_group.h"
 #include "platform/registry.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"

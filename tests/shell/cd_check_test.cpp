@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 
-#include "installer/cd_check.h"
+#include "installer/srcdrv_dlg.h"
 #include "platform/registry.h"
 #include "shell/automation_hooks.h"
 #include "shell/install_state.h"

@@ -4,18 +4,18 @@
 
 #include <QEnterEvent>
 
+#include "controls/image.h"
 #include "controls/jet_button.h"
+#include "controls/label.h"
+#include "controls/outline_frame.h"
+#include "pages/credits_dlg.h"
+#include "pages/main_dlg.h"
 #include "platform/screen.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
-#include "shell/credits_dlg.h"
 #include "shell/hint_timing.h"
 #include "shell/install_state.h"
-#include "shell/label.h"
-#include "shell/main_dlg.h"
-#include "shell/outline_frame.h"
 #include "shell/page_frame.h"
-#include "shell/picture.h"
 #include "shell_test_support.h"
 #include "tests/support/temp_prefix.h"
 

@@ -5,13 +5,13 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "pages/credits_dlg.h"
+#include "pages/planes_dlg.h"
+#include "pages/scenery_dlg.h"
+#include "pages/syllabus_dlg.h"
 #include "platform/screen.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
-#include "shell/credits_dlg.h"
-#include "shell/planes_dlg.h"
-#include "shell/scenery_dlg.h"
-#include "shell/syllabus_dlg.h"
 #include "shell_test_support.h"
 
 namespace {

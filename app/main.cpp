@@ -1,0 +1,90 @@
+// The QTP program: the main menu is its only form at start; closing the menu ends the program.
+// With --automate it runs a walkthrough against itself and logs what a person would see.
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "automation/event_log.h"
+#include "automation/options.h"
+#include "automation/script.h"
+#include "automation/script_runner.h"
+#include "pages/main_dlg.h"
+#include "platform/prefix.h"
+#include "platform/screen.h"
+
+namespace {
+
+constexpr const char* kTitle = "QTP 1.0";
+
+std::optional<QString> readScript(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return QString::fromUtf8(file.readAll());
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using automation::ProgramOptions;
+  // The command line is read before Qt starts, so --help and --version work without a display.
+  const ProgramOptions options = automation::parseOptions(argumentsOf(argc, argv));
+  switch (options.action) {
+    case ProgramOptions::Action::Error:
+      std::fprintf(stderr, "qtp: %s\n%s", qPrintable(options.error),
+                   qPrintable(automation::usageText()));
+      return 2;
+    case ProgramOptions::Action::Help:
+      std::printf("%s", qPrintable(automation::usageText()));
+      return 0;
+    case ProgramOptions::Action::Version:
+      std::printf("%s\n", kTitle);
+      return 0;
+    case ProgramOptions::Action::Run:
+      break;
+  }
+  std::optional<QString> script;
+  if (!options.scriptFile.isEmpty()) {
+    script = readScript(options.scriptFile);
+    if (!script) {
+      std::fprintf(stderr, "qtp: cannot read the script \"%s\"\n", qPrintable(options.scriptFile));
+      return 2;
+    }
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qtp"));
+  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QApplication::setApplicationDisplayName(QString::fromLatin1(kTitle));
+  // The program ends when the menu closes, not when some other window happens to be last.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  const std::filesystem::path prefix = options.prefix.isEmpty()
+                                           ? platform::defaultPrefixDir()
+                                           : std::filesystem::path(options.prefix.toStdString());
+  if (!platform::openPrefix(prefix)) return 1;
+  if (options.screenWidth > 0) platform::setScreenWidthOverride(options.screenWidth);
+
+  std::unique_ptr<automation::EventLog> log;
+  std::unique_ptr<automation::ScriptRunner> runner;
+  if (script) {
+    log = std::make_unique<automation::EventLog>(automation::writeStdoutLine);
+    runner =
+        std::make_unique<automation::ScriptRunner>(automation::parseScript(*script), log.get());
+    if (!runner->runPrelude()) return 1;
+  }
+
+  TMainDLG menu;
+  QObject::connect(&menu, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
+  menu.show();
+  if (runner) runner->start(&menu);
+  const int status = app.exec();
+  return runner ? runner->finishAfterLoop() : status;
+}

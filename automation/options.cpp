@@ -1,0 +1,75 @@
+#include "automation/options.h"
+
+namespace automation {
+
+namespace {
+
+ProgramOptions failWith(const QString& why) {
+  ProgramOptions options;
+  options.action = ProgramOptions::Action::Error;
+  options.error = why;
+  return options;
+}
+
+}  // namespace
+
+QString usageText() {
+  return QStringLiteral(
+      "usage: qtp [--prefix DIR] [--screen-width N] [--automate FILE] [--help] [--version]\n"
+      "  --prefix DIR        the Windows view to use (default: $QTP_PREFIX or\n"
+      "                      $XDG_DATA_HOME/qtp/prefix)\n"
+      "  --screen-width N    take the screen as N pixels wide when choosing the layout\n"
+      "  --automate FILE     run the walkthrough script FILE against the program\n"
+      "  --help              show this text\n"
+      "  --version           show the program's version\n");
+}
+
+ProgramOptions parseOptions(const QStringList& arguments) {
+  ProgramOptions options;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    QString name = arguments.at(i);
+    QString value;
+    bool hasValue = false;
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (name.startsWith(QLatin1String("--")) && equals > 0) {
+      value = name.mid(equals + 1);
+      name.truncate(equals);
+      hasValue = true;
+    }
+    if (name == QLatin1String("--help") || name == QLatin1String("--version")) {
+      if (hasValue) return failWith(QStringLiteral("%1 takes no value").arg(name));
+      // The first of the two wins; later arguments are still checked.
+      if (options.action == ProgramOptions::Action::Run) {
+        options.action = name == QLatin1String("--help") ? ProgramOptions::Action::Help
+                                                         : ProgramOptions::Action::Version;
+      }
+      continue;
+    }
+    const bool takesValue = name == QLatin1String("--prefix") ||
+                            name == QLatin1String("--screen-width") ||
+                            name == QLatin1String("--automate");
+    if (!takesValue) return failWith(QStringLiteral("unknown argument \"%1\"").arg(name));
+    if (!hasValue) {
+      if (i + 1 >= arguments.size()) return failWith(QStringLiteral("%1 needs a value").arg(name));
+      value = arguments.at(++i);
+    }
+    if (value.isEmpty()) return failWith(QStringLiteral("%1 needs a value").arg(name));
+    if (name == QLatin1String("--prefix")) {
+      options.prefix = value;
+    } else if (name == QLatin1String("--automate")) {
+      options.scriptFile = value;
+    } else {
+      bool ok = false;
+      const int width = value.toInt(&ok);
+      if (!ok || width <= 0) {
+        return failWith(
+            QStringLiteral("--screen-width needs a positive number of pixels, not \"%1\"")
+                .arg(value));
+      }
+      options.screenWidth = width;
+    }
+  }
+  return options;
+}
+
+}  // namespace automation

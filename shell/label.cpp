@@ -1,6 +1,0 @@
-#include "shell/label.h"
-
-TLabel::TLabel(const QString& name, const QString& caption, QWidget* parent)
-    : QLabel(caption, parent) {
-  setObjectName(name);
-}
