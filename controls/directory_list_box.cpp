@@ -2,13 +2,13 @@
 
 #include "platform/files.h"
 
-namespace {
-
-constexpr int kIndentPerLevel = 2;  // spaces per folder level in DirBox
-
 QString Child(const QString& folder, const QString& name) {
   return folder.endsWith(QLatin1Char('\\')) ? folder + name : folder + QLatin1Char('\\') + name;
 }
+
+namespace {
+
+constexpr int kIndentPerLevel = 2;  // spaces per folder level in DirBox
 
 // The folder and its ancestors, drive root first: "D:\", "D:\Games", "D:\Games\Fly".
 QStringList Ancestry(const QString& folder) {

@@ -4,6 +4,9 @@
 // makes it the current folder.
 #include <QListWidget>
 
+// The folder `name` inside `folder` (a drive root ends with a backslash, other folders do not).
+QString Child(const QString& folder, const QString& name);
+
 class TDirectoryListBox : public QListWidget {
   Q_OBJECT
   Q_PROPERTY(int itemIndex READ currentRow WRITE setCurrentRow)
