@@ -19,8 +19,6 @@
 #include "shell/layout.h"
 #include "shell/message_form.h"
 
-TSetup2DLG* Setup2DLG = nullptr;
-
 namespace {
 
 constexpr int kWidth = 158;

@@ -3,6 +3,7 @@
 // come off the CD, and a status line. The run itself happens in Timer1's single shot.
 #include "installer/archive_table.h"
 #include "installer/rar_arc.h"
+#include "shell/program_state.h"
 #include "shell/shell_form.h"
 
 class QTimer;
@@ -61,4 +62,4 @@ class TSetup2DLG : public TShellForm {
 
 // The run window from its start until its run has ended or its owner went before the run
 // began, else null.
-extern TSetup2DLG* Setup2DLG;
+inline TSetup2DLG*& Setup2DLG = programState.Setup2DLG;

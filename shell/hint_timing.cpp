@@ -6,18 +6,17 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "shell/program_state.h"
+
 namespace hints {
 namespace {
-
-int pause = 700;
-int hidePause = 2500;
 
 // Qt asks the style how long to wait before a tool tip appears.
 class HintStyle : public QProxyStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
-    if (hint == SH_ToolTip_WakeUpDelay) return pause;
+    if (hint == SH_ToolTip_WakeUpDelay) return programState.HintPause;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 };
@@ -33,7 +32,8 @@ class HintDuration : public QObject {
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->toolTip().isEmpty()) return false;
     const auto* help = static_cast<QHelpEvent*>(event);
-    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), hidePause);
+    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(),
+                       programState.HintHidePause);
     return true;
   }
 };
@@ -41,8 +41,8 @@ class HintDuration : public QObject {
 }  // namespace
 
 void SetHintTiming(int pauseMs, int hidePauseMs) {
-  pause = pauseMs;
-  hidePause = hidePauseMs;
+  programState.HintPause = pauseMs;
+  programState.HintHidePause = hidePauseMs;
   static bool installed = false;
   if (installed || !qApp) return;
   installed = true;
@@ -51,10 +51,10 @@ void SetHintTiming(int pauseMs, int hidePauseMs) {
 }
 
 int HintPause() {
-  return pause;
+  return programState.HintPause;
 }
 int HintHidePause() {
-  return hidePause;
+  return programState.HintHidePause;
 }
 
 }  // namespace hints

@@ -10,14 +10,6 @@
 #include "platform/registry.h"
 #include "shell/message_form.h"
 
-TInstallState InstallState;
-QString FS2000Path;
-QString FS98Path;
-bool InstallRunning = false;
-bool InstallAbort = false;
-int SimVersion = 0;
-InstallSession Session;
-
 const char* const ProductKey = "SOFTWARE\\NORVANE\\QTP\\1.0";
 
 namespace {
@@ -247,14 +239,4 @@ void ExpectedFileCount() {
     if (Session.TrainingChosen) count += figures->trainingFiles;
   }
   Session.ExpectedFiles = count;
-}
-
-void ResetProgramState() {
-  InstallState = {};
-  FS2000Path.clear();
-  FS98Path.clear();
-  InstallRunning = false;
-  InstallAbort = false;
-  SimVersion = 0;
-  Session = {};
 }

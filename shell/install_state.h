@@ -5,40 +5,15 @@
 #include <QString>
 #include <cstdint>
 
-// The in-memory copy of the product key; all false and empty until DetectSimulators has run.
-struct TInstallState {
-  bool Lesson[19] = {};  // M0 .. M18
-  bool AC98[4] = {};     // AC981 .. AC984
-  bool AC2K[4] = {};     // AC2K1 .. AC2K4
-  bool SC98 = false;
-  bool SC2K = false;
-  QString SCRes;  // at most one character: "0", "1" or "2"
-  bool QTP98 = false;
-  bool QTP2K = false;
-  QString InstallDir;  // ends with a backslash when set
-  QString CDDrive;     // a drive root such as "D:\", empty when no CD drive is recorded
-};
+#include "shell/program_state.h"
 
-// The installer's record of the current installation, filled by the wizard and consumed by the
-// installation run; the choices survive between runs.
-struct InstallSession {
-  QString TargetFolder;
-  bool TrainingChosen = false;
-  bool AircraftChosen[4] = {};
-  bool SceneryChosen = false;
-  QString SceneryRes;
-  bool DesktopIcon = false;
-  std::int32_t ExpectedFiles = 0;
-  std::int32_t ExtractedFiles = 0;
-};
-
-extern TInstallState InstallState;
-extern QString FS2000Path;  // empty or a folder ending in a backslash that holds FS2000.EXE
-extern QString FS98Path;    // empty or a folder ending in a backslash that holds FLTSIM98.EXE
-extern bool InstallRunning;
-extern bool InstallAbort;
-extern int SimVersion;  // 98 or 2000 when chosen; 97 or less means no simulator
-extern InstallSession Session;
+inline TInstallState& InstallState = programState.InstallState;
+inline QString& FS2000Path = programState.FS2000Path;
+inline QString& FS98Path = programState.FS98Path;
+inline bool& InstallRunning = programState.InstallRunning;
+inline bool& InstallAbort = programState.InstallAbort;
+inline int& SimVersion = programState.SimVersion;
+inline InstallSession& Session = programState.Session;
 
 // HKEY_LOCAL_MACHINE\SOFTWARE\NORVANE\QTP\1.0
 extern const char* const ProductKey;
@@ -68,6 +43,3 @@ bool SimFolderExists(int Version);
 // Sets Session.ExpectedFiles to the number of archive members the chosen components yield for
 // SimVersion (0 for neither simulator): the full scale of the installation progress.
 void ExpectedFileCount();
-
-// Puts every value of this header back to its start-up state (for tests and fresh starts).
-void ResetProgramState();

@@ -16,9 +16,6 @@
 #include "shell/layout.h"
 #include "shell/shell_pictures.h"
 
-TMessageForm* MessageForm = nullptr;
-bool QuitAll = false;
-
 namespace {
 
 constexpr int kTextLimit = 255;

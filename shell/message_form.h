@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "controls/tcolor.h"
+#include "shell/program_state.h"
 
 class QLabel;
 class TImage;
@@ -59,7 +60,7 @@ class TMessageForm : public QDialog {
 };
 
 // The one message form while it is shown, else null.
-extern TMessageForm* MessageForm;
+inline TMessageForm*& MessageForm = programState.MessageForm;
 
 // Texts, including the captions, are cut to their first 255 characters. True only when OKBtn
 // was pressed; closing the form in any other way answers false.
@@ -71,4 +72,4 @@ void OpenURL(const QString& target);
 
 // Set when the user has confirmed ending the program: every form that opened a modal page
 // closes itself when the page returns, until the main menu closes and the program ends.
-extern bool QuitAll;
+inline bool& QuitAll = programState.QuitAll;

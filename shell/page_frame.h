@@ -9,6 +9,7 @@
 
 #include "shell/layout.h"
 #include "shell/message_form.h"
+#include "shell/program_state.h"
 #include "shell/shell_form.h"
 
 class TImage;
@@ -65,19 +66,22 @@ class TPageDLG : public TShellForm {
   std::vector<ControlPlace> framePlaces_;
 };
 
-// The program-wide reference to a page while it exists.
+// The program-wide reference to a page while it exists, else null.
 template <class Page>
-inline Page* ActivePage = nullptr;
+Page* ActivePage() {
+  const auto found = programState.ActivePages.find(&Page::staticMetaObject);
+  return found == programState.ActivePages.end() ? nullptr : static_cast<Page*>(found->second);
+}
 
 // Creates the page with `opener` as its owner, shows it modally and destroys it when it
 // returns; if the page ended the program (QuitAll), the opener closes as well.
 template <class Page>
 void OpenModalPage(QWidget* opener) {
-  if (ActivePage<Page>) return;
+  if (ActivePage<Page>()) return;
   auto page = std::make_unique<Page>(opener);
-  ActivePage<Page> = page.get();
+  programState.ActivePages[&Page::staticMetaObject] = page.get();
   page->exec();
-  ActivePage<Page> = nullptr;
+  programState.ActivePages.erase(&Page::staticMetaObject);
   page.reset();
   if (QuitAll) opener->close();
 }

@@ -14,7 +14,6 @@
 
 void FlightSchoolTest::SetUp() {
   WizardTest::SetUp();
-  QuitAll = false;  // a test that ended the program must not end the next one's pages
   platform::setShellOpenRecorder(
       [this](const platform::ShellOpenRequest& r) { opened.push_back(r); });
 }
@@ -22,7 +21,6 @@ void FlightSchoolTest::SetUp() {
 void FlightSchoolTest::TearDown() {
   platform::setShellOpenRecorder(nullptr);
   platform::setScreenWidthOverride(0);
-  QuitAll = false;
   WizardTest::TearDown();
 }
 

@@ -61,7 +61,6 @@ fs::path RunTest::SampleCd() {
 void RunTest::SetUp() {
   hooks::clearAll();
   ResetProgramState();
-  QuitAll = false;
   const fs::path home = prefix.root() / "home";
   fs::create_directories(home / "Desktop");
   home_ = std::make_unique<testsupport::ScopedEnv>("HOME", home.string());
@@ -117,7 +116,6 @@ void RunTest::TearDown() {
   installrun::setArchiveLibrary(kUnrarLibraryName);
   hooks::clearAll();
   ResetProgramState();
-  QuitAll = false;
 }
 
 void RunTest::AnswerShownMessage() {

@@ -29,13 +29,12 @@ class MainMenuTest : public testing::Test {
     hooks::setMessageObserver([this](const hooks::MessageRecord& r) { messages.push_back(r); });
     platform::setShellOpenRecorder(
         [this](const platform::ShellOpenRequest& r) { opened.push_back(r); });
-    QuitAll = false;
   }
   void TearDown() override {
     hooks::clearAll();
     platform::setShellOpenRecorder(nullptr);
     platform::setScreenWidthOverride(0);
-    QuitAll = false;
+    ResetProgramState();
   }
 
   // Shows the menu as the program does; the state load has run when this returns.
@@ -247,7 +246,7 @@ TEST_F(MainMenuTest, ExitTwoPagesDeepUnwindsEveryFormWithoutAnotherQuestion) {
   EXPECT_TRUE(schoolClosed);
   EXPECT_FALSE(m.isVisible());
   EXPECT_EQ(messages.size(), 1u);
-  EXPECT_EQ(ActivePage<TCreditsDLG>, nullptr);
+  EXPECT_EQ(ActivePage<TCreditsDLG>(), nullptr);
 }
 
 TEST_F(MainMenuTest, ReturningFromAPageKeepsTheMenuOpen) {

@@ -10,6 +10,7 @@
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
 #include "shell/message_form.h"
+#include "shell/program_state.h"
 
 namespace {
 
@@ -82,12 +83,12 @@ void Settle() {
 
 void ShellPageTest::SetUp() {
   hooks::clearAll();
-  QuitAll = false;
+  ResetProgramState();
 }
 
 void ShellPageTest::TearDown() {
   hooks::clearAll();
   platform::setScreenWidthOverride(0);
   platform::setShellOpenRecorder(nullptr);
-  QuitAll = false;
+  ResetProgramState();
 }

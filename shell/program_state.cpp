@@ -1,0 +1,7 @@
+#include "shell/program_state.h"
+
+ProgramState programState;
+
+void ResetProgramState() {
+  programState = ProgramState{};
+}
