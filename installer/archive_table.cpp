@@ -3,21 +3,22 @@
 #include <algorithm>
 #include <iterator>
 
+#include "shell/simulators.h"
+
 namespace {
 
 // Which choice an archive depends on. Per-aircraft rows are repeated for aircraft 1 to 4.
 enum class Needs {
   Training,
-  Scenery2000,
-  Scenery98,
+  Scenery,
   AnyAircraft,
   EachAircraft,
   Aircraft1Or2,
   Aircraft3Or4,
 };
 
-// In archive names "<V>" is the simulator's CD folder, "<r>" the scenery resolution code and
-// "<n>" the aircraft number.
+// In archive names "<V>" is the simulator's CD folder, "<r>" the scenery resolution code (empty
+// for a simulator whose scenery comes in one resolution) and "<n>" the aircraft number.
 struct ArchiveRow {
   InstallGroup group;
   const char* status;  // nullptr: unchanged
@@ -36,10 +37,8 @@ const ArchiveRow kArchives[] = {
     {InstallGroup::Training, "Installiere ADV-Sound...", "ADV.RAR", kSimulator, Needs::Training},
     {InstallGroup::Training, "Installiere Situationen", "<V>PILOTS.RAR", kSimulator,
      Needs::Training},
-    {InstallGroup::Scenery, "Installiere Szenerie...", "FS2000\\NORVANE<r>.RAR", kSimulator,
-     Needs::Scenery2000},
-    {InstallGroup::Scenery, "Installiere Szenerie...", "FS98\\NORVANE.RAR", kSimulator,
-     Needs::Scenery98},
+    {InstallGroup::Scenery, "Installiere Szenerie...", "<V>NORVANE<r>.RAR", kSimulator,
+     Needs::Scenery},
     {InstallGroup::Aircraft, "Installiere SOUND...", "<V>SOUND.RAR", kSimulator,
      Needs::AnyAircraft},
     {InstallGroup::Aircraft, "Installiere Flugzeuge...", "<V>Aircraft<n>.rar", kSimulator,
@@ -53,14 +52,12 @@ bool Chosen(const InstallSession& session, int aircraft) {
   return session.AircraftChosen[aircraft - 1];
 }
 
-bool Holds(Needs needs, const InstallSession& session, int version) {
+bool Holds(Needs needs, const InstallSession& session) {
   switch (needs) {
     case Needs::Training:
       return session.TrainingChosen;
-    case Needs::Scenery2000:
-      return session.SceneryChosen && version == 2000;
-    case Needs::Scenery98:
-      return session.SceneryChosen && version == 98;
+    case Needs::Scenery:
+      return session.SceneryChosen;
     case Needs::AnyAircraft:
     case Needs::EachAircraft:
       return std::any_of(std::begin(session.AircraftChosen), std::end(session.AircraftChosen),
@@ -73,39 +70,41 @@ bool Holds(Needs needs, const InstallSession& session, int version) {
   return false;
 }
 
-QString Expand(const char* pattern, int version, const QString& resolution, int aircraft) {
+QString Expand(const char* pattern, const Simulator& simulator, const QString& resolution,
+               int aircraft) {
   QString name = QString::fromLatin1(pattern);
-  name.replace(QLatin1String("<V>"), SimulatorCdFolder(version));
-  name.replace(QLatin1String("<r>"), resolution);
+  name.replace(QLatin1String("<V>"), QString::fromLatin1(simulator.cdFolder));
+  name.replace(QLatin1String("<r>"), simulator.sceneryResolutions ? resolution : QString());
   name.replace(QLatin1String("<n>"), QString::number(aircraft));
   return name;
 }
 
-PlannedArchive Plan(const ArchiveRow& row, int version, const QString& resolution, int aircraft) {
+PlannedArchive Plan(const ArchiveRow& row, const Simulator& simulator, const QString& resolution,
+                    int aircraft) {
   return {row.status ? QString::fromUtf8(row.status) : QString(),
-          Expand(row.archive, version, resolution, aircraft), row.destination};
+          Expand(row.archive, simulator, resolution, aircraft), row.destination};
 }
 
 }  // namespace
 
 QString SimulatorCdFolder(int version) {
-  if (version == 98) return QStringLiteral("FS98\\");
-  if (version == 2000) return QStringLiteral("FS2000\\");
-  return {};
+  const Simulator* simulator = simulatorFor(version);
+  return simulator ? QString::fromLatin1(simulator->cdFolder) : QString();
 }
 
 std::vector<PlannedArchive> PlanArchives(InstallGroup group, const InstallSession& session,
                                          int version) {
   std::vector<PlannedArchive> plan;
-  if (SimulatorCdFolder(version).isEmpty()) return plan;
+  const Simulator* simulator = simulatorFor(version);
+  if (!simulator) return plan;
   const ArchiveRow* row = std::begin(kArchives);
   while (row != std::end(kArchives)) {
-    if (row->group != group || !Holds(row->needs, session, version)) {
+    if (row->group != group || !Holds(row->needs, session)) {
       ++row;
       continue;
     }
     if (row->needs != Needs::EachAircraft) {
-      plan.push_back(Plan(*row, version, session.SceneryRes, 0));
+      plan.push_back(Plan(*row, *simulator, session.SceneryRes, 0));
       ++row;
       continue;
     }
@@ -115,7 +114,7 @@ std::vector<PlannedArchive> PlanArchives(InstallGroup group, const InstallSessio
     for (int n = 1; n <= 4; ++n) {
       if (!Chosen(session, n)) continue;
       for (const ArchiveRow* each = row; each != end; ++each)
-        plan.push_back(Plan(*each, version, session.SceneryRes, n));
+        plan.push_back(Plan(*each, *simulator, session.SceneryRes, n));
     }
     row = end;
   }

@@ -18,6 +18,7 @@
 #include "shell/install_state.h"
 #include "shell/layout.h"
 #include "shell/message_form.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -40,23 +41,17 @@ void ShowError(const QString& text) {
   ShowMessageForm(text, clRed, false, QString(), true, kStop);
 }
 
-QString SimFolder(int version) {
-  return version == 98 ? FS98Path : version == 2000 ? FS2000Path : QString();
-}
-
 struct InstalledComponents {
   bool training = false;
   bool scenery = false;
   bool allAircraft = false;
 };
 
-InstalledComponents InstalledFor(int version) {
-  const bool fs98 = version == 98;
-  const bool fs2000 = version == 2000;
-  const bool* aircraft = fs98 ? InstallState.AC98 : InstallState.AC2K;
-  return {(fs98 && InstallState.QTP98) || (fs2000 && InstallState.QTP2K),
-          (fs98 && InstallState.SC98) || (fs2000 && InstallState.SC2K),
-          (fs98 || fs2000) && std::all_of(aircraft, aircraft + 4, [](bool on) { return on; })};
+InstalledComponents InstalledFor(const Simulator* simulator) {
+  if (!simulator) return {};
+  const bool* aircraft = InstallState.*simulator->aircraft;
+  return {InstallState.*simulator->training, InstallState.*simulator->scenery,
+          std::all_of(aircraft, aircraft + 4, [](bool on) { return on; })};
 }
 
 void ClearChoices() {
@@ -100,14 +95,14 @@ bool WizardFromFlightSchool() {
   if (InstallRunWindowShown()) return false;
   InstallAbort = false;
   SimVersion = ChooseFSVersion();
-  InstallRunning = SimVersion > 97 && ShowInstallOptions();
+  InstallRunning = simulatorFor(SimVersion) && ShowInstallOptions();
   return InstallRunning;
 }
 
 bool WizardFromAircraftPage(int aircraft) {
   if (InstallRunning || aircraft < 1 || aircraft > 4) return false;
   SimVersion = ChooseFSVersion();
-  if (SimVersion < 98) return false;
+  if (!simulatorFor(SimVersion)) return false;
   ClearChoices();
   Session.AircraftChosen[aircraft - 1] = true;
   InstallRunning = true;
@@ -125,7 +120,8 @@ bool WizardFromSceneryPage() {
           clWhite, true, QStringLiteral("Weiter"), true, kStop))
     return false;
   SimVersion = ChooseFSVersion();
-  if (SimVersion < 98) return false;
+  const Simulator* simulator = simulatorFor(SimVersion);
+  if (!simulator) return false;
   InstallAbort = false;
   ClearChoices();
   Session.SceneryChosen = true;
@@ -136,7 +132,7 @@ bool WizardFromSceneryPage() {
     InstallRunning = false;
     return false;
   }
-  if (SimVersion == 2000) {
+  if (simulator->sceneryResolutions) {
     TSceneryResDLG dialog;
     dialog.exec();
   }
@@ -146,7 +142,7 @@ bool WizardFromSceneryPage() {
 bool ShowInstallOptions() {
   Session.TargetFolder = !InstallState.InstallDir.isEmpty()
                              ? InstallState.InstallDir
-                             : SimFolder(SimVersion) + QStringLiteral("NORVANE\\QTP\\");
+                             : SimulatorFolder(SimVersion) + QStringLiteral("NORVANE\\QTP\\");
   TSetup1DLG dialog;
   dialog.PathEdit->setText(Session.TargetFolder);
   // Only "Weiter" goes on; any other way out of the dialog gives the installation up.
@@ -212,7 +208,8 @@ void TSetup1DLG::showEvent(QShowEvent* event) {
 }
 
 void TSetup1DLG::FormShow() {
-  const InstalledComponents installed = InstalledFor(SimVersion);
+  const Simulator* simulator = simulatorFor(SimVersion);
+  const InstalledComponents installed = InstalledFor(simulator);
   const struct {
     TCheckBox* box;
     bool installed;
@@ -230,8 +227,8 @@ void TSetup1DLG::FormShow() {
   bool storedIndex = false;
   const int resolution = InstallState.SCRes.toInt(&storedIndex);
   if (installed.scenery && InstallState.SC98 && storedIndex) SceneryRes->setItemIndex(resolution);
-  // Flight Simulator 98's scenery comes in one resolution only.
-  if (SimVersion == 98) {
+  // A scenery in one resolution only leaves nothing to choose.
+  if (simulator && !simulator->sceneryResolutions) {
     SceneryRes->setTextColor(clGray);
     SceneryRes->setEnabled(false);
   }

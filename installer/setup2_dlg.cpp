@@ -22,6 +22,7 @@
 #include "shell/install_state.h"
 #include "shell/layout.h"
 #include "shell/message_form.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -61,10 +62,6 @@ QString ArchiveTitle(const QString& archive) {
 
 std::string HostPath(const QString& windowsPath) {
   return platform::toHost(windowsPath.toStdString()).string();
-}
-
-QString SimulatorFolder(int version) {
-  return version == 98 ? FS98Path : version == 2000 ? FS2000Path : QString();
 }
 
 bool AnyAircraftChosen() {
@@ -202,14 +199,10 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
 // The run's sequence: the simulator check, the uninstaller and shortcuts, then the training
 // component, the scenery and the aircraft, each recorded as installed the moment its last
 // archive is in.
-QString TSetup2DLG::DestinationFolder(ArchiveDestination destination) const {
-  return destination == ArchiveDestination::TargetFolder ? Session.TargetFolder
-                                                         : SimulatorFolder(SimVersion);
-}
-
 bool TSetup2DLG::RunSequence() {
   // Only a simulator the run knows can be installed into; any other version has no folder.
-  if (SimulatorCdFolder(SimVersion).isEmpty() || !SimFolderExists(SimVersion)) {
+  const Simulator* simulator = simulatorFor(SimVersion);
+  if (!simulator || !SimFolderExists(SimVersion)) {
     InstallAbort = true;
     return false;
   }
@@ -221,17 +214,22 @@ bool TSetup2DLG::RunSequence() {
 
   if (Session.TrainingChosen) {
     if (!ExtractGroup(InstallGroup::Training)) return false;
-    CompleteTraining();
+    CompleteTraining(*simulator);
   }
   if (Session.SceneryChosen) {
     if (!ExtractGroup(InstallGroup::Scenery)) return false;
-    CompleteScenery();
+    CompleteScenery(*simulator);
   }
   if (AnyAircraftChosen()) {
     if (!ExtractGroup(InstallGroup::Aircraft)) return false;
-    CompleteAircraft();
+    CompleteAircraft(*simulator);
   }
   return !InstallAbort;
+}
+
+QString TSetup2DLG::DestinationFolder(ArchiveDestination destination) const {
+  return destination == ArchiveDestination::TargetFolder ? Session.TargetFolder
+                                                         : SimulatorFolder(SimVersion);
 }
 
 bool TSetup2DLG::ExtractGroup(InstallGroup group) {
@@ -243,35 +241,34 @@ bool TSetup2DLG::ExtractGroup(InstallGroup group) {
   return true;
 }
 
-void TSetup2DLG::CompleteTraining() {
-  if (SimVersion == 2000)
-    RecordInstalled(QStringLiteral("QTP2K"), InstallState.QTP2K);
-  else
-    RecordInstalled(QStringLiteral("QTP98"), InstallState.QTP98);
+void TSetup2DLG::CompleteTraining(const Simulator& simulator) {
+  RecordInstalled(QString::fromLatin1(simulator.trainingFlag), InstallState.*simulator.training);
   Session.TrainingChosen = false;
 }
 
-void TSetup2DLG::CompleteScenery() {
-  if (SimVersion == 2000) {
-    RemoveUnusedElevation();
-    Session.SceneryChosen = false;
-    RegisterSceneryCfg();
-    RecordInstalled(QStringLiteral("SC2K"), InstallState.SC2K);
-    WriteStateString(QStringLiteral("SCRes"), Session.SceneryRes);
-    InstallState.SCRes = Session.SceneryRes.left(1);
-  } else {
-    Session.SceneryChosen = false;
-    RecordInstalled(QStringLiteral("SC98"), InstallState.SC98);
-    RegisterFS98Scenery();
+void TSetup2DLG::CompleteScenery(const Simulator& simulator) {
+  const QString flag = QString::fromLatin1(simulator.sceneryFlag);
+  switch (simulator.sceneryRegistration) {
+    case SceneryRegistration::SceneryCfg:
+      RemoveUnusedElevation();
+      Session.SceneryChosen = false;
+      RegisterSceneryCfg();
+      RecordInstalled(flag, InstallState.*simulator.scenery);
+      WriteStateString(QStringLiteral("SCRes"), Session.SceneryRes);
+      InstallState.SCRes = Session.SceneryRes.left(1);
+      break;
+    case SceneryRegistration::WorldVis:
+      Session.SceneryChosen = false;
+      RecordInstalled(flag, InstallState.*simulator.scenery);
+      RegisterFS98Scenery();
+      break;
   }
 }
 
-void TSetup2DLG::CompleteAircraft() {
-  const bool fs2000 = SimVersion == 2000;
-  bool* installed = fs2000 ? InstallState.AC2K : InstallState.AC98;
+void TSetup2DLG::CompleteAircraft(const Simulator& simulator) {
   for (int n = 1; n <= 4; ++n) {
     if (!Session.AircraftChosen[n - 1]) continue;
     Session.AircraftChosen[n - 1] = false;
-    RecordInstalled(QStringLiteral("%1%2").arg(fs2000 ? "AC2K" : "AC98").arg(n), installed[n - 1]);
+    RecordInstalled(simulator.aircraftName(n), (InstallState.*simulator.aircraft)[n - 1]);
   }
 }

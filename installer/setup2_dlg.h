@@ -12,6 +12,7 @@ class TImage;
 class TLabel;
 class TPanel;
 class TShortcutLink;
+struct Simulator;
 
 class TSetup2DLG : public TShellForm {
   Q_OBJECT
@@ -49,9 +50,9 @@ class TSetup2DLG : public TShellForm {
   // The sequence up to the completion; false when it stopped.
   bool RunSequence();
   bool ExtractGroup(InstallGroup group);
-  void CompleteTraining();
-  void CompleteScenery();
-  void CompleteAircraft();
+  void CompleteTraining(const Simulator& simulator);
+  void CompleteScenery(const Simulator& simulator);
+  void CompleteAircraft(const Simulator& simulator);
   void EndStep();
   void OwnerDestroyed();
   QString DestinationFolder(ArchiveDestination destination) const;

@@ -8,6 +8,7 @@
 #include "platform/shell_link.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -16,12 +17,6 @@ const char* const kDesktopError = "Das Desktopicon konnte nicht angelegt werden!
 
 void Error(const QString& text) {
   ShowMessageForm(text, clRed, true, QStringLiteral("OK"), false, QString());
-}
-
-QString SimulatorFolder() {
-  if (SimVersion == 98) return FS98Path;
-  if (SimVersion == 2000) return FS2000Path;
-  return {};
 }
 
 bool HasUninstaller(const QString& simulatorFolder) {
@@ -66,7 +61,10 @@ QString StartMenuGroup(TShortcutLink& link) {
 }  // namespace
 
 void CopyUninstaller() {
-  if (HasUninstaller(FS98Path) || HasUninstaller(FS2000Path)) return;
+  const auto simulators = Simulators();
+  if (std::any_of(simulators.begin(), simulators.end(),
+                  [](const Simulator& s) { return HasUninstaller(s.folder()); }))
+    return;
   const bool anyAircraft =
       std::any_of(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen),
                   [](bool chosen) { return chosen; });
@@ -76,7 +74,7 @@ void CopyUninstaller() {
       !InstallState.SC2K)
     return;
   if (!SimFolderExists(SimVersion)) return;
-  const QString simulator = SimulatorFolder();
+  const QString simulator = SimulatorFolder(SimVersion);
   if (simulator.isEmpty()) return;
   const QString folder = simulator + QStringLiteral("NORVANE\\");
   if (!platform::forceFolders(folder.toStdString())) {
@@ -102,7 +100,7 @@ void CreateShortcuts(TShortcutLink& link) {
         !WriteLinkOnce(link, desktop + QStringLiteral("\\QTP.lnk"), program, Session.TargetFolder))
       Error(QString::fromUtf8(kDesktopError));
   }
-  const QString simulator = SimulatorFolder();
+  const QString simulator = SimulatorFolder(SimVersion);
   if (simulator.isEmpty()) return;
   const QString uninstallFolder = simulator + QStringLiteral("NORVANE\\");
   if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"),

@@ -22,6 +22,7 @@
 #include "shell/install_state.h"
 #include "shell/lesson_table.h"
 #include "shell/shell_pictures.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -207,14 +208,13 @@ void TSyllabusDLG::StartFSBtnClick() {
         "Während der Installation kann der Flight Simulator nicht gestartet werden!"));
     return;
   }
-  const int version = ChooseFSToStart();
-  if (version <= 97) {
+  const Simulator* simulator = simulatorFor(ChooseFSToStart());
+  if (!simulator) {
     Error(QStringLiteral("Keine unterstützte Flugsimulatorversion gefunden!"));
     return;
   }
-  const bool fs98 = version == 98;
-  const QString folder = fs98 ? FS98Path : FS2000Path;
-  const QString file = fs98 ? QStringLiteral("FLTSIM98.EXE") : QStringLiteral("FS2000.EXE");
+  const QString folder = simulator->folder();
+  const QString file = QString::fromLatin1(simulator->programFile);
   const QString program = folder + file;
   if (!platform::fileExists(program.toStdString())) {
     Error(QLatin1Char('"') + file + QStringLiteral("\" fehlt, kann das Programm nicht starten!"));
