@@ -4,6 +4,9 @@
 // makes it the current folder.
 #include <QListWidget>
 
+// The folder `name` inside `folder`, whether or not that is a drive root ("D:\" or "D:\Games").
+QString ChildFolder(const QString& folder, const QString& name);
+
 class TDirectoryListBox : public QListWidget {
   Q_OBJECT
   Q_PROPERTY(int itemIndex READ currentRow WRITE setCurrentRow)
