@@ -55,6 +55,7 @@ int areaNumber(std::string_view line, std::size_t mark) {
 }  // namespace
 
 Scan scan(std::string_view text) {
+  const std::string_view whole = text;
   bool registered = false;
   bool badNumber = false;
   int highest = -1;
@@ -70,10 +71,13 @@ Scan scan(std::string_view text) {
   if (registered) return {Scan::Outcome::Registered, 0};
   if (badNumber) return {Scan::Outcome::BadNumber, 0};
   if (highest < 0) return {Scan::Outcome::NoArea, 0};
-  return {Scan::Outcome::Append, highest + 1};
+  Scan append{Scan::Outcome::Append, highest + 1};
+  if (whole.find('\n') != std::string_view::npos && whole.find('\r') == std::string_view::npos)
+    append.lineEnd = "\n";
+  return append;
 }
 
-std::string areaEntry(int number) {
+std::string areaEntry(int number, std::string_view lineEnd) {
   char header[32];
   std::snprintf(header, sizeof header, "[Area.%03d]", number);
   const std::string lines[] = {
@@ -88,7 +92,7 @@ std::string areaEntry(int number) {
       "W112 23 02",
   };
   std::string entry;
-  for (const std::string& line : lines) entry += line + "\r\n";
+  for (const std::string& line : lines) entry.append(line).append(lineEnd);
   return entry;
 }
 

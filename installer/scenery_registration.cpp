@@ -6,6 +6,7 @@
 #include "installer/scenery_cfg.h"
 #include "libs/worldvis/atomic_file.h"
 #include "libs/worldvis/worldvis.h"
+#include "platform/durable_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "shell/install_state.h"
@@ -41,12 +42,11 @@ bool AppendAreaEntry(const fs::path& file) {
   if (!text) return false;
   const scenerycfg::Scan scan = scenerycfg::scan(*text);
   if (scan.outcome == scenerycfg::Scan::Outcome::Registered) return true;
-  if (scan.outcome != scenerycfg::Scan::Outcome::Append || !atomicfile::writable(file))
+  if (scan.outcome != scenerycfg::Scan::Outcome::Append || !platform::mayReplace(file))
     return false;
-  fs::path backup = file;
-  backup += ".bak";
-  return atomicfile::replace(backup, *text) &&
-         atomicfile::replace(file, *text + scenerycfg::areaEntry(scan.next));
+  return bool(platform::writeFileDurably(file,
+                                         *text + scenerycfg::areaEntry(scan.next, scan.lineEnd),
+                                         {.backup = true, .followLink = true}));
 }
 
 void Notice(const char* text) {

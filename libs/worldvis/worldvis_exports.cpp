@@ -14,6 +14,7 @@
 #include "libs/worldvis/atomic_file.h"
 #include "libs/worldvis/world_vis_text.h"
 #include "libs/worldvis/worldvis.h"
+#include "platform/durable_file.h"
 
 #define WORLDVIS_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -63,7 +64,7 @@ int open(const char* path) {
   if (!text) return WORLDVIS_UNREADABLE;
   worldvis::Contents contents = worldvis::read(*text);
   if (!contents.valid) return WORLDVIS_NOT_WORLD_VIS;
-  if (!atomicfile::writable(next.file)) return WORLDVIS_READ_ONLY;
+  if (!platform::mayReplace(next.file)) return WORLDVIS_READ_ONLY;
   next.text = std::move(*text);
   next.titles = std::move(contents.titles);
   next.lineEnd = std::move(contents.lineEnd);
@@ -95,7 +96,7 @@ WORLDVIS_EXPORT void WORLDVIS06(void) {
   std::lock_guard lock(sessionMutex);
   if (!session || session->staged.empty()) return;
   std::string updated = session->text + session->staged;
-  if (!atomicfile::replace(session->file, updated)) return;
+  if (!platform::writeFileDurably(session->file, updated, {.followLink = true})) return;
   session->text = std::move(updated);
   session->staged.clear();
 }

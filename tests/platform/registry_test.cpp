@@ -113,6 +113,20 @@ TEST_F(Registry, KeepsThePreviousFileAsBackupAndNoTemporaryFiles) {
   EXPECT_FALSE(fs::exists(own().string() + ".bak.tmp"));
 }
 
+TEST_F(Registry, LinksPlantedBesideTheFileAreNeverFollowed) {
+  auto key = RegistryKey::open(kProductKey, true);
+  ASSERT_TRUE(key);
+  for (const char* suffix : {".tmp", ".bak.tmp", ".bak", ".lock"}) {
+    const fs::path named = prefix_.root() / (std::string("named") + suffix);
+    fs::remove(own().string() + suffix);
+    fs::create_symlink(named, own().string() + suffix);
+    ::testing::internal::CaptureStderr();
+    key->writeString("SCRes", suffix);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(named)) << suffix;
+  }
+}
+
 TEST_F(Registry, SeveralValuesLandTogetherInTheGivenOrder) {
   auto key = RegistryKey::open(kProductKey, true);
   ASSERT_TRUE(key->writeInteger("SCRes", 7));
