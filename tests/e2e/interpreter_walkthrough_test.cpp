@@ -39,12 +39,25 @@ TEST_F(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsF
       {"answer \"Ja\n", "fail 1: unterminated quote"},
       {"wait soon\n", "fail 1: wait needs a number of milliseconds, not \"soon\""},
       {"key ExitBtn F13\n", "fail 1: unknown key \"F13\""},
+      {"wait-form TMainDLG 0\n",
+       "fail 1: wait-form needs a positive number of milliseconds, not \"0\""},
   };
   for (const auto& c : cases) {
     const e2e::Outcome outcome = walk.run(c.script);
     EXPECT_EQ(outcome.exitCode, 1) << c.script;
     EXPECT_TRUE(inOrder(outcome.lines, {c.failLine})) << c.script;
   }
+}
+
+// Nothing the script had pending when a line failed (the lines after it, the page it opened)
+// runs: the failure is the last record and the program ends.
+TEST_F(InterpreterWalkthrough, NothingRunsAfterAFailingLine) {
+  const e2e::Outcome outcome = walk.run("click IC2\nwait-form TNoSuchDLG 300\ndump\n");
+  EXPECT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_EQ(outcome.lines.value(outcome.lines.size() - 1),
+            "fail 2: form TNoSuchDLG not active after 300 ms; the active form is TCreditsDLG")
+      << outcome.lines.join('\n').toStdString();
 }
 
 TEST_F(InterpreterWalkthrough, ClickOnAHiddenControlFails) {
