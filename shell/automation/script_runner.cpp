@@ -201,6 +201,9 @@ void ScriptRunner::fail(const QString& where, const QString& why) {
 void ScriptRunner::stop(int exitCode) {
   stopped_ = true;
   exitCode_ = exitCode;
+  // Answers the script queued belong to lines that will not run: a question asked while the
+  // forms unwind must not get them.
+  hooks::dropQueuedAnswers();
   // Leave every loop first: code that runs while the forms unwind cannot start a new one.
   QCoreApplication::exit(exitCode);
   std::vector<QWidget*> open = log_->openForms();
