@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "tests/support/panelhost_process.h"
 #include "walkthrough.h"
 
 namespace {
@@ -58,6 +59,22 @@ TEST_F(InterpreterWalkthrough, NothingRunsAfterAFailingLine) {
   EXPECT_EQ(outcome.lines.value(outcome.lines.size() - 1),
             "fail 2: form TNoSuchDLG not active after 300 ms; the active form is TCreditsDLG")
       << outcome.lines.join('\n').toStdString();
+}
+
+// A line that cannot be split fails the same way in a panel-host script.
+TEST_F(InterpreterWalkthrough, HostileLinesFailAlikeInThePanelHost) {
+  for (const QString& line : {QString(R"(answer "C:\FS2000\")"), QString(R"(answer "Ja\)"),
+                              "dump " + QString(QChar(0))}) {
+    const e2e::Outcome walkthrough = walk.run("# one bad line\n" + line + "\ndump\n");
+    // The panel host reads the very file the walkthrough ran.
+    const testsupport::ProcessOutput panel = testsupport::runPanelhostScript(
+        PANELHOST_EXE, (walk.folder() + "/walk.qtpw").toStdString());
+    EXPECT_EQ(walkthrough.exitCode, 1) << panel.text();
+    EXPECT_EQ(panel.exitCode, 1) << panel.text();
+    ASSERT_EQ(panel.lines.size(), 1u) << panel.text();
+    EXPECT_TRUE(panel.lines[0].starts_with("fail 2: ")) << panel.text();
+    EXPECT_EQ(walkthrough.lines.value(walkthrough.lines.size() - 1).toStdString(), panel.lines[0]);
+  }
 }
 
 TEST_F(InterpreterWalkthrough, ClickOnAHiddenControlFails) {
