@@ -55,7 +55,7 @@ TEST(Script, FailsOnTheFirstBadLineWithItsNumber) {
       {"value ALT 0\n", "fail 1: no gauge ALT\n"},
       {"module /nonexistent/x.gau\n", "fail 1: module /nonexistent/x.gau not found\n"},
       {"expect-event 0x10 1\n", "fail 1: no event 0x10\n"},
-      {"get \"unclosed\n", "fail 1: unclosed quote\n"},
+      {"get \"unclosed\n", "fail 1: unterminated quote\n"},
       {"load /nonexistent/panel.cfg\n",
        "fail 1: cannot read panel configuration /nonexistent/panel.cfg\n"},
   };
