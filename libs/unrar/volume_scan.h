@@ -40,7 +40,7 @@ struct StoredComment {
 enum class ScanStatus {
   Ok,
   CannotOpen,   // the file is missing or unreadable
-  NotRar,       // no RAR signature at the start
+  NotRar,       // no RAR signature at the start or after a self-extracting stub
   BadHeader,    // the main header is damaged or cut short
   Unsupported,  // headers are encrypted
 };
@@ -48,6 +48,8 @@ enum class ScanStatus {
 struct VolumeScan {
   ScanStatus status = ScanStatus::Ok;
   ArchiveFormat format = ArchiveFormat::Rar4;
+  // Where the signature is: after the program of a self-extracting archive, else 0.
+  std::uint64_t archiveStart = 0;
   bool isVolume = false;
   bool newNumbering = false;
   bool solid = false;
