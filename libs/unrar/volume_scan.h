@@ -13,6 +13,7 @@ namespace unrar {
 enum class ArchiveFormat { Rar4, Rar5 };
 
 struct MemberInfo {
+  std::string name;         // UTF-8, as stored (folders separated as the archive has them)
   std::uint32_t flags = 0;  // RHDF_* bits as the interface reports them
   std::uint64_t packSize = 0;
   std::uint64_t unpackedSize = 0;
