@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+
+#include "platform/text_file.h"
 
 namespace atomicfile {
 
@@ -65,17 +65,9 @@ bool replace(const fs::path& requested, std::string_view bytes) {
 }
 
 std::optional<std::string> readAll(const fs::path& file, std::size_t maxBytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return std::nullopt;
-  const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec || size > maxBytes) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(size));
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad() || bytes.size() > maxBytes) return std::nullopt;
-  return bytes;
+  textfile::FileRead read = textfile::readRegularFile(file, maxBytes);
+  if (!read.ok()) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 bool writable(const fs::path& requested) {
