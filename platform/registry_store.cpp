@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "platform/text_file.h"
+#include "platform/unique_fd.h"
 
 namespace platform::regstore {
 
@@ -55,21 +56,6 @@ Identity identityOf(const struct stat& info) {
   return {info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
-
 struct Loaded {
   DocumentPtr document;
   std::string text;
@@ -109,12 +95,12 @@ bool writeAll(int fd, const std::string& text) {
 
 // Writes text to path so that a crash leaves either nothing new or the whole text on disk.
 bool writeDurable(const fs::path& path, const std::string& text) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
   return fd.valid() && writeAll(fd.get(), text) && ::fsync(fd.get()) == 0;
 }
 
 bool syncFolder(const fs::path& folder) {
-  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return fd.valid() && ::fsync(fd.get()) == 0;
 }
 
@@ -147,7 +133,7 @@ DocumentPtr load(const fs::path& file) {
 
 bool update(const fs::path& file, const std::function<void(regtext::Document&)>& change,
             DocumentPtr* updated) {
-  Fd lockFd(::open(sibling(file, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
+  UniqueFd lockFd(::open(sibling(file, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
   if (!lockFd.valid() || ::flock(lockFd.get(), LOCK_EX) != 0) {
     reportOnce(file, 0, std::string("cannot lock it: ") + std::strerror(errno));
     return false;

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/unique_fd.h"
+
 namespace textfile {
 
 namespace {
@@ -27,26 +29,12 @@ FileRead tooLarge(std::size_t maxBytes) {
   return failed(FileRead::Failure::TooLarge, "larger than " + std::to_string(maxBytes) + " bytes");
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 FileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
   // Non-blocking, so that opening a FIFO without a writer returns at once and can be refused.
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.get() < 0) return systemFailure(errno);
+  const platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd.valid()) return systemFailure(errno);
   FileRead read;
   if (::fstat(fd.get(), &read.status) != 0) return systemFailure(errno);
   if (!S_ISREG(read.status.st_mode))
