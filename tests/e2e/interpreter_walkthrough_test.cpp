@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <filesystem>
 
 #include "tests/support/refused_files.h"
 #include "walkthrough.h"
@@ -115,22 +114,13 @@ TEST_F(ProgramCommandLine, VersionHelpAndBadArguments) {
   }
 }
 
-TEST_F(ProgramCommandLine, WalkthroughsAndRegistryFilesThatAreNoRegularFilesAreRefused) {
+TEST_F(ProgramCommandLine, WalkthroughsThatAreNoRegularFilesAreRefusedWithoutWaiting) {
   const std::string script = (walk.folder() + "/walk.qtpw").toStdString();
   testsupport::forEachRefusedFile(script, (4u << 20) + 1, [&](const std::string& reason) {
     const e2e::Outcome outcome = walk.runArguments({"--automate", QString::fromStdString(script)});
     EXPECT_EQ(outcome.exitCode, 2);
     EXPECT_TRUE(outcome.errors.contains(
         QString::fromStdString("cannot read the script \"" + script + "\": " + reason)))
-        << outcome.errors.toStdString();
-  });
-  const std::string own = (walk.prefix() + "/qtp.reg").toStdString();
-  std::filesystem::remove(own);
-  testsupport::forEachRefusedFile(own, (16u << 20) + 1, [&](const std::string& reason) {
-    const e2e::Outcome outcome = walk.run("answer OK\nclick ExitBtn\n");
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.errors.toStdString();
-    EXPECT_TRUE(
-        outcome.errors.contains(QString::fromStdString(own + ", cannot be used (" + reason)))
         << outcome.errors.toStdString();
   });
 }

@@ -10,7 +10,6 @@
 #include "installer/scenery_registration.h"
 #include "shell/install_state.h"
 #include "tests/installer_wizard/wizard_fixture.h"
-#include "tests/support/refused_files.h"
 
 namespace fs = std::filesystem;
 using testsupport::TempPrefix;
@@ -139,15 +138,6 @@ TEST_F(SceneryCfg, UnusableFilesAreToldAndLeftAsTheyWere) {
     EXPECT_EQ(Text(), text);
     EXPECT_FALSE(fs::exists(Backup()));
   }
-}
-
-TEST_F(SceneryCfg, WhatIsNoRegularFileIsToldAndLeftAlone) {
-  testsupport::forEachRefusedFile(cfg_, (32u << 20) + 1, [&](const std::string&) {
-    messages.clear();
-    Register(1);
-    ExpectOnlyMessage(fs::is_directory(cfg_) ? kMissing : kFailed);
-    EXPECT_FALSE(fs::exists(Backup()));
-  });
 }
 
 TEST_F(SceneryCfg, ReadOnlyFileIsToldAndLeftUntouched) {

@@ -1,5 +1,5 @@
 #pragma once
-// What stands where a text file should and must be refused by its reader, quickly and with a
+// What stands where a text file should and must be refused by its reader, at once and with a
 // reason: a FIFO nobody writes to, a folder, a link to an endless device, a file over the limit.
 #include <cstddef>
 #include <filesystem>
@@ -8,8 +8,8 @@
 
 namespace testsupport {
 
-// Puts each of them at `path` in turn (an empty file of `tooLarge` bytes for the last) and calls
-// `check` with the reason the reader is to give; `path` is removed again after each call.
+// Puts each at `path` in turn (the last `tooLarge` bytes long), calls `check` with the reason the
+// reader is to give, and removes it again.
 void forEachRefusedFile(const std::filesystem::path& path, std::size_t tooLarge,
                         const std::function<void(const std::string& reason)>& check);
 
