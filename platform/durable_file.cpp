@@ -16,6 +16,8 @@
 #include <random>
 #include <utility>
 
+#include "platform/unique_fd.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -24,30 +26,6 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".qtp-tmp.";
 constexpr char kBackupAttribute[] = "user.qtp.backup";
-
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  ~Fd() { reset(); }
-  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Fd& operator=(Fd&&) = delete;
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  // Closes now; errno of a failed close (a write the file system could not finish), else 0.
-  int close() {
-    const int fd = std::exchange(fd_, -1);
-    return fd < 0 || ::close(fd) == 0 ? 0 : errno;
-  }
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
 
 DurableWriteResult failure(std::string_view what, const fs::path& path, int errorNumber) {
   return {errorNumber, std::string(what) + " " + path.string() + ": " + std::strerror(errorNumber)};
@@ -78,7 +56,7 @@ int copyAll(int from, int to) {
 }
 
 void syncFolder(const fs::path& folder) {
-  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.valid()) ::fsync(fd.get());
 }
 
@@ -103,7 +81,7 @@ std::string randomSuffix() {
 }
 
 struct Temporary {
-  Fd fd;
+  UniqueFd fd;
   fs::path path;
   int errorNumber = 0;
 };
@@ -162,7 +140,7 @@ bool isOurBackup(const fs::path& folder, const std::string& name, const fs::path
   const ssize_t n = ::lgetxattr(candidate.c_str(), kBackupAttribute, value.data(), value.size());
   if (n >= 0) return std::string_view(value.data(), static_cast<std::size_t>(n)) == name;
   if (errno != ENOTSUP) return false;
-  Fd ledger(::open(ledgerOf(folder, name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  UniqueFd ledger(::open(ledgerOf(folder, name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
   std::array<char, 512> text;
   const ssize_t size = ledger.valid() ? ::read(ledger.get(), text.data(), text.size()) : -1;
   return size > 0 && std::string_view(text.data(), static_cast<std::size_t>(size)) ==
@@ -193,7 +171,7 @@ DurableWriteResult keepBackup(const fs::path& file, const struct stat& old) {
   const std::string name = file.filename().string();
   const fs::path backup = backupName(folder, name);
   if (backup.empty()) return failure("no free name for a backup of", file, EEXIST);
-  Fd source(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  UniqueFd source(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
   if (!source.valid()) return failure("cannot read", file, errno);
   Temporary temporary = createTemporary(folder, name, 0600);
   if (!temporary.fd.valid())
@@ -262,7 +240,7 @@ DurableWriteResult writeFileDurably(const fs::path& file, std::string_view bytes
 }
 
 DurableWriteResult copyFileDurably(const fs::path& from, const fs::path& to) {
-  Fd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  UniqueFd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
   if (!source.valid() || ::fstat(source.get(), &info) != 0)
     return failure("cannot read", from, errno);

@@ -9,18 +9,21 @@
 #include <iostream>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
 
 #include "platform/durable_file.h"
+#include "platform/text_file.h"
 
 namespace platform::regstore {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Registry files of a Wine prefix reach a few MiB; far more is not one.
+constexpr std::size_t kMaxRegistryBytes = 16u << 20;
 
 // What identifies one version of a file: replaced files get a new inode, edits a new time.
 using Identity = std::tuple<dev_t, ino_t, off_t, long, long>;
@@ -52,56 +55,23 @@ Identity identityOf(const struct stat& info) {
   return {info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
 }
 
-// Reads a whole file through an open descriptor; nothing on a read error.
-std::optional<std::string> readAll(int fd) {
-  std::string text;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) return text;
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-}
-
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
-
 // Reads and parses a file. A missing file is an empty document.
 DocumentPtr loadFresh(const fs::path& file) {
-  Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.valid()) {
-    if (errno == ENOENT) return std::make_shared<regtext::Document>();
-    reportOnce(file, 0, std::strerror(errno));
+  textfile::FileRead read = textfile::readRegularFile(file, kMaxRegistryBytes);
+  if (read.failure == textfile::FileRead::Failure::Missing)
+    return std::make_shared<regtext::Document>();
+  if (!read.ok()) {
+    reportOnce(file, 0, read.reason);
     return {};
   }
-  struct stat info {};
-  auto text = readAll(fd.get());
-  if (!text || ::fstat(fd.get(), &info) != 0) {
-    reportOnce(file, 0, std::strerror(errno));
-    return {};
-  }
-  auto parsed = regtext::parse(*text);
+  auto parsed = regtext::parse(read.bytes);
   DocumentPtr document;
   if (parsed.document)
     document = std::make_shared<const regtext::Document>(std::move(*parsed.document));
   else
     reportOnce(file, parsed.error.line, parsed.error.what);
   std::lock_guard lock(cacheMutex());
-  cache()[file] = {identityOf(info), document};
+  cache()[file] = {identityOf(read.status), document};
   return document;
 }
 

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "tests/support/panelhost_process.h"
+#include "tests/support/refused_files.h"
 #include "walkthrough.h"
 
 namespace {
@@ -141,6 +142,17 @@ TEST_F(ProgramCommandLine, VersionHelpAndBadArguments) {
     EXPECT_TRUE(outcome.lines.isEmpty());
     EXPECT_FALSE(outcome.errors.isEmpty());
   }
+}
+
+TEST_F(ProgramCommandLine, WalkthroughsThatAreNoRegularFilesAreRefusedWithoutWaiting) {
+  const std::string script = (walk.folder() + "/walk.qtpw").toStdString();
+  testsupport::forEachRefusedFile(script, (4u << 20) + 1, [&](const std::string& reason) {
+    const e2e::Outcome outcome = walk.runArguments({"--automate", QString::fromStdString(script)});
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_TRUE(outcome.errors.contains(
+        QString::fromStdString("cannot read the script \"" + script + "\": " + reason)))
+        << outcome.errors.toStdString();
+  });
 }
 
 }  // namespace
