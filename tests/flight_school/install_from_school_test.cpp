@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "controls/jet_button.h"
+#include "controls/radio_group.h"
 #include "demo_prefix.h"
 #include "installer/setup1_dlg.h"
 #include "platform/prefix.h"

@@ -8,6 +8,7 @@
 #include "controls/image.h"
 #include "controls/jet_button.h"
 #include "controls/panel.h"
+#include "controls/radio_group.h"
 #include "school_fixture.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
