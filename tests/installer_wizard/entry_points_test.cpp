@@ -2,6 +2,7 @@
 // what it leaves behind when nothing starts.
 #include <QDialog>
 
+#include "controls/radio_group.h"
 #include "installer/setup1_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"

@@ -2,6 +2,7 @@
 // the report when none is there.
 #include <QDialog>
 
+#include "controls/radio_group.h"
 #include "installer/fs_version_dlg.h"
 #include "shell/install_state.h"
 #include "wizard_fixture.h"
