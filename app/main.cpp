@@ -1,7 +1,6 @@
 // The QTP program: the main menu is its only form at start; closing the menu ends the program.
 // With --automate it runs a walkthrough against itself and logs what a person would see.
 #include <QApplication>
-#include <QFile>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -13,16 +12,14 @@
 #include "pages/main_dlg.h"
 #include "platform/prefix.h"
 #include "platform/screen.h"
+#include "platform/text_file.h"
 
 namespace {
 
 constexpr const char* kTitle = "QTP 1.0";
 
-std::optional<QString> readScript(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return QString::fromUtf8(file.readAll());
-}
+// A walkthrough is a few hundred lines; far more is not one.
+constexpr std::size_t kMaxScriptBytes = 4u << 20;
 
 QStringList argumentsOf(int argc, char** argv) {
   QStringList arguments;
@@ -52,11 +49,14 @@ int main(int argc, char** argv) {
   }
   std::optional<QString> script;
   if (!options.scriptFile.isEmpty()) {
-    script = readScript(options.scriptFile);
-    if (!script) {
-      std::fprintf(stderr, "qtp: cannot read the script \"%s\"\n", qPrintable(options.scriptFile));
+    const textfile::FileRead read =
+        textfile::readRegularFile(options.scriptFile.toLocal8Bit().toStdString(), kMaxScriptBytes);
+    if (!read.ok()) {
+      std::fprintf(stderr, "qtp: cannot read the script \"%s\": %s\n",
+                   qPrintable(options.scriptFile), read.reason.c_str());
       return 2;
     }
+    script = QString::fromStdString(read.bytes);
   }
 
   QApplication app(argc, argv);

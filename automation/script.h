@@ -1,6 +1,6 @@
 #pragma once
-// A walkthrough script: one command a line, words split on blanks, a word in double quotes may
-// hold blanks (\" and \\ escape inside it); blank lines and lines starting with # are skipped.
+// A walkthrough script: one command a line, split into words as platform/script_words.h says;
+// blank and comment lines are skipped.
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -13,7 +13,8 @@ struct ScriptLine {
   QString syntaxError;  // set when the line cannot be split; reported when its turn comes
 };
 
-// Splits one line into words. Returns false and says why for an unterminated quote.
+// Splits one line into words (none for a blank or comment line). Returns false and says why
+// when the line cannot be split.
 bool splitWords(const QString& line, QStringList* words, QString* why);
 
 std::vector<ScriptLine> parseScript(const QString& text);

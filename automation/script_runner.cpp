@@ -24,6 +24,9 @@ constexpr int kMaxSettlePasses = 200;
 // `idle`: this many passes, spaced by a millisecond, with every event and due timer run between.
 constexpr int kIdlePasses = 25;
 constexpr int kIdlePassMs = 1;
+// `wait-form`: how often it looks for the form, and how long it waits unless told.
+constexpr int kFormPollMs = 10;
+constexpr int kFormWaitMs = 60000;
 
 const QStringList kProperties = {
     QStringLiteral("visible"), QStringLiteral("enabled"), QStringLiteral("text"),
@@ -59,6 +62,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"dump", 0, 0, false, &ScriptRunner::dump},
       {"shot", 1, 1, false, &ScriptRunner::shot},
       {"wait", 1, 1, false, &ScriptRunner::wait},
+      {"wait-form", 1, 2, false, &ScriptRunner::waitForm},
       {"idle", 0, 0, false, &ScriptRunner::idle},
   };
   return table;
@@ -148,7 +152,8 @@ void ScriptRunner::runNext() {
     return;
   }
   if (next_ >= lines_.size()) return finishScript();
-  const ScriptLine& line = lines_[next_++];
+  const size_t index = next_++;
+  const ScriptLine& line = lines_[index];
   const QString where = QString::number(line.number);
   if (!line.syntaxError.isEmpty()) return fail(where, line.syntaxError);
   const QString name = line.words.first();
@@ -171,6 +176,7 @@ void ScriptRunner::runNext() {
   if (command->mayBlock) scheduleSettle(0);
   const Result result = (this->*command->run)(args);
   if (!result.ok) return fail(where, result.why);
+  if (result.again) next_ = index;
   if (!command->mayBlock) scheduleSettle(result.delayMs);
 }
 
@@ -195,6 +201,9 @@ void ScriptRunner::fail(const QString& where, const QString& why) {
 void ScriptRunner::stop(int exitCode) {
   stopped_ = true;
   exitCode_ = exitCode;
+  // Answers the script queued belong to lines that will not run: a question asked while the
+  // forms unwind must not get them.
+  hooks::dropQueuedAnswers();
   // Leave every loop first: code that runs while the forms unwind cannot start a new one.
   QCoreApplication::exit(exitCode);
   std::vector<QWidget*> open = log_->openForms();
@@ -360,6 +369,30 @@ ScriptRunner::Result ScriptRunner::wait(const QStringList& args) {
         QStringLiteral("wait needs a number of milliseconds, not \"%1\"").arg(cEscape(args[0])));
   }
   return {true, {}, ms};
+}
+
+// Looks again after each poll, settled like any command, so the program runs meanwhile and
+// the line after it starts as soon as the form is on top.
+ScriptRunner::Result ScriptRunner::waitForm(const QStringList& args) {
+  int ms = kFormWaitMs;
+  if (args.size() == 2 && (!toInt(args[1], &ms) || ms <= 0)) {
+    return failed(QStringLiteral("wait-form needs a positive number of milliseconds, not \"%1\"")
+                      .arg(cEscape(args[1])));
+  }
+  const QString active = formName(log_->activeForm());
+  if (active == args[0]) {
+    formDeadline_.reset();
+    return {};
+  }
+  if (!formDeadline_) formDeadline_ = QDeadlineTimer(ms);
+  if (formDeadline_->hasExpired()) {
+    formDeadline_.reset();
+    return failed(QStringLiteral("form %1 not active after %2 ms; the active form is %3")
+                      .arg(cEscape(args[0]))
+                      .arg(ms)
+                      .arg(active));
+  }
+  return {true, {}, kFormPollMs, true};
 }
 
 ScriptRunner::Result ScriptRunner::idle(const QStringList&) {

@@ -2,9 +2,11 @@
 // Runs a walkthrough against the live program. Every command starts from a fresh zero-delay
 // single-shot timer, so the script carries on inside the modal loops its own clicks open;
 // before each command the pending events run and nested loops that are done unwind.
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "automation/event_log.h"
@@ -32,7 +34,8 @@ class ScriptRunner : public QObject {
   struct Result {
     bool ok = true;
     QString why;
-    int delayMs = 0;  // how long to wait before the next command
+    int delayMs = 0;     // how long to wait before the next command
+    bool again = false;  // the line is not done yet: run it again after delayMs
   };
 
  private:
@@ -70,6 +73,7 @@ class ScriptRunner : public QObject {
   Result dump(const QStringList& args);
   Result shot(const QStringList& args);
   Result wait(const QStringList& args);
+  Result waitForm(const QStringList& args);
   Result idle(const QStringList& args);
   Result clickWith(const QStringList& args, Qt::MouseButton button);
 
@@ -78,6 +82,7 @@ class ScriptRunner : public QObject {
   QPointer<QWidget> mainForm_;
   size_t next_ = 0;
   int idlePasses_ = 0;  // set by `idle` for the settling before the next command
+  std::optional<QDeadlineTimer> formDeadline_;  // while a `wait-form` line waits
   bool stopped_ = false;
   int exitCode_ = 0;
 };

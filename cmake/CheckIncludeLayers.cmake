@@ -2,7 +2,9 @@
 # build in one direction, and an include against it is an error even where the linker would not
 # notice (a header-only use).
 #   cmake -DSOURCE_DIR=<tree> -P CheckIncludeLayers.cmake
-# Each folder lists the folders whose headers it may include (its own always counts).
+# Each folder lists the folders whose headers it may include (its own always counts); a file
+# belongs to the longest folder listed that holds it (the resource packer, a build tool, is not
+# the module).
 cmake_minimum_required(VERSION 3.25)
 set(layers
   "platform:"
@@ -16,6 +18,7 @@ set(layers
   "app:automation,pages,installer,shell,controls,platform"
   "winapi:"
   "gauges:winapi"
+  "gauges/resources:gauges,winapi,platform"
   "panelhost:gauges,winapi,platform")
 
 if(NOT SOURCE_DIR)
@@ -35,6 +38,20 @@ foreach(layer IN LISTS layers)
   list(APPEND known_folders "${folder}")
 endforeach()
 
+# The listed folder that holds a source: the longest one that is a prefix of its path.
+function(layer_of source out)
+  set(best "")
+  foreach(layer IN LISTS layers)
+    string(REGEX REPLACE ":.*" "" folder "${layer}")
+    string(LENGTH "${folder}" length)
+    string(LENGTH "${best}" best_length)
+    if(source MATCHES "^${folder}/" AND length GREATER best_length)
+      set(best "${folder}")
+    endif()
+  endforeach()
+  set(${out} "${best}" PARENT_SCOPE)
+endfunction()
+
 set(violations 0)
 foreach(layer IN LISTS layers)
   string(REGEX REPLACE ":.*" "" folder "${layer}")
@@ -44,6 +61,10 @@ foreach(layer IN LISTS layers)
   file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}"
     "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.c")
   foreach(source IN LISTS sources)
+    layer_of("${source}" owner)
+    if(NOT owner STREQUAL folder)
+      continue()
+    endif()
     file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" header "${line}")

@@ -2,10 +2,6 @@
 
 #include "platform/files.h"
 
-QString Child(const QString& folder, const QString& name) {
-  return folder.endsWith(QLatin1Char('\\')) ? folder + name : folder + QLatin1Char('\\') + name;
-}
-
 namespace {
 
 constexpr int kIndentPerLevel = 2;  // spaces per folder level in DirBox
@@ -16,7 +12,7 @@ QStringList Ancestry(const QString& folder) {
   QStringList chain = {root};
   QString path = root;
   for (const QString& part : folder.mid(3).split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
-    path = Child(path, part);
+    path = ChildFolder(path, part);
     chain << path;
   }
   return chain;
@@ -33,6 +29,10 @@ QStringList Subfolders(const QString& folder) {
 }
 
 }  // namespace
+
+QString ChildFolder(const QString& folder, const QString& name) {
+  return folder.endsWith(QLatin1Char('\\')) ? folder + name : folder + QLatin1Char('\\') + name;
+}
 
 TDirectoryListBox::TDirectoryListBox(const QString& name, QWidget* parent) : QListWidget(parent) {
   setObjectName(name);
@@ -56,7 +56,7 @@ void TDirectoryListBox::setDirectory(const QString& folder) {
   for (const QString& name : Subfolders(current)) {
     auto* item =
         new QListWidgetItem(QString(level * kIndentPerLevel, QLatin1Char(' ')) + name, this);
-    item->setData(Qt::UserRole, Child(current, name));
+    item->setData(Qt::UserRole, ChildFolder(current, name));
   }
   if (current == directory_) return;
   directory_ = current;

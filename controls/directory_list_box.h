@@ -4,8 +4,8 @@
 // makes it the current folder.
 #include <QListWidget>
 
-// The folder `name` inside `folder` (a drive root ends with a backslash, other folders do not).
-QString Child(const QString& folder, const QString& name);
+// The folder `name` inside `folder`, whether or not that is a drive root ("D:\" or "D:\Games").
+QString ChildFolder(const QString& folder, const QString& name);
 
 class TDirectoryListBox : public QListWidget {
   Q_OBJECT

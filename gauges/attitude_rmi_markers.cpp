@@ -1,4 +1,8 @@
 // The attitude indicator, the RMI with its source switch and the marker lights.
+//
+// So far only the backgrounds, which read and send nothing. Built out, the group reads: kPitch,
+// kBank, kSuction, kHeading, kNav1Radial, kNav1Flags, kNav1Signal, kNav2Flags, kNav2Signal,
+// kNav2Bearing, kAdfSignal, kAdfBearing, kWarning, kMarkerBeacon; sends nothing.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
 

@@ -1,9 +1,13 @@
 // The four-dial engine cluster: cylinder and oil temperature, amperes and oil pressure, each
 // with a press-to-test button that swings its needle to full scale for a moment.
+//
+// Reads: kCylinderHead, kOilTemperature, kAmperes, kOilPressure.
+// Sends: nothing.
 #include <array>
 
 #include "gauges/gauge_headers.h"
 #include "gauges/instrument_elements.h"
+#include "gauges/sim_ids.h"
 #include "gauges/switch_panel_actions.h"
 
 namespace engine_cluster {
@@ -127,17 +131,18 @@ NONLINEARITY oilPressureTable[] = {{{74, 91}, 0, 0},
 
 ELEMENT_STATIC_IMAGE background =
     build::dialBackground(132, gauge_ENG, failures::key20_action2, next<cylinderNeedle>);
-ELEMENT_NEEDLE cylinderNeedle =
-    build::needle(gauge_ENG, dialNeedleSpec({34, 45}, 0x92, dialNeedle<CylinderTemperature>),
-                  cylinderTable, next<oilTemperatureNeedle>);
-ELEMENT_NEEDLE oilTemperatureNeedle =
-    build::needle(gauge_ENG, dialNeedleSpec({100, 45}, 0x93, dialNeedle<OilTemperature>),
-                  oilTemperatureTable, next<oilPressureNeedle>);
+ELEMENT_NEEDLE cylinderNeedle = build::needle(
+    gauge_ENG, dialNeedleSpec({34, 45}, tok::kCylinderHead, dialNeedle<CylinderTemperature>),
+    cylinderTable, next<oilTemperatureNeedle>);
+ELEMENT_NEEDLE oilTemperatureNeedle = build::needle(
+    gauge_ENG, dialNeedleSpec({100, 45}, tok::kOilTemperature, dialNeedle<OilTemperature>),
+    oilTemperatureTable, next<oilPressureNeedle>);
 ELEMENT_NEEDLE oilPressureNeedle =
-    build::needle(gauge_ENG, dialNeedleSpec({100, 110}, 0x94, dialNeedle<OilPressure>),
+    build::needle(gauge_ENG, dialNeedleSpec({100, 110}, tok::kOilPressure, dialNeedle<OilPressure>),
                   oilPressureTable, next<amperesNeedle>);
-ELEMENT_NEEDLE amperesNeedle = build::needle(
-    gauge_ENG, dialNeedleSpec({34, 110}, 0x2EF, dialNeedle<Amperes>), amperesTable, next<overlay>);
+ELEMENT_NEEDLE amperesNeedle =
+    build::needle(gauge_ENG, dialNeedleSpec({34, 110}, tok::kAmperes, dialNeedle<Amperes>),
+                  amperesTable, next<overlay>);
 // The overlay carries the printed labels that name the dials.
 ELEMENT_STATIC_IMAGE overlay = build::overlayImage(133, {0, 0}, gauge_ENG, next<oilPressureButton>);
 ELEMENT_ICON oilPressureButton =

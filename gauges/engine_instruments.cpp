@@ -1,7 +1,12 @@
 // The engine and airframe dials: tachometer, manifold pressure with fuel flow, the two fuel
 // quantity gauges and the flap position indicator.
+//
+// Reads: kEngineSpeed, kEngineSpeedScale, kManifoldPressure, kFuelFlow, kLeftQuantity,
+//   kLeftCapacity, kRightQuantity, kRightCapacity, kFlapPosition.
+// Sends: nothing.
 #include "gauges/gauge_headers.h"
 #include "gauges/instrument_elements.h"
+#include "gauges/sim_ids.h"
 
 namespace engine_instruments {
 namespace {
@@ -10,14 +15,14 @@ using reading::atMost;
 using reading::clampTo;
 using reading::ownValue;
 
-// The engine speed token counts in units that token 0x9A scales: 65536 means revolutions per
+// The engine speed token counts in units that its scale token sets: 65536 means revolutions per
 // minute, 0 means the engine gives no reading.
-MODULE_VAR engineSpeedScale = build::token(0x9A);
+MODULE_VAR engineSpeedScale = build::token(tok::kEngineSpeedScale);
 
-MODULE_VAR leftQuantity = build::token(0x130);
-MODULE_VAR leftCapacity = build::token(0x124);
-MODULE_VAR rightQuantity = build::token(0x12F);
-MODULE_VAR rightCapacity = build::token(0x12A);
+MODULE_VAR leftQuantity = build::token(tok::kLeftQuantity);
+MODULE_VAR leftCapacity = build::token(tok::kLeftCapacity);
+MODULE_VAR rightQuantity = build::token(tok::kRightQuantity);
+MODULE_VAR rightCapacity = build::token(tok::kRightCapacity);
 
 FLOAT64 engineSpeed(PELEMENT element) {
   const FLOAT64 scale = frame::valueOf(engineSpeedScale) / 65536.0;
@@ -70,7 +75,7 @@ ELEMENT_NEEDLE needle = build::needle(gauge_RPM,
                                       {.bitmap = 102,
                                        .at = {67, 67},
                                        .pivot = {21, 5},
-                                       .source = 0x87,
+                                       .source = tok::kEngineSpeed,
                                        .callback = engineSpeed,
                                        .failures = failures::key20_action2},
                                       table);
@@ -94,7 +99,7 @@ ELEMENT_NEEDLE fuelFlowNeedle = build::needle(gauge_MAP,
                                               {.bitmap = 104,
                                                .at = {70, 70},
                                                .pivot = {32, 9},
-                                               .source = 0x89,
+                                               .source = tok::kFuelFlow,
                                                .callback = fuelFlow,
                                                .failures = failures::key20_action2},
                                               fuelFlowTable, next<pressureNeedle>);
@@ -102,7 +107,7 @@ ELEMENT_NEEDLE pressureNeedle = build::needle(gauge_MAP,
                                               {.bitmap = 104,
                                                .at = {70, 70},
                                                .pivot = {32, 9},
-                                               .source = 0x98,
+                                               .source = tok::kManifoldPressure,
                                                .callback = manifoldPressure,
                                                .failures = failures::key20_action2},
                                               pressureTable);
@@ -152,7 +157,7 @@ ELEMENT_NEEDLE needle = build::needle(gauge_FLID,
                                       {.bitmap = 107,
                                        .at = {16, 39},
                                        .pivot = {0, 4},
-                                       .source = 0x14A,
+                                       .source = tok::kFlapPosition,
                                        .callback = flapPosition,
                                        .failures = failures::key20_action2},
                                       table);

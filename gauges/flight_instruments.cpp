@@ -1,7 +1,11 @@
 // The flight instruments: altimeter with its setting knob, vertical speed, suction, airspeed and
 // the whiskey compass.
+//
+// Reads: kAltitude, kAltimeterSetting, kVerticalSpeed, kSuction, kAirspeed, kCompass.
+// Sends: kAltimeterSettingDec, kAltimeterSettingInc.
 #include "gauges/gauge_headers.h"
 #include "gauges/instrument_elements.h"
+#include "gauges/sim_ids.h"
 #include "gauges/switch_panel_actions.h"
 
 namespace flight_instruments {
@@ -80,7 +84,7 @@ constexpr ELEMENT_NEEDLE hand(SINT32 bitmap, PIXPOINT pivot, PELEMENT_CALLBACK a
                        {.bitmap = bitmap,
                         .at = {72, 74},
                         .pivot = pivot,
-                        .source = 0x4A,
+                        .source = tok::kAltitude,
                         .callback = angle,
                         .failures = failures::key20_action0,
                         .maxDegreesPerTick = 0.0},
@@ -90,7 +94,7 @@ ELEMENT_STATIC_IMAGE background = build::dialBackground(110, gauge_ALT, nullptr,
 ELEMENT_MOVING_IMAGE drum = build::verticalMovingImage(gauge_ALT,
                                                        {.bitmap = 115,
                                                         .at = {109, 61},
-                                                        .sourceY = 0x4C,
+                                                        .sourceY = tok::kAltimeterSetting,
                                                         .minY = 27.99,
                                                         .maxY = 32.01,
                                                         .callbackX = fixedAxis,
@@ -106,9 +110,9 @@ PELEMENT_HEADER elements[] = {&background.header, nullptr};
 MOUSERECT mouse[] = {
     build::wholeGauge(0xAB07),
     build::child({9, 121, 14, 28}, CURSOR_DOWN_ARROW, switch_panel::kRepeatWhileHeld,
-                 turnSettingKnob<0x1015C>),
+                 turnSettingKnob<evt::kAltimeterSettingDec>),
     build::child({23, 121, 14, 28}, CURSOR_UP_ARROW, switch_panel::kRepeatWhileHeld,
-                 turnSettingKnob<0x1015B>),
+                 turnSettingKnob<evt::kAltimeterSettingInc>),
     build::endOfParent(),
     build::endOfList(),
 };
@@ -132,7 +136,7 @@ ELEMENT_NEEDLE needle = build::needle(gauge_VSI,
                                       {.bitmap = 120,
                                        .at = {71, 71},
                                        .pivot = {34, 4},
-                                       .source = 0x41,
+                                       .source = tok::kVerticalSpeed,
                                        .callback = verticalSpeed,
                                        .failures = failures::key20_action0},
                                       table, next<cap>);
@@ -158,7 +162,7 @@ ELEMENT_NEEDLE upperNeedle = build::needle(gauge_VAC,
                                            {.bitmap = 123,
                                             .at = {55, 55},
                                             .pivot = {8, 7},
-                                            .source = 0x161,
+                                            .source = tok::kSuction,
                                             .callback = suction,
                                             .failures = failures::key20_action2,
                                             .flags = kImageFlags},
@@ -167,7 +171,7 @@ ELEMENT_NEEDLE lowerNeedle = build::needle(gauge_VAC,
                                            {.bitmap = 122,
                                             .at = {55, 55},
                                             .pivot = {8, 7},
-                                            .source = 0x161,
+                                            .source = tok::kSuction,
                                             .callback = suction,
                                             .failures = failures::key20_action2},
                                            lowerTable);
@@ -191,7 +195,7 @@ ELEMENT_NEEDLE needle = build::needle(gauge_ASI,
                                       {.bitmap = 120,
                                        .at = {71, 71},
                                        .pivot = {34, 4},
-                                       .source = 0x3D,
+                                       .source = tok::kAirspeed,
                                        .callback = airspeed,
                                        .failures = failures::key20_action0},
                                       table, next<cap>);
@@ -208,7 +212,7 @@ ELEMENT_STATIC_IMAGE background =
 ELEMENT_MOVING_IMAGE card =
     build::acrossMovingImage(gauge_WCMP, {.bitmap = 130,
                                           .at = {5, 5},
-                                          .sourceX = 0x53,
+                                          .sourceX = tok::kCompass,
                                           .minX = 0.0,
                                           .maxX = 360.0,
                                           .callbackX = compassCard,

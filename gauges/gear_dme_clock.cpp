@@ -1,4 +1,9 @@
 // The gear panel, the DME and the clock.
+//
+// So far only the backgrounds, which read and send nothing. Built out, the group reads:
+// kGearHandle, kNoseGear, kLeftGear, kRightGear, kThrottle, kOnGround, kNav1DmeDistance,
+// kNav1DmeSpeed, kNav2DmeDistance, kNav2DmeSpeed, kClockHour, kClockMinute, kClockSecond,
+// kLocalHour, kLocalMinute; sends: kGearToggle.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
 

@@ -1,4 +1,9 @@
 // The engine levers, the fuel selector and the parking brake.
+//
+// So far only the backgrounds, which read and send nothing. Built out, the group reads:
+// kThrottle, kPropeller, kMixture, kFuelSelector, kParkingBrake; sends: kThrottleSet,
+// kPropellerSet, kMixtureSet, kFuelSelectorOff, kFuelSelectorLeft, kFuelSelectorRight,
+// kParkingBrakeSet, kBrakes.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
 

@@ -9,10 +9,10 @@ SINT32 truncateToInt32(FLOAT64 value);
 
 struct PanelState {
   // Electrical flags and engine start, kept by the switch panel.
-  SINT32 battery = 0;             // token 0x16C, truncated
-  SINT32 alternator = 0;          // token 0x16B, truncated
+  SINT32 battery = 0;             // tok::kBatteryMaster, truncated
+  SINT32 alternator = 0;          // tok::kAlternator, truncated
   SINT32 engine_speed_latch = 0;  // 1 from engine speed above 3000 until the run-down ends
-  SINT32 avionics = 0;            // token 0x2E4, truncated, kept by AVMA
+  SINT32 avionics = 0;            // tok::kAvionicsMaster, truncated, kept by AVMA
   SINT32 starter = 0;             // 1 while the key is at START
   SINT32 primed = 0;              // 1 for a while after an auxiliary fuel pump press
 

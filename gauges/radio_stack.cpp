@@ -1,4 +1,7 @@
 // The radio stack: the faces of COM1, COM2, NAV1 and NAV2.
+//
+// Reads: kCom1Frequency, kNav1Frequency, kNav2Frequency.
+// Sends: kCom1FrequencySet, kNav1FrequencySet, kNav2FrequencySet, kNavIdentOn, kNavIdentOff.
 #include "gauges/radio_stack_com.h"
 #include "gauges/radio_stack_nav.h"
 

@@ -3,6 +3,7 @@
 // frequency back at every draw and sends a transfer as a key event. COM2 is the panel's own
 // radio: both its frequencies live in the module and nothing goes to the simulator.
 #include "gauges/radio_stack_face.h"
+#include "gauges/sim_ids.h"
 
 namespace radio_face {
 
@@ -40,8 +41,7 @@ struct ComSwitches : FaceBasics<Radio> {
 };
 
 struct Com1Actions : ComSwitches<&radio::RadioState::com1> {
-  static constexpr ID32 kToken = 0x17;
-  static constexpr ID32 kSetFrequency = 0x100AB;
+  static constexpr ID32 kToken = tok::kCom1Frequency;
   static inline MODULE_VAR frequency = build::token(kToken);
 
   static FLOAT64 activeDisplay(PELEMENT element) {
@@ -60,7 +60,7 @@ struct Com1Actions : ComSwitches<&radio::RadioState::com1> {
 
   static int transfer(PPIXPOINT, FLAGS32) {
     return transferThroughSimulator(
-        state(), {kSetFrequency, radio::comChannelOf, radio::comBcd, SoundId::Toggle});
+        state(), {evt::kCom1FrequencySet, radio::comChannelOf, radio::comBcd, SoundId::Toggle});
   }
 
   static int wholeDown(PPIXPOINT, FLAGS32) { return tune(radio::comWholeDown(state().standby)); }

@@ -2,6 +2,7 @@
 // The NAV receivers' callbacks: both tune the simulator's receivers, read the active frequency
 // back at every draw and send a transfer as a key event.
 #include "gauges/radio_stack_face.h"
+#include "gauges/sim_ids.h"
 
 namespace radio_face {
 
@@ -66,7 +67,9 @@ struct NavActions : FaceBasics<Radio> {
   }
 };
 
-using Nav1Actions = NavActions<&radio::RadioState::nav1, 0x18, 0x100AC, &PanelState::nav1_audio>;
-using Nav2Actions = NavActions<&radio::RadioState::nav2, 0x1B, 0x100AD, &PanelState::nav2_audio>;
+using Nav1Actions = NavActions<&radio::RadioState::nav1, tok::kNav1Frequency,
+                               evt::kNav1FrequencySet, &PanelState::nav1_audio>;
+using Nav2Actions = NavActions<&radio::RadioState::nav2, tok::kNav2Frequency,
+                               evt::kNav2FrequencySet, &PanelState::nav2_audio>;
 
 }  // namespace radio_face

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gauges/sim_ids.h"
+
 namespace radio {
 
 RadioState radioState;
@@ -166,8 +168,8 @@ bool Switches::shows(SINT32 avionics) const {
 }
 
 ID32 navIdentEvent(const Switches& switches, SINT32 avionics, SINT32 audioSelected) {
-  return switches.pull != 0 && switches.shows(avionics) && audioSelected != 0 ? kNavIdentOn
-                                                                              : kNavIdentOff;
+  return switches.pull != 0 && switches.shows(avionics) && audioSelected != 0 ? evt::kNavIdentOn
+                                                                              : evt::kNavIdentOff;
 }
 
 }  // namespace radio

@@ -85,8 +85,6 @@ inline SINT32 toggled(SINT32 flag) {
 
 // The event the NAV knob sends at every update: the receiver's identifier is heard while the
 // knob is pulled, the radio shows and the audio panel selects the receiver.
-inline constexpr ID32 kNavIdentOn = 0x1012D;
-inline constexpr ID32 kNavIdentOff = 0x10128;
 ID32 navIdentEvent(const Switches& switches, SINT32 avionics, SINT32 audioSelected);
 
 struct Com1State {

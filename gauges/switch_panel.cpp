@@ -1,10 +1,18 @@
 // The lower switch panel: the electrical switches that keep the panel's power flags, the
 // lights, the ignition key, cowl flaps, flaps, elevator tab and the panel-light levers.
+//
+// Reads: kBatteryMaster, kAlternator, kMagnetos, kCowlFlaps, kFlapHandle, kElevatorTrim,
+//   kLandingLight, kTaxiLight, kNavigationLights, kBeacon, kStrobes, kPropDeIce, kPitotHeat.
+// Sends: kBatteryMasterToggle, kAlternatorToggle, kLandingLightToggle, kTaxiLightToggle,
+//   kNavigationLightsToggle, kBeaconToggle, kStrobesToggle, kPropDeIceToggle, kPitotHeatToggle,
+//   kFlapsUp, kFlapsDown, kCowlFlapsClose, kCowlFlapsOpen, kElevatorTrimDown, kElevatorTrimUp,
+//   kPanelLightsOn, kPanelLightsOff.
 #include <algorithm>
 #include <cmath>
 
 #include "gauges/gauge_headers.h"
 #include "gauges/panel_state.h"
+#include "gauges/sim_ids.h"
 #include "gauges/switch_panel_actions.h"
 #include "gauges/switch_panel_elements.h"
 #include "gauges/switch_panel_ignition.h"
@@ -72,13 +80,13 @@ int switchVentBlower(PPIXPOINT, FLAGS32) {
 
 // The flap handle only sounds when the flaps still have room to move that way.
 int flapsRetract(PPIXPOINT, FLAGS32) {
-  frame::triggerKeyEvent(0x100DF, 1);
+  frame::triggerKeyEvent(evt::kFlapsUp, 1);
   if (flapPosition > 0) PlaySound(SoundId::Gear);
   return 0;
 }
 
 int flapsExtend(PPIXPOINT, FLAGS32) {
-  frame::triggerKeyEvent(0x100DE, 1);
+  frame::triggerKeyEvent(evt::kFlapsDown, 1);
   if (flapPosition < kFlapsFull) PlaySound(SoundId::Gear);
   return 0;
 }
@@ -87,13 +95,13 @@ int flapsExtend(PPIXPOINT, FLAGS32) {
 // and they go out when the lever reaches the bottom.
 int leverAUp(PPIXPOINT, FLAGS32) {
   leverA = std::min(leverA + 1, kLeverTop);
-  frame::triggerKeyEvent(0x10208, 1);
+  frame::triggerKeyEvent(evt::kPanelLightsOn, 1);
   return 0;
 }
 
 int leverADown(PPIXPOINT, FLAGS32) {
   leverA = std::max(leverA - 1, 0);
-  if (leverA == 0) frame::triggerKeyEvent(0x10209, 1);
+  if (leverA == 0) frame::triggerKeyEvent(evt::kPanelLightsOff, 1);
   return 0;
 }
 
@@ -138,26 +146,29 @@ ELEMENT_ICON ignitionKey = build::icon(gauge_SWIT,
                                        {.bitmap = 304,
                                         .images = 5,
                                         .at = {18, 21},
-                                        .source = 0x84,
+                                        .source = tok::kMagnetos,
                                         .callback = ignitionKeyImage,
                                         .switchType = 3},
                                        next<cowlFlapKnob>);
 ELEMENT_SLIDER cowlFlapKnob = build::slider(gauge_SWIT,
                                             {.bitmap = 314,
                                              .at = {740, 41},
-                                             .sourceX = 0x16A,
+                                             .sourceX = tok::kCowlFlaps,
                                              .scaleX = 19.0,
-                                             .sourceY = 0x16A,
+                                             .sourceY = tok::kCowlFlaps,
                                              .scaleY = 26.0},
                                             next<flapHandle>);
-ELEMENT_ICON flapHandle = build::icon(
-    gauge_SWIT,
-    {.bitmap = 311, .images = 3, .at = {831, 22}, .source = 0x148, .callback = flapHandleImage},
-    next<elevatorTab>);
+ELEMENT_ICON flapHandle = build::icon(gauge_SWIT,
+                                      {.bitmap = 311,
+                                       .images = 3,
+                                       .at = {831, 22},
+                                       .source = tok::kFlapHandle,
+                                       .callback = flapHandleImage},
+                                      next<elevatorTab>);
 ELEMENT_MOVING_IMAGE elevatorTab = build::verticalMovingImage(gauge_SWIT,
                                                               {.bitmap = 309,
                                                                .at = {654, 30},
-                                                               .sourceY = 0x13E,
+                                                               .sourceY = tok::kElevatorTrim,
                                                                .minY = 16384.0,
                                                                .maxY = -16384.0,
                                                                .callbackX = elevatorTabAcross,
@@ -168,25 +179,27 @@ ELEMENT_ICON ventBlowerSwitch =
                 next<alternatorSwitch>);
 ELEMENT_ICON alternatorSwitch = build::icon(
     gauge_SWIT,
-    {.bitmap = 298, .at = {143, 20}, .source = 0x16B, .callback = alternatorSwitchImage},
+    {.bitmap = 298, .at = {143, 20}, .source = tok::kAlternator, .callback = alternatorSwitchImage},
     next<batterySwitch>);
 ELEMENT_ICON batterySwitch = build::icon(
-    gauge_SWIT, {.bitmap = 298, .at = {111, 20}, .source = 0x16C, .callback = batterySwitchImage},
+    gauge_SWIT,
+    {.bitmap = 298, .at = {111, 20}, .source = tok::kBatteryMaster, .callback = batterySwitchImage},
     next<landSwitch>);
-ELEMENT_ICON landSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 300, .at = {413, 21}, .source = 0xE}, next<taxiSwitch>);
-ELEMENT_ICON taxiSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 300, .at = {373, 21}, .source = 0x171}, next<navSwitch>);
+ELEMENT_ICON landSwitch = build::icon(
+    gauge_SWIT, {.bitmap = 300, .at = {413, 21}, .source = tok::kLandingLight}, next<taxiSwitch>);
+ELEMENT_ICON taxiSwitch = build::icon(
+    gauge_SWIT, {.bitmap = 300, .at = {373, 21}, .source = tok::kTaxiLight}, next<navSwitch>);
 ELEMENT_ICON navSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 300, .at = {334, 21}, .source = 0x26B}, next<beaconSwitch>);
-ELEMENT_ICON beaconSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 300, .at = {295, 21}, .source = 0x170}, next<strobeSwitch>);
-ELEMENT_ICON strobeSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 300, .at = {255, 21}, .source = 0xB}, next<propDeIceSwitch>);
+    build::icon(gauge_SWIT, {.bitmap = 300, .at = {334, 21}, .source = tok::kNavigationLights},
+                next<beaconSwitch>);
+ELEMENT_ICON beaconSwitch = build::icon(
+    gauge_SWIT, {.bitmap = 300, .at = {295, 21}, .source = tok::kBeacon}, next<strobeSwitch>);
+ELEMENT_ICON strobeSwitch = build::icon(
+    gauge_SWIT, {.bitmap = 300, .at = {255, 21}, .source = tok::kStrobes}, next<propDeIceSwitch>);
 ELEMENT_ICON propDeIceSwitch = build::icon(
-    gauge_SWIT, {.bitmap = 298, .at = {180, 20}, .source = 0x8D}, next<pitotHeatSwitch>);
+    gauge_SWIT, {.bitmap = 298, .at = {180, 20}, .source = tok::kPropDeIce}, next<pitotHeatSwitch>);
 ELEMENT_ICON pitotHeatSwitch =
-    build::icon(gauge_SWIT, {.bitmap = 298, .at = {216, 20}, .source = 0xD});
+    build::icon(gauge_SWIT, {.bitmap = 298, .at = {216, 20}, .source = tok::kPitotHeat});
 
 PELEMENT_HEADER elements[] = {&background.header, nullptr};
 
@@ -195,15 +208,24 @@ constexpr FLAGS32 kRepeat = kRepeatWhileHeld;
 
 MOUSERECT mouse[] = {
     build::wholeGauge(0),
-    build::child({216, 20, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x10142, SoundId::Click>),
-    build::child({180, 20, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x10023, SoundId::Click>),
-    build::child({255, 21, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x10018, SoundId::Click>),
-    build::child({295, 21, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x102BF, SoundId::Click>),
-    build::child({334, 21, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x1034B, SoundId::Click>),
-    build::child({373, 21, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x102C0, SoundId::Click>),
-    build::child({413, 21, 39, 51}, CURSOR_HAND, kSingle, sendEvent<0x100D7, SoundId::Click>),
-    build::child({111, 20, 36, 51}, CURSOR_HAND, kSingle, sendEvent<0x102C1, SoundId::Click>),
-    build::child({143, 20, 36, 51}, CURSOR_HAND, kSingle, sendEvent<0x102C2, SoundId::Click>),
+    build::child({216, 20, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kPitotHeatToggle, SoundId::Click>),
+    build::child({180, 20, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kPropDeIceToggle, SoundId::Click>),
+    build::child({255, 21, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kStrobesToggle, SoundId::Click>),
+    build::child({295, 21, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kBeaconToggle, SoundId::Click>),
+    build::child({334, 21, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kNavigationLightsToggle, SoundId::Click>),
+    build::child({373, 21, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kTaxiLightToggle, SoundId::Click>),
+    build::child({413, 21, 39, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kLandingLightToggle, SoundId::Click>),
+    build::child({111, 20, 36, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kBatteryMasterToggle, SoundId::Click>),
+    build::child({143, 20, 36, 51}, CURSOR_HAND, kSingle,
+                 sendEvent<evt::kAlternatorToggle, SoundId::Click>),
     build::child({981, 28, 36, 51}, CURSOR_HAND, kSingle, switchVentBlower),
     build::child({831, 22, 78, 41}, CURSOR_DOWN_ARROW, kSingle, flapsRetract),
     build::child({831, 64, 78, 41}, CURSOR_UP_ARROW, kSingle, flapsExtend),
@@ -212,12 +234,12 @@ MOUSERECT mouse[] = {
     build::child({53, 0, 52, 70}, CURSOR_UP_ARROW, kSingle, ignitionKeyUp),
     build::endOfParent(),
     build::parent({732, 14, 56, 88}, 0xAB17),
-    build::child({0, 0, 56, 44}, CURSOR_DOWN_ARROW, kRepeat, sendEvent<0x1031A>),
-    build::child({0, 44, 56, 44}, CURSOR_UP_ARROW, kRepeat, sendEvent<0x10319>),
+    build::child({0, 0, 56, 44}, CURSOR_DOWN_ARROW, kRepeat, sendEvent<evt::kCowlFlapsClose>),
+    build::child({0, 44, 56, 44}, CURSOR_UP_ARROW, kRepeat, sendEvent<evt::kCowlFlapsOpen>),
     build::endOfParent(),
     build::parent({655, 12, 34, 86}, 0xAB53),
-    build::child({0, 0, 34, 43}, CURSOR_DOWN_ARROW, kRepeat, sendEvent<0x10047>),
-    build::child({0, 43, 34, 43}, CURSOR_UP_ARROW, kRepeat, sendEvent<0x1004F>),
+    build::child({0, 0, 34, 43}, CURSOR_DOWN_ARROW, kRepeat, sendEvent<evt::kElevatorTrimDown>),
+    build::child({0, 43, 34, 43}, CURSOR_UP_ARROW, kRepeat, sendEvent<evt::kElevatorTrimUp>),
     build::endOfParent(),
     build::child({513, 12, 26, 44}, CURSOR_UP_ARROW, kRepeat, leverAUp),
     build::child({513, 56, 26, 44}, CURSOR_DOWN_ARROW, kRepeat, leverADown),

@@ -1,9 +1,12 @@
+// Reads: kEngineSpeed, and kMagnetos as the source of the key's element.
+// Sends: kMagnetosOff, kMagnetoRight, kMagnetoLeft, kMagnetosBoth, kMagnetoStart.
 #include "gauges/switch_panel_ignition.h"
 
 #include <algorithm>
 #include <array>
 
 #include "gauges/panel_state.h"
+#include "gauges/sim_ids.h"
 #include "gauges/switch_panel_actions.h"
 #include "gauges/switch_panel_elements.h"
 
@@ -13,8 +16,8 @@ namespace {
 enum KeyPosition : SINT32 { kOff = 0, kRight = 1, kLeft = 2, kBoth = 3, kStart = 4 };
 
 // The magneto event for each position below START.
-constexpr std::array<ID32, 4> kMagnetoEvents = {0x10187, 0x10188, 0x10189, 0x1018A};
-constexpr ID32 kEngineStartEvent = 0x1018B;
+constexpr std::array<ID32, 4> kMagnetoEvents = {evt::kMagnetosOff, evt::kMagnetoRight,
+                                                evt::kMagnetoLeft, evt::kMagnetosBoth};
 
 // Updates the starter turns before the key springs back to BOTH, the update of a primed start
 // on which the engine catches, and the updates of a run-down.
@@ -33,7 +36,7 @@ SINT32 keyPosition = kOff;
 TimedSequence dryCrank;
 TimedSequence engineStart;
 TimedSequence runDown;
-MODULE_VAR engineSpeed = build::token(0x87);
+MODULE_VAR engineSpeed = build::token(tok::kEngineSpeed);
 
 FLOAT64 engineSpeedNow() {
   return frame::valueOf(engineSpeed);
@@ -52,7 +55,7 @@ void advanceDryCrank() {
 void advanceEngineStart() {
   if (engineStart.active == 1) ++engineStart.counter;
   if (engineStart.counter == kCatchUpdate) {
-    frame::triggerKeyEvent(kEngineStartEvent, 1);
+    frame::triggerKeyEvent(evt::kMagnetoStart, 1);
   } else if (engineStart.counter > kCrankUpdates) {
     releaseKeyToBoth(engineStart);
   }

@@ -1,9 +1,14 @@
 // The pedestal panel with the auxiliary fuel pump and the elevator trim wheel, the avionics
 // master, and the five small toggle switches.
+//
+// Reads: kAvionicsMaster.
+// Sends: kElevatorTrimDown, kElevatorTrimUp, kAvionicsMasterToggle, kSmallSwitch2Toggle,
+//   kSmallSwitch3Toggle, kSmallSwitch4Toggle, kSmallSwitch5Toggle, kSmallSwitch6Toggle.
 #include <array>
 
 #include "gauges/gauge_headers.h"
 #include "gauges/panel_state.h"
+#include "gauges/sim_ids.h"
 #include "gauges/switch_panel_actions.h"
 #include "gauges/switch_panel_elements.h"
 
@@ -104,8 +109,10 @@ PELEMENT_HEADER elements[] = {&background.header, nullptr};
 MOUSERECT mouse[] = {
     build::wholeGauge(0),
     build::child({193, 5, 39, 51}, CURSOR_HAND, kSingleClick, pressAuxFuelPump),
-    build::child({14, 9, 34, 50}, CURSOR_DOWN_ARROW, kRepeatWhileHeld, turnTrimWheel<0x10047>),
-    build::child({14, 60, 34, 50}, CURSOR_UP_ARROW, kRepeatWhileHeld, turnTrimWheel<0x1004F>),
+    build::child({14, 9, 34, 50}, CURSOR_DOWN_ARROW, kRepeatWhileHeld,
+                 turnTrimWheel<evt::kElevatorTrimDown>),
+    build::child({14, 60, 34, 50}, CURSOR_UP_ARROW, kRepeatWhileHeld,
+                 turnTrimWheel<evt::kElevatorTrimUp>),
     build::endOfParent(),
     build::endOfList(),
 };
@@ -122,14 +129,17 @@ extern ELEMENT_ICON avionicsSwitch;
 
 ELEMENT_STATIC_IMAGE background =
     build::staticImage(233, {0, 0}, gauge_AVMA, kBackgroundFlags, nullptr, next<avionicsSwitch>);
-ELEMENT_ICON avionicsSwitch = build::icon(
-    gauge_AVMA, {.bitmap = 234, .at = {12, 24}, .source = 0x2E4, .callback = avionicsSwitchImage});
+ELEMENT_ICON avionicsSwitch = build::icon(gauge_AVMA, {.bitmap = 234,
+                                                       .at = {12, 24},
+                                                       .source = tok::kAvionicsMaster,
+                                                       .callback = avionicsSwitchImage});
 
 PELEMENT_HEADER elements[] = {&background.header, nullptr};
 
 MOUSERECT mouse[] = {
     build::wholeGauge(0xAB0F),
-    build::child({12, 24, 24, 35}, CURSOR_HAND, kSingleClick, sendEvent<0x102F5, SoundId::Click>),
+    build::child({12, 24, 24, 35}, CURSOR_HAND, kSingleClick,
+                 sendEvent<evt::kAvionicsMasterToggle, SoundId::Click>),
     build::endOfParent(),
     build::endOfList(),
 };
@@ -157,8 +167,8 @@ GAUGEHDR gauge_AVMA = build::gaugeHeader("AVMA", AVMA_gauge::elements, AVMA_gaug
   }                                                                                        \
   GAUGEHDR gauge_##NAME = build::gaugeHeader(#NAME, NAME##_gauge::elements, NAME##_gauge::mouse)
 
-QTP_TOGGLE_GAUGE(TOG2, 0, 191, 192, 0x10173);
-QTP_TOGGLE_GAUGE(TOG3, 1, 193, 194, 0x10174);
-QTP_TOGGLE_GAUGE(TOG4, 2, 195, 196, 0x10176);
-QTP_TOGGLE_GAUGE(TOG5, 3, 197, 198, 0x10177);
-QTP_TOGGLE_GAUGE(TOG6, 4, 200, 201, 0x10178);
+QTP_TOGGLE_GAUGE(TOG2, 0, 191, 192, evt::kSmallSwitch2Toggle);
+QTP_TOGGLE_GAUGE(TOG3, 1, 193, 194, evt::kSmallSwitch3Toggle);
+QTP_TOGGLE_GAUGE(TOG4, 2, 195, 196, evt::kSmallSwitch4Toggle);
+QTP_TOGGLE_GAUGE(TOG5, 3, 197, 198, evt::kSmallSwitch5Toggle);
+QTP_TOGGLE_GAUGE(TOG6, 4, 200, 201, evt::kSmallSwitch6Toggle);

@@ -1,14 +1,18 @@
 // The turn coordinator: the airplane symbol for the rate of turn, the ball in its curved tube,
 // and the flag that drops without power. It also keeps the suction reading that the attitude
 // indicator's warning flag looks at.
+//
+// Reads: kTurnRate, kTurnBall, kSuction.
+// Sends: nothing.
 #include "gauges/gauge_headers.h"
 #include "gauges/instrument_elements.h"
+#include "gauges/sim_ids.h"
 
 namespace turn_coordinator {
 namespace {
 
-MODULE_VAR suctionVar = build::token(0x161);
-MODULE_VAR ballVar = build::token(0x45);
+MODULE_VAR suctionVar = build::token(tok::kSuction);
+MODULE_VAR ballVar = build::token(tok::kTurnBall);
 
 // Depths along the chain from the background.
 constexpr int kBallOnTheRight = 2;  // y scale -0.035: positive values, up the right arm
@@ -45,16 +49,16 @@ NONLINEARITY table[] = {{{20, 22}, -900, 0}, {{64, 4}, 0, 0}, {{112, 22}, 900, 0
 ELEMENT_STATIC_IMAGE background = build::dialBackground(125, gauge_TURN, nullptr, next<flag>);
 ELEMENT_ICON flag = build::icon(
     gauge_TURN,
-    {.bitmap = 323, .images = 1, .at = {12, 42}, .source = 0x161, .callback = powerFlag},
+    {.bitmap = 323, .images = 1, .at = {12, 42}, .source = tok::kSuction, .callback = powerFlag},
     next<ballRight>);
 // The ball climbs its tube to either side: one slider per side, shown by the ball's sign.
 constexpr ELEMENT_SLIDER ball(FLOAT64 rise, PELEMENT_HEADER* nextList) {
   return build::withFailures(build::slider(gauge_TURN,
                                            {.bitmap = 127,
                                             .at = {58, 62},
-                                            .sourceX = 0x45,
+                                            .sourceX = tok::kTurnBall,
                                             .scaleX = 0.3,
-                                            .sourceY = 0x45,
+                                            .sourceY = tok::kTurnBall,
                                             .scaleY = rise},
                                            nextList),
                              failures::key20_action2);
@@ -66,7 +70,7 @@ ELEMENT_NEEDLE airplane = build::needle(gauge_TURN,
                                         {.bitmap = 126,
                                          .at = {64, 45},
                                          .pivot = {4, 4},
-                                         .source = 0x46,
+                                         .source = tok::kTurnRate,
                                          .callback = turnRate,
                                          .failures = failures::key20_action2},
                                         table);

@@ -1,4 +1,8 @@
 // The warning strip and the gear lights of the circuit-breaker panel.
+//
+// So far only the backgrounds, which read and send nothing. Built out, the group reads:
+// kWarning, kEngineSpeed, kThrottle, kOnGround, kGearHandle, kNoseGear, kLeftGear, kRightGear;
+// sends nothing.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
 

@@ -1,4 +1,9 @@
 // The transponder, the ADF receiver and the audio panel.
+//
+// So far only the backgrounds, which read and send nothing. Built out, the group reads:
+// kTransponderCode, kAdfFrequency, kAdfExtension, kAdfTenthsTunable, kMarkerBeacon; sends:
+// kTransponderThousandsInc, kTransponderHundredsInc, kTransponderTensInc, kTransponderUnitsInc,
+// kAdfExtensionSet, kAdfFrequencySet, kAdfIdentOn, kAdfIdentOff.
 #include "gauges/gauge_builder.h"
 #include "gauges/gauge_headers.h"
 

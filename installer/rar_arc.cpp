@@ -14,18 +14,12 @@ constexpr unsigned kCommentBufferSize = 65535;
 constexpr std::size_t kMemberNameLength = 260;
 constexpr unsigned kEncryptedFlag = 0x04;
 
-template <typename F>
-bool bindEntryPoint(void* library, F& slot, const char* name) {
-  slot = reinterpret_cast<F>(dlsym(library, name));
-  return slot != nullptr;
-}
-
 }  // namespace
 
 // The archive handle, closed on every way out of an extraction.
 class TRAR::OpenArchive {
  public:
-  OpenArchive(const EntryPoints& api, void* handle) : api_(api), handle_(handle) {}
+  OpenArchive(const UnrarEntryPoints& api, void* handle) : api_(api), handle_(handle) {}
   ~OpenArchive() {
     if (handle_ != nullptr) api_.close(handle_);
   }
@@ -34,7 +28,7 @@ class TRAR::OpenArchive {
   void* handle() const { return handle_; }
 
  private:
-  const EntryPoints& api_;
+  const UnrarEntryPoints& api_;
   void* handle_;
 };
 
@@ -44,13 +38,7 @@ TRAR::TRAR(QObject* owner, const char* libraryName)
   // the library away from one that loaded it.
   library_ = dlopen(libraryName, RTLD_NOW | RTLD_LOCAL);
   if (library_ == nullptr) return;
-  loaded_ = bindEntryPoint(library_, api_.open, "RAROpenArchive") &&
-            bindEntryPoint(library_, api_.close, "RARCloseArchive") &&
-            bindEntryPoint(library_, api_.readHeader, "RARReadHeader") &&
-            bindEntryPoint(library_, api_.processFile, "RARProcessFile") &&
-            bindEntryPoint(library_, api_.setChangeVolProc, "RARSetChangeVolProc") &&
-            bindEntryPoint(library_, api_.setProcessDataProc, "RARSetProcessDataProc") &&
-            bindEntryPoint(library_, api_.setPassword, "RARSetPassword");
+  loaded_ = api_.bind(library_);
 }
 
 TRAR::~TRAR() {

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "libs/unrar/unrar.h"
+#include "libs/unrar/unrar_entry_points.h"
 
 // Member names compare without regard to case, as the archive's own file system does.
 struct CaseInsensitiveLess {
@@ -64,15 +64,6 @@ class TRAR : public QObject {
       OnReqPassword;
 
  private:
-  struct EntryPoints {
-    decltype(&::RAROpenArchive) open = nullptr;
-    decltype(&::RARCloseArchive) close = nullptr;
-    decltype(&::RARReadHeader) readHeader = nullptr;
-    decltype(&::RARProcessFile) processFile = nullptr;
-    decltype(&::RARSetChangeVolProc) setChangeVolProc = nullptr;
-    decltype(&::RARSetProcessDataProc) setProcessDataProc = nullptr;
-    decltype(&::RARSetPassword) setPassword = nullptr;
-  };
   class OpenArchive;
 
   static int volumeCallback(char* arcName, int mode);
@@ -84,7 +75,7 @@ class TRAR : public QObject {
   void rethrowFromLibrary();
 
   void* library_ = nullptr;
-  EntryPoints api_;
+  UnrarEntryPoints api_;
   bool loaded_ = false;
   std::int32_t position_ = 0;  // bytes of the current member so far
   std::unique_ptr<TComment> comment_;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "platform/text_file.h"
+
 namespace scenerycfg {
 
 namespace {
@@ -12,17 +14,6 @@ constexpr std::string_view kTitleLine = "Title=Norvane AZ";
 constexpr std::string_view kAreaMark = "[AREA.";
 constexpr int kHighestArea = 999999998;
 
-// The next line of `text` without its line end; consumes it from `text`.
-std::string_view takeLine(std::string_view& text) {
-  const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-  const std::string_view line = text.substr(0, end);
-  std::size_t next = end;
-  if (next < text.size())
-    next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
-  text.remove_prefix(next);
-  return line;
-}
-
 std::size_t findAreaMark(std::string_view line) {
   const auto it = std::search(
       line.begin(), line.end(), kAreaMark.begin(), kAreaMark.end(),
@@ -30,18 +21,12 @@ std::size_t findAreaMark(std::string_view line) {
   return it == line.end() ? std::string_view::npos : static_cast<std::size_t>(it - line.begin());
 }
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // The number of an area header, or -1 when it cannot be read.
 int areaNumber(std::string_view line, std::size_t mark) {
   line.remove_prefix(mark + kAreaMark.size());
   const std::size_t close = line.find(']');
   if (close == std::string_view::npos) return -1;
-  const std::string_view digits = trimmed(line.substr(0, close));
+  const std::string_view digits = textfile::trimmed(line.substr(0, close));
   if (digits.empty() ||
       !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return -1;
@@ -55,11 +40,12 @@ int areaNumber(std::string_view line, std::size_t mark) {
 }  // namespace
 
 Scan scan(std::string_view text) {
+  const std::string_view whole = text;
   bool registered = false;
   bool badNumber = false;
   int highest = -1;
-  while (!text.empty()) {
-    const std::string_view line = takeLine(text);
+  textfile::LineReader lines(text);
+  for (std::string_view line; lines.next(line);) {
     if (line == kTitleLine) registered = true;
     const std::size_t mark = findAreaMark(line);
     if (mark == std::string_view::npos) continue;
@@ -70,10 +56,13 @@ Scan scan(std::string_view text) {
   if (registered) return {Scan::Outcome::Registered, 0};
   if (badNumber) return {Scan::Outcome::BadNumber, 0};
   if (highest < 0) return {Scan::Outcome::NoArea, 0};
-  return {Scan::Outcome::Append, highest + 1};
+  Scan append{Scan::Outcome::Append, highest + 1};
+  if (whole.find('\n') != std::string_view::npos && whole.find('\r') == std::string_view::npos)
+    append.lineEnd = "\n";
+  return append;
 }
 
-std::string areaEntry(int number) {
+std::string areaEntry(int number, std::string_view lineEnd) {
   char header[32];
   std::snprintf(header, sizeof header, "[Area.%03d]", number);
   const std::string lines[] = {
@@ -88,7 +77,7 @@ std::string areaEntry(int number) {
       "W112 23 02",
   };
   std::string entry;
-  for (const std::string& line : lines) entry += line + "\r\n";
+  for (const std::string& line : lines) entry.append(line).append(lineEnd);
   return entry;
 }
 

@@ -15,6 +15,8 @@ struct Scan {
   };
   Outcome outcome = Outcome::NoArea;
   int next = 0;  // one above the highest area number in the file
+  // The line end an entry gets: LF in a file whose lines all end so, else CR LF.
+  std::string_view lineEnd = "\r\n";
 };
 
 // Lines may end in CR LF, LF or CR alone. An area header is a line that holds "[AREA." in any
@@ -22,8 +24,8 @@ struct Scan {
 // aside, and must be a decimal number below 999999999.
 Scan scan(std::string_view text);
 
-// The lines to append for area `number` (each ending in CR LF, starting with two empty lines):
+// The lines to append for area `number` (each ending in lineEnd, starting with two empty lines):
 // "[Area.NNN]" with at least three digits, then the title, folder, state, layer and flatten.
-std::string areaEntry(int number);
+std::string areaEntry(int number, std::string_view lineEnd = "\r\n");
 
 }  // namespace scenerycfg

@@ -4,10 +4,11 @@
 #include <filesystem>
 
 #include "installer/scenery_cfg.h"
-#include "libs/worldvis/atomic_file.h"
 #include "libs/worldvis/worldvis.h"
+#include "platform/durable_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
 
@@ -37,16 +38,16 @@ void ClearReadOnly(const fs::path& file) {
 
 // True when the area is registered afterwards (or was already).
 bool AppendAreaEntry(const fs::path& file) {
-  const std::optional<std::string> text = atomicfile::readAll(file, kMaxSceneryCfgBytes);
-  if (!text) return false;
-  const scenerycfg::Scan scan = scenerycfg::scan(*text);
+  const textfile::FileRead read = textfile::readRegularFile(file, kMaxSceneryCfgBytes);
+  if (!read.ok()) return false;
+  const std::string& text = read.bytes;
+  const scenerycfg::Scan scan = scenerycfg::scan(text);
   if (scan.outcome == scenerycfg::Scan::Outcome::Registered) return true;
-  if (scan.outcome != scenerycfg::Scan::Outcome::Append || !atomicfile::writable(file))
+  if (scan.outcome != scenerycfg::Scan::Outcome::Append || !platform::mayReplace(file))
     return false;
-  fs::path backup = file;
-  backup += ".bak";
-  return atomicfile::replace(backup, *text) &&
-         atomicfile::replace(file, *text + scenerycfg::areaEntry(scan.next));
+  return bool(platform::writeFileDurably(file,
+                                         text + scenerycfg::areaEntry(scan.next, scan.lineEnd),
+                                         {.backup = true, .followLink = true}));
 }
 
 void Notice(const char* text) {

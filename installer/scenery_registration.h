@@ -11,7 +11,8 @@ void RemoveUnusedElevation();
 
 // Appends the product's area entry to FS2000Path + "SCENERY.CFG" unless a line reads exactly
 // "Title=Norvane AZ". The new area is numbered one above the highest in the file; the file is
-// replaced whole, its previous text kept beside it as "<name>.bak". A missing file or any error
+// replaced whole, its previous text kept beside it as "<name>.bak" (under another name when that
+// one is the user's, see platform/durable_file.h). A missing file or any error
 // is told in a message; the file is then left as it was.
 void RegisterSceneryCfg();
 

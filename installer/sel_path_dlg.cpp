@@ -65,7 +65,7 @@ void TSelPathDLG::DirBoxChange(const QString& folder) {
 }
 
 void TSelPathDLG::SelPathOKBtnClick() {
-  if (!candidate_.isEmpty()) Session.TargetFolder = Child(candidate_, QStringLiteral("QTP\\"));
+  if (!candidate_.isEmpty()) Session.TargetFolder = ChildFolder(candidate_, QStringLiteral("QTP\\"));
   accept();
 }
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
-#include "panelhost/aircraft_tokens.h"
 
 namespace panelhost {
 namespace {
@@ -19,8 +19,8 @@ struct Consumer {
 
 // What each switch draws while it is on (the battery master covers the bus itself).
 constexpr auto kConsumers = std::to_array<Consumer>({
-    {tok::kBattery, 2},
-    {tok::kAvionics, 3},
+    {tok::kBatteryMaster, 2},
+    {tok::kAvionicsMaster, 3},
     {tok::kLandingLight, 8},
     {tok::kTaxiLight, 5},
     {tok::kNavigationLights, 2},
@@ -49,7 +49,7 @@ double electricalLoad(const VariableStore& vars, const AircraftMemory& memory) {
 }  // namespace
 
 void stepElectrics(VariableStore& vars, AircraftMemory& memory, double seconds) {
-  const bool battery = switchedOn(vars, tok::kBattery);
+  const bool battery = switchedOn(vars, tok::kBatteryMaster);
   const bool charging = switchedOn(vars, tok::kAlternator) && engineRpm(vars) >= kAlternatorRpm;
   double amperes = 0;
   if (battery && charging) {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
-#include "panelhost/aircraft_tokens.h"
 
 namespace panelhost {
 namespace {
@@ -136,7 +136,7 @@ void engageStarter(VariableStore& vars, AircraftMemory& memory, std::uint32_t) {
 
 void stepEngine(VariableStore& vars, AircraftMemory& memory, double seconds) {
   // The starter turns only on the battery's current.
-  const bool cranking = memory.starterSeconds > 0 && switchedOn(vars, tok::kBattery);
+  const bool cranking = memory.starterSeconds > 0 && switchedOn(vars, tok::kBatteryMaster);
   if (memory.starterSeconds > 0) {
     memory.starterSeconds = std::max(0.0, memory.starterSeconds - seconds);
     // The key springs back from start to both.

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
-#include "panelhost/aircraft_tokens.h"
 
 namespace panelhost {
 namespace {
@@ -66,7 +66,7 @@ void stepFlapsAndGear(VariableStore& vars, double seconds) {
   const double flapTarget = reading(vars, tok::kFlapHandle, 0, kHandleFull, 0) / kHandleFull;
   travel(vars, tok::kFlapPosition, flapTarget * kFlapFull, kFlapFull / kFlapTravelSeconds, seconds);
   const double gearTarget = reading(vars, tok::kGearHandle, 0, kHandleFull, 0);
-  for (ID32 leg : {tok::kGearCentre, tok::kGearLeft, tok::kGearRight})
+  for (ID32 leg : {tok::kNoseGear, tok::kLeftGear, tok::kRightGear})
     travel(vars, leg, gearTarget, kHandleFull / kGearTravelSeconds, seconds);
 }
 

@@ -3,8 +3,8 @@
 // where it was: the receiver cannot be tuned there.
 #include <cstdint>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
-#include "panelhost/aircraft_tokens.h"
 
 namespace panelhost {
 namespace {
@@ -22,25 +22,26 @@ void tune(VariableStore& vars, ID32 token, std::uint32_t bcd, std::uint32_t lowe
 
 // Adds one to the octal digit `digit` (0 = thousands) of the transponder code, 7 wrapping to 0.
 void stepTransponderDigit(VariableStore& vars, int digit) {
-  const std::uint32_t code = toUint32(vars.value(tok::kTransponder)) & 0xFFFF;
+  const std::uint32_t code = toUint32(vars.value(tok::kTransponderCode)) & 0xFFFF;
   const int shift = 12 - 4 * digit;
   const std::uint32_t nibble = ((code >> shift) & 0xF) + 1;
-  vars.write(tok::kTransponder, (code & ~(0xFu << shift)) | ((nibble > 7 ? 0 : nibble) << shift));
+  vars.write(tok::kTransponderCode,
+             (code & ~(0xFu << shift)) | ((nibble > 7 ? 0 : nibble) << shift));
 }
 
 }  // namespace
 
 // 118.000 to 136.975 MHz; NAV 108.00 to 117.95 MHz.
 void setCom1Frequency(VariableStore& vars, AircraftMemory&, std::uint32_t value) {
-  tune(vars, tok::kCom1, value, 0x1800, 0x3697);
+  tune(vars, tok::kCom1Frequency, value, 0x1800, 0x3697);
 }
 
 void setNav1Frequency(VariableStore& vars, AircraftMemory&, std::uint32_t value) {
-  tune(vars, tok::kNav1, value, 0x0800, 0x1795);
+  tune(vars, tok::kNav1Frequency, value, 0x0800, 0x1795);
 }
 
 void setNav2Frequency(VariableStore& vars, AircraftMemory&, std::uint32_t value) {
-  tune(vars, tok::kNav2, value, 0x0800, 0x1795);
+  tune(vars, tok::kNav2Frequency, value, 0x0800, 0x1795);
 }
 
 // Hundreds, tens and units of kHz; the thousands travel in the extension word.

@@ -5,16 +5,20 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "panelhost/panel_host.h"
 #include "panelhost/panel_window.h"
 #include "panelhost/script_runner.h"
+#include "platform/text_file.h"
 
 namespace {
+
+// A script is a few hundred lines; far more is not one.
+constexpr std::size_t kMaxScriptBytes = 4u << 20;
 
 struct Options {
   std::optional<std::string> panel;
@@ -79,14 +83,16 @@ int main(int argc, char** argv) {
     std::cerr << "panelhost: " << problem << "\n";
 
   if (options->script) {
-    std::ifstream file;
+    std::istringstream file;
     std::istream* in = &std::cin;
     if (*options->script != "-") {
-      file.open(*options->script);
-      if (!file) {
-        std::cerr << "panelhost: cannot read script " << *options->script << "\n";
+      textfile::FileRead read = textfile::readRegularFile(*options->script, kMaxScriptBytes);
+      if (!read.ok()) {
+        std::cerr << "panelhost: cannot read script " << *options->script << ": " << read.reason
+                  << "\n";
         return 1;
       }
+      file.str(std::move(read.bytes));
       in = &file;
     }
     const auto folder = std::filesystem::path(*options->script).parent_path();

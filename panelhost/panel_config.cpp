@@ -5,16 +5,12 @@
 #include <system_error>
 
 #include "panelhost/number_text.h"
+#include "platform/text_file.h"
 
 namespace panelhost {
 namespace {
 
-std::string_view trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
+using textfile::trimmed;
 
 std::string lower(std::string_view text) {
   std::string out(text);
@@ -27,7 +23,7 @@ std::vector<std::string_view> splitCommas(std::string_view text) {
   std::vector<std::string_view> parts;
   for (;;) {
     const auto comma = text.find(',');
-    parts.push_back(trim(text.substr(0, comma)));
+    parts.push_back(trimmed(text.substr(0, comma)));
     if (comma == std::string_view::npos) return parts;
     text.remove_prefix(comma + 1);
   }
@@ -53,15 +49,14 @@ class Parser {
   PanelConfig result;
 
   void line(int number, std::string_view raw) {
-    const std::string_view text = trim(raw.substr(0, raw.find_first_of(";")));
+    const std::string_view text = trimmed(raw.substr(0, raw.find_first_of(";")));
     if (text.empty() || text.front() == '#') return;
     if (text.front() == '[') return section(number, text);
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos)
-      return problem(number, "no '=' in \"" + std::string(text) + "\"");
+    const auto pair = textfile::splitKeyValue(text);
+    if (!pair) return problem(number, "no '=' in \"" + std::string(text) + "\"");
     if (!window_) return;  // other sections ([Window Titles], [Views], ...) are not ours
-    const std::string key = lower(trim(text.substr(0, equals)));
-    const std::string_view value = trim(text.substr(equals + 1));
+    const std::string key = lower(pair->key);
+    const std::string_view value = pair->value;
     if (key == "size" || key == "size_mm") return size(number, value);
     if (auto gauge = gaugeNumber(key)) return placement(number, *gauge, value);
   }
@@ -74,8 +69,9 @@ class Parser {
   }
 
   void section(int number, std::string_view text) {
-    if (text.back() != ']') return problem(number, "unclosed section header");
-    const std::string name(trim(text.substr(1, text.size() - 2)));
+    const auto header = textfile::sectionName(text);
+    if (!header) return problem(number, "unclosed section header");
+    const std::string name(*header);
     window_ = nullptr;
     const std::string key = lower(name);
     if (key.size() > 6 && key.compare(0, 6, "window") == 0 &&
@@ -108,8 +104,8 @@ class Parser {
       return problem(number, "gauge position or size is not a number");
     GaugePlacement p;
     p.number = gauge;
-    p.module = std::string(trim(parts[0].substr(0, bang)));
-    p.gauge = std::string(trim(parts[0].substr(bang + 1)));
+    p.module = std::string(trimmed(parts[0].substr(0, bang)));
+    p.gauge = std::string(trimmed(parts[0].substr(bang + 1)));
     p.x = *numbers[0];
     p.y = *numbers[1];
     if (numbers.size() > 2) p.width = numbers[2];
@@ -140,13 +136,8 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
 
 PanelConfig parsePanelConfig(std::string_view text) {
   Parser parser;
-  int number = 0;
-  while (!text.empty() || number == 0) {
-    const auto newline = text.find('\n');
-    parser.line(++number, text.substr(0, newline));
-    if (newline == std::string_view::npos) break;
-    text.remove_prefix(newline + 1);
-  }
+  textfile::LineReader lines(text);
+  for (std::string_view line; lines.next(line);) parser.line(lines.number(), line);
   return std::move(parser.result);
 }
 

@@ -3,13 +3,12 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "panelhost/element_painter.h"
 #include "panelhost/needle_geometry.h"
 #include "panelhost/number_text.h"
 #include "panelhost/panel_config.h"
+#include "platform/text_file.h"
 #include "winapi/windows.h"
 
 namespace panelhost {
@@ -19,7 +18,7 @@ namespace {
 constexpr int kRowWidth = 1024;
 // A gauge whose background bitmap is missing still gets an area to click and draw in.
 constexpr QSize kFallbackGaugeSize(64, 64);
-constexpr std::uintmax_t kMaxConfigBytes = 1u << 20;
+constexpr std::size_t kMaxConfigBytes = 1u << 20;
 
 PanelHost* g_activeHost = nullptr;
 
@@ -133,16 +132,13 @@ bool PanelHost::loadModule(const std::filesystem::path& path, std::string& error
 
 bool PanelHost::loadPanel(const std::filesystem::path& config, std::string& error,
                           std::vector<std::string>& warnings) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(config, ec);
-  std::ifstream in(config, std::ios::binary);
-  if (ec || !in || size > kMaxConfigBytes) {
+  const textfile::FileRead read = textfile::readRegularFile(config, kMaxConfigBytes);
+  if (!read.ok()) {
     error = "cannot read panel configuration " + config.string();
+    if (read.failure != textfile::FileRead::Failure::Missing) error += ": " + read.reason;
     return false;
   }
-  std::stringstream text;
-  text << in.rdbuf();
-  const PanelConfig parsed = parsePanelConfig(text.str());
+  const PanelConfig parsed = parsePanelConfig(read.bytes);
   for (const std::string& problem : parsed.problems)
     warnings.push_back(config.string() + " " + problem);
   const auto folder = config.has_parent_path() ? config.parent_path() : std::filesystem::path(".");

@@ -2,7 +2,6 @@
 
 #include <QImageWriter>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <variant>
 
@@ -104,39 +103,6 @@ struct ElementView {
 
 }  // namespace
 
-std::optional<std::vector<ScriptWord>> splitScriptLine(std::string_view line) {
-  std::vector<ScriptWord> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    if (std::isspace(static_cast<unsigned char>(line[i]))) {
-      ++i;
-      continue;
-    }
-    ScriptWord word;
-    if (line[i] == '"') {
-      word.quoted = true;
-      bool closed = false;
-      for (++i; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size()) {
-          word.text += line[++i];
-        } else if (line[i] == '"') {
-          closed = true;
-          ++i;
-          break;
-        } else {
-          word.text += line[i];
-        }
-      }
-      if (!closed) return std::nullopt;
-    } else {
-      while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
-        word.text += line[i++];
-    }
-    words.push_back(std::move(word));
-  }
-  return words;
-}
-
 struct ScriptRunner::Command {
   const char* name;
   std::size_t minArgs;
@@ -187,9 +153,10 @@ int ScriptRunner::run(std::istream& script) {
 }
 
 Error ScriptRunner::execute(std::string_view line) {
-  auto words = splitScriptLine(line);
-  if (!words) return fail("unclosed quote");
-  if (words->empty() || words->front().text.front() == '#') return std::nullopt;
+  std::string why;
+  auto words = splitScriptLine(line, &why);
+  if (!words) return fail(why);
+  if (words->empty()) return std::nullopt;
   const std::string name = words->front().text;
   const Args args(words->begin() + 1, words->end());
   auto command = std::find_if(commands().begin(), commands().end(),

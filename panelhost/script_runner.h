@@ -1,6 +1,7 @@
 #pragma once
-// The headless script mode: one command a line, '#' and blank lines ignored, numbers decimal or
-// 0x-hex. A failing line prints "fail LINE: REASON" and ends the run with status 1.
+// The headless script mode: one command a line, split into words as platform/script_words.h
+// says, blank and comment lines skipped; numbers decimal or 0x-hex. A failing line prints
+// "fail LINE: REASON" and ends the run with status 1.
 //
 //   load CFG | module PATH | set TOKEN VALUE | release TOKEN | get TOKEN | update [N]
 //   click GAUGE X Y [left|right] | hold GAUGE X Y N | drag GAUGE X Y | help GAUGE X Y
@@ -21,17 +22,12 @@
 #include <vector>
 
 #include "panelhost/panel_host.h"
+#include "platform/script_words.h"
 
 namespace panelhost {
 
-struct ScriptWord {
-  std::string text;
-  bool quoted = false;
-};
-
-// Splits a line into words; "..." is one word (with \" and \\ escapes). Nothing on an unclosed
-// quote.
-std::optional<std::vector<ScriptWord>> splitScriptLine(std::string_view line);
+using platform::ScriptWord;
+using platform::splitScriptLine;
 
 class ScriptRunner {
  public:

@@ -1,9 +1,9 @@
 #include "platform/files.h"
 
-#include <unistd.h>
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/durable_file.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -44,12 +44,7 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
   std::error_code ec;
   if (source.empty() || target.empty() || !fs::is_regular_file(source, ec)) return false;
   if (fs::is_directory(target, ec) || (failIfExists && fs::exists(target, ec))) return false;
-  fs::path partial = target;
-  partial += ".qtp-partial-" + std::to_string(::getpid());
-  fs::copy_file(source, partial, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(partial, target, ec);
-  if (ec) fs::remove(partial, ec);
-  return fs::is_regular_file(target, ec) && !fs::exists(partial, ec);
+  return bool(copyFileDurably(source, target));
 }
 
 bool deleteFile(std::string_view winPath) {

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "platform/durable_file.h"
 #include "platform/xdg.h"
 
 namespace platform {
@@ -53,6 +54,8 @@ bool openPrefix(const fs::path& dir) {
     std::cerr << "qtp: cannot use the prefix " << dir << ": " << ec.message() << '\n';
     return false;
   }
+  // Writes of the registry files killed half way leave their temporary files here.
+  removeStaleTemporaries(absolute);
   currentDir = absolute;
   return true;
 }

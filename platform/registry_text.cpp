@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/names.h"
+#include "platform/text_file.h"
 
 namespace platform::regtext {
 
@@ -157,14 +158,15 @@ std::string normalizedKeyPath(std::string_view path) {
 
 class Parser {
  public:
-  explicit Parser(std::string_view text) : text_(text) {}
+  // Registry text ends lines with LF; a CR is a blank like any other.
+  explicit Parser(std::string_view text) : lines_(text, false) {}
 
   ParseResult run() {
     std::string_view line;
-    if (!nextLine(line) || trimmed(line) != kHeader)
+    if (!lines_.next(line) || trimmed(line) != kHeader)
       return fail("the first line is not \"" + std::string(kHeader) + "\"");
     Key* key = nullptr;
-    while (nextLine(line)) {
+    while (lines_.next(line)) {
       if (line.find('\0') != std::string_view::npos) return fail("a NUL byte");
       const std::string_view content = trimmed(line);
       if (content.empty() || content.front() == ';') continue;
@@ -189,18 +191,8 @@ class Parser {
   }
 
  private:
-  bool nextLine(std::string_view& line) {
-    if (pos_ >= text_.size()) return false;
-    auto end = text_.find('\n', pos_);
-    if (end == std::string_view::npos) end = text_.size();
-    line = text_.substr(pos_, end - pos_);
-    pos_ = end + 1;
-    ++lineNumber_;
-    return true;
-  }
-
   ParseResult fail(std::string what) const {
-    return {std::nullopt, {std::max(lineNumber_, 1), std::move(what)}};
+    return {std::nullopt, {std::max(lines_.number(), 1), std::move(what)}};
   }
 
   std::optional<std::string> readValue(std::string_view line, Value& value) {
@@ -240,7 +232,7 @@ class Parser {
       value.raw = std::string(data);
       std::string_view next;
       while (!value.raw.empty() && value.raw.back() == '\\') {
-        if (!nextLine(next)) return "a hex value cut off at the end of the file";
+        if (!lines_.next(next)) return "a hex value cut off at the end of the file";
         value.raw += "\n" + std::string(trimmed(next));
       }
       return std::nullopt;
@@ -248,9 +240,7 @@ class Parser {
     return "an unknown value type";
   }
 
-  std::string_view text_;
-  std::size_t pos_ = 0;
-  int lineNumber_ = 0;
+  textfile::LineReader lines_;
   Document document_;
 };
 

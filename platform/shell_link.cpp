@@ -1,13 +1,11 @@
 #include "platform/shell_link.h"
 
-#include <unistd.h>
-
 #include <QProcess>
 #include <QString>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
+#include "platform/durable_file.h"
 #include "platform/names.h"
 #include "platform/paths.h"
 
@@ -86,28 +84,8 @@ bool writeShellLink(std::string_view lnkPath, const ShellLink& link) {
   const fs::path file = toHost(linkFileFor(lnkPath));
   std::error_code ec;
   if (file.empty() || !fs::is_directory(file.parent_path(), ec)) return false;
-  fs::path partial = file;
-  partial += ".qtp-partial-" + std::to_string(::getpid());
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out << entryText(file.stem().string(), link);
-    out.flush();
-    if (!out) {
-      fs::remove(partial, ec);
-      return false;
-    }
-  }
-  fs::permissions(partial,
-                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                      fs::perms::others_read | fs::perms::others_exec,
-                  ec);
-  if (!ec) fs::rename(partial, file, ec);
-  if (ec) {
-    std::error_code cleanup;
-    fs::remove(partial, cleanup);
-    return false;
-  }
-  return true;
+  // Launchers start only entries that may be executed.
+  return bool(writeFileDurably(file, entryText(file.stem().string(), link), {.newFileMode = 0755}));
 }
 
 }  // namespace platform

@@ -37,6 +37,6 @@ for layout in small:640 large:1024; do
   echo "== $name layout (screen $width px) =="
   (cd "$work/shots/$name" &&
     "$build/bin/qtp" --prefix "$work/prefix" --screen-width "$width" \
-      --automate "$root/shell/automation/walkthroughs/tour.qtpw")
+      --automate "$root/automation/walkthroughs/tour.qtpw")
 done
 echo "Screenshots: $work/shots"

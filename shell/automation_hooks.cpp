@@ -61,6 +61,11 @@ void notifyPlain(const QString& text) {
   if (state().plainObserver) state().plainObserver(text);
 }
 
+void dropQueuedAnswers() {
+  state().messageAnswers.clear();
+  state().plainAnswers = 0;
+}
+
 void clearAll() {
   state() = HookState{};
 }

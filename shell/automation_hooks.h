@@ -34,6 +34,7 @@ void setPlainObserver(std::function<void(const QString& text)> observer);
 void notifyMessage(const MessageRecord& record);
 void notifyPlain(const QString& text);
 
-void clearAll();  // drops queued answers and observers (between tests)
+void dropQueuedAnswers();  // the message and plain answers nobody has taken yet
+void clearAll();           // drops queued answers and observers (between tests)
 
 }  // namespace hooks

@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/durable_file.h"
 #include "winapi/resource_pack.h"
 
 namespace fs = std::filesystem;
@@ -102,9 +103,11 @@ int main(int argc, char** argv) {
   const std::vector<char> bytes = pack(std::move(resources));
   const fs::path out = argv[1];
   if (fs::exists(out) && readFile(out) == bytes) return 0;
-  const fs::path temporary = out.string() + ".tmp";
-  std::ofstream(temporary, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  fs::rename(temporary, out);
+  const platform::DurableWriteResult written =
+      platform::writeFileDurably(out, std::string_view(bytes.data(), bytes.size()));
+  if (!written) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], written.error.c_str());
+    return 1;
+  }
   return 0;
 }

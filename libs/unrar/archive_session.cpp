@@ -12,21 +12,41 @@
 namespace unrar {
 namespace {
 
-// Copies text into a fixed field, cut to fit with its terminating zero.
+bool isContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// How many bytes of a UTF-8 character its first byte announces (1 for other bytes).
+std::size_t sequenceLength(char lead) {
+  const auto c = static_cast<unsigned char>(lead);
+  return c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+}
+
+// Copies text into a fixed field with its terminating zero, cut where it does not fit before a
+// UTF-8 character that would not fit whole. Bytes that are not UTF-8 are cut anywhere.
 template <std::size_t N>
 void copyField(char (&field)[N], const std::string& text) {
-  const std::size_t n = std::min(text.size(), N - 1);
+  std::size_t n = std::min(text.size(), N - 1);
+  if (n < text.size() && isContinuation(text[n])) {
+    std::size_t lead = n;
+    while (lead > 0 && n - lead < 3 && isContinuation(text[lead])) --lead;
+    if (lead + sequenceLength(text[lead]) > n) n = lead;
+  }
   std::memcpy(field, text.data(), n);
   field[n] = '\0';
 }
 
-std::string memberName(struct archive_entry* entry) {
-  const char* utf8 = archive_entry_pathname_utf8(entry);
-  std::string name =
-      utf8 ? utf8 : (archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "");
+// Names as the interface reports them: '\' between folders, none at the end.
+std::string interfaceName(std::string name) {
   std::replace(name.begin(), name.end(), '/', '\\');
   while (!name.empty() && name.back() == '\\') name.pop_back();
   return name;
+}
+
+std::string memberName(struct archive_entry* entry) {
+  const char* utf8 = archive_entry_pathname_utf8(entry);
+  return interfaceName(utf8 ? utf8
+                            : (archive_entry_pathname(entry) ? archive_entry_pathname(entry) : ""));
 }
 
 int openResultFor(ScanStatus status) {
@@ -43,6 +63,16 @@ int openResultFor(ScanStatus status) {
       return ERAR_MISSING_PASSWORD;
   }
   return ERAR_UNKNOWN;
+}
+
+// What libarchive alone knows of a member whose header we could not pair with its entry.
+MemberInfo entryOnlyInfo(struct archive_entry* entry) {
+  MemberInfo info;
+  if (archive_entry_filetype(entry) == AE_IFDIR) info.flags = RHDF_DIRECTORY;
+  info.unpackedSize =
+      static_cast<std::uint64_t>(std::max<la_int64_t>(0, archive_entry_size(entry)));
+  info.dosTime = dosTimeFromUnix(archive_entry_mtime(entry));
+  return info;
 }
 
 bool isDirectory(const MemberInfo& info, struct archive_entry* entry) {
@@ -158,16 +188,22 @@ int ArchiveSession::readHeader(RARHeaderData& header) {
   }
   pending_ = false;
   const int r = archive_read_next_header(reader_, &entry_);
-  if (r == ARCHIVE_EOF) return lastReadError_ = ERAR_END_ARCHIVE;
+  // libarchive ending before the members our headers list is a disagreement, not the end.
+  if (r == ARCHIVE_EOF)
+    return lastReadError_ = stream_.member(index_) != nullptr ? ERAR_BAD_DATA : ERAR_END_ARCHIVE;
   const KnownMember* member = r >= ARCHIVE_WARN ? stream_.member(index_) : nullptr;
   if (member == nullptr) return lastReadError_ = failureCode(ERAR_BAD_DATA);
   ++index_;
   pending_ = true;
+  // Our header at this position must be the one libarchive read, or its CRC, attributes and
+  // sizes would be another member's.
+  const std::string name = memberName(entry_);
+  paired_ = interfaceName(member->info.name) == name;
 
-  const MemberInfo& info = member->info;
+  const MemberInfo info = paired_ ? member->info : entryOnlyInfo(entry_);
   std::memset(&header, 0, offsetof(RARHeaderData, CmtBuf));
   copyField(header.ArcName, stream_.volumeName(member->volume));
-  copyField(header.FileName, memberName(entry_));
+  copyField(header.FileName, name);
   header.Flags = info.flags;
   if (archive_entry_is_data_encrypted(entry_)) header.Flags |= RHDF_ENCRYPTED;
   header.PackSize = static_cast<unsigned>(info.packSize);
@@ -189,6 +225,7 @@ int ArchiveSession::processFile(int operation, const char* destPath, const char*
   if (operation == RAR_SKIP) return 0;
   if (openMode_ != RAR_OM_EXTRACT || (operation != RAR_TEST && operation != RAR_EXTRACT))
     return ERAR_UNKNOWN;
+  if (!paired_) return ERAR_BAD_DATA;
   const MemberInfo& info = stream_.member(index_ - 1)->info;
   if ((info.flags & RHDF_ENCRYPTED) != 0 || archive_entry_is_data_encrypted(entry_))
     return password_.empty() ? ERAR_MISSING_PASSWORD : ERAR_UNKNOWN_FORMAT;

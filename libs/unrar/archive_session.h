@@ -42,6 +42,7 @@ class ArchiveSession {
   struct archive_entry* entry_ = nullptr;
   std::size_t index_ = 0;  // members read so far
   bool pending_ = false;   // a header was read and not yet processed
+  bool paired_ = false;    // our header of the current member is the one libarchive read
   bool mustReplay_ = false;
   int lastReadError_ = 0;
   PROCESSDATAPROC processData_ = nullptr;

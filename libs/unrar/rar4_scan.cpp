@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "libs/unrar/rar4_format.h"
+#include "libs/unrar/rar4_name.h"
 #include "libs/unrar/volume_scan.h"
 
 namespace unrar {
@@ -31,6 +32,14 @@ bool crcMatches(const Bytes& header, std::size_t coveredSize) {
   return (crc & 0xFFFF) == rar4::le16(header.data());
 }
 
+std::string nameOf(const Bytes& h) {
+  const std::size_t nameSize = rar4::le16(&h[26]);
+  std::size_t at = rar4::kFileHeaderFixedSize;
+  if ((rar4::le16(&h[3]) & rar4::kFileLarge) != 0) at += 8;
+  if (at + nameSize > h.size()) return {};
+  return {reinterpret_cast<const char*>(&h[at]), nameSize};
+}
+
 MemberInfo memberFrom(const Bytes& h) {
   const std::uint16_t flags = rar4::le16(&h[3]);
   MemberInfo m;
@@ -50,6 +59,7 @@ MemberInfo memberFrom(const Bytes& h) {
   }
   m.splitBefore = (flags & rar4::kFileSplitBefore) != 0;
   m.splitAfter = (flags & rar4::kFileSplitAfter) != 0;
+  m.name = rar4NameAsUtf8(nameOf(h), (flags & rar4::kFileUnicodeName) != 0);
   return m;
 }
 
@@ -62,14 +72,6 @@ std::uint64_t dataSizeOf(const Bytes& h, std::uint8_t type) {
   if (fileLike && (flags & rar4::kFileLarge) != 0 && h.size() >= rar4::kFileHeaderFixedSize + 4)
     size |= static_cast<std::uint64_t>(rar4::le32(&h[32])) << 32;
   return size;
-}
-
-std::string nameOf(const Bytes& h) {
-  const std::size_t nameSize = rar4::le16(&h[26]);
-  std::size_t at = rar4::kFileHeaderFixedSize;
-  if ((rar4::le16(&h[3]) & rar4::kFileLarge) != 0) at += 8;
-  if (at + nameSize > h.size()) return {};
-  return {reinterpret_cast<const char*>(&h[at]), nameSize};
 }
 
 // A comment stored the old way, inside the main header.

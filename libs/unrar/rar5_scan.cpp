@@ -144,6 +144,7 @@ bool parseFileFields(const Block& block, MemberInfo& m, std::string& name) {
   m.method = 0x30 + static_cast<std::uint32_t>((compression >> 7) & 7);
   m.hostOs = c.vint() == kHostUnix5 ? rar4::kHostUnix : rar4::kHostWin32;
   name = c.bytes(c.vint());
+  m.name = name;
   m.packSize = block.dataSize;
   m.splitBefore = (block.flags & kContinuedBefore) != 0;
   m.splitAfter = (block.flags & kContinuedAfter) != 0;

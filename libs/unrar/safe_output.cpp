@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <cerrno>
@@ -14,6 +15,14 @@ namespace {
 
 bool hasDrivePrefix(const std::string& name) {
   return name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':';
+}
+
+// Windows refuses control characters in names; a file of such a name could not be opened there.
+bool hasControlCharacter(const std::string& name) {
+  return std::any_of(name.begin(), name.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
 }
 
 bool isLinkOrFolder(int dirFd, const std::string& name) {
@@ -31,7 +40,7 @@ std::string temporaryName() {
 
 std::optional<std::vector<std::string>> safeComponents(const std::string& memberName) {
   if (memberName.empty() || memberName[0] == '/' || memberName[0] == '\\' ||
-      hasDrivePrefix(memberName))
+      hasDrivePrefix(memberName) || hasControlCharacter(memberName))
     return std::nullopt;
   std::vector<std::string> parts;
   std::string part;

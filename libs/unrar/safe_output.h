@@ -15,7 +15,7 @@
 namespace unrar {
 
 // The member name split into folder components ('\' and '/' both separate), or nothing when
-// the name is empty, absolute, has a drive prefix or a ".." component.
+// the name is empty, absolute, has a drive prefix, a ".." component or a control character.
 std::optional<std::vector<std::string>> safeComponents(const std::string& memberName);
 
 // An open folder; closes itself.

@@ -43,6 +43,15 @@ std::string nextOldStyle(const std::string& path) {
   return incrementDigits(next, tens, tens + 2);
 }
 
+std::string asRarVolume(std::string path) {
+  const std::size_t dot = extensionStart(path);
+  std::string ext = path.substr(dot);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext != ".exe") return path;
+  const bool upper = std::isupper(static_cast<unsigned char>(path[dot + 1]));
+  return path.replace(dot, std::string::npos, upper ? ".RAR" : ".rar");
+}
+
 }  // namespace
 
 std::string nextVolumeName(const std::string& path, bool newNumbering) {
@@ -53,7 +62,7 @@ std::string nextVolumeName(const std::string& path, bool newNumbering) {
     while (last > nameStart && !std::isdigit(static_cast<unsigned char>(path[last - 1]))) --last;
     std::size_t first = last;
     while (first > nameStart && std::isdigit(static_cast<unsigned char>(path[first - 1]))) --first;
-    if (first < last) return incrementDigits(path, first, last);
+    if (first < last) return asRarVolume(incrementDigits(path, first, last));
   }
   return nextOldStyle(path);
 }

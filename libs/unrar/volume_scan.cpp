@@ -6,10 +6,51 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "libs/unrar/rar4_format.h"
 
 namespace unrar {
+namespace {
+
+// A self-extracting archive is a program with the archive after it. The signature is looked for
+// as far as the largest such programs reach (a few MiB); libarchive is then handed the bytes
+// from the signature on, so that both readers start at the same place.
+constexpr std::size_t kMaxStubSize = 4 * 1024 * 1024;
+
+struct Signature {
+  std::uint64_t at = 0;
+  ArchiveFormat format = ArchiveFormat::Rar4;
+};
+
+std::optional<ArchiveFormat> formatAt(std::string_view bytes) {
+  const std::string_view rar4(rar4::kSignature, rar4::kSignatureSize);
+  const std::string_view rar5(rar4::kSignature5, rar4::kSignature5Size);
+  if (bytes.substr(0, rar5.size()) == rar5) return ArchiveFormat::Rar5;
+  if (bytes.substr(0, rar4.size()) == rar4) return ArchiveFormat::Rar4;
+  return std::nullopt;
+}
+
+std::optional<Signature> findSignature(std::FILE* file) {
+  std::string head(rar4::kSignature5Size, '\0');
+  head.resize(std::fread(head.data(), 1, head.size(), file));
+  if (const auto format = formatAt(head)) return Signature{0, *format};
+  if (head.size() < rar4::kSignature5Size) return std::nullopt;
+  // Only a file that is not an archive from its first byte on is read any further.
+  head.resize(kMaxStubSize + rar4::kSignature5Size);
+  head.resize(rar4::kSignature5Size +
+              std::fread(head.data() + rar4::kSignature5Size, 1, kMaxStubSize, file));
+  const std::string_view common(rar4::kSignature, rar4::kSignatureSize - 1);
+  for (std::size_t at = head.find(common); at != std::string::npos && at <= kMaxStubSize;
+       at = head.find(common, at + 1)) {
+    if (const auto format = formatAt(std::string_view(head).substr(at)))
+      return Signature{at, *format};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 VolumeScan scanVolume(const std::string& path) {
   VolumeScan scan;
@@ -24,20 +65,23 @@ VolumeScan scanVolume(const std::string& path) {
     scan.status = ScanStatus::CannotOpen;
     return scan;
   }
-  char head[rar4::kSignature5Size] = {};
-  const std::size_t got = std::fread(head, 1, sizeof head, file.get());
-  if (got >= rar4::kSignature5Size &&
-      std::equal(head, head + rar4::kSignature5Size, rar4::kSignature5)) {
-    scan.format = ArchiveFormat::Rar5;
-    scanRar5Blocks(file.get(), scan);
-  } else if (got >= rar4::kSignatureSize &&
-             std::equal(head, head + rar4::kSignatureSize, rar4::kSignature)) {
-    scan.format = ArchiveFormat::Rar4;
-    std::fseek(file.get(), static_cast<long>(rar4::kSignatureSize), SEEK_SET);
-    scanRar4Blocks(file.get(), scan);
-  } else {
+  const std::optional<Signature> signature = findSignature(file.get());
+  if (!signature) {
     scan.status = ScanStatus::NotRar;
+    return scan;
   }
+  scan.format = signature->format;
+  scan.archiveStart = signature->at;
+  const std::size_t size =
+      scan.format == ArchiveFormat::Rar5 ? rar4::kSignature5Size : rar4::kSignatureSize;
+  if (fseeko(file.get(), static_cast<off_t>(signature->at + size), SEEK_SET) != 0) {
+    scan.status = ScanStatus::NotRar;
+    return scan;
+  }
+  if (scan.format == ArchiveFormat::Rar5)
+    scanRar5Blocks(file.get(), scan);
+  else
+    scanRar4Blocks(file.get(), scan);
   return scan;
 }
 

@@ -13,6 +13,7 @@ namespace unrar {
 enum class ArchiveFormat { Rar4, Rar5 };
 
 struct MemberInfo {
+  std::string name;         // UTF-8, as stored (folders separated as the archive has them)
   std::uint32_t flags = 0;  // RHDF_* bits as the interface reports them
   std::uint64_t packSize = 0;
   std::uint64_t unpackedSize = 0;
@@ -40,7 +41,7 @@ struct StoredComment {
 enum class ScanStatus {
   Ok,
   CannotOpen,   // the file is missing or unreadable
-  NotRar,       // no RAR signature at the start
+  NotRar,       // no RAR signature at the start or after a self-extracting stub
   BadHeader,    // the main header is damaged or cut short
   Unsupported,  // headers are encrypted
 };
@@ -48,6 +49,8 @@ enum class ScanStatus {
 struct VolumeScan {
   ScanStatus status = ScanStatus::Ok;
   ArchiveFormat format = ArchiveFormat::Rar4;
+  // Where the signature is: after the program of a self-extracting archive, else 0.
+  std::uint64_t archiveStart = 0;
   bool isVolume = false;
   bool newNumbering = false;
   bool solid = false;

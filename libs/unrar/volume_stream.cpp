@@ -90,7 +90,9 @@ la_int64_t VolumeStream::skip(la_int64_t request) {
 bool VolumeStream::openVolume(const std::string& path, VolumeScan scan) {
   file_.reset(std::fopen(path.c_str(), "rb"));
   if (!file_) return false;
-  position_ = 0;
+  // libarchive sees each volume from its signature on, past any self-extracting program.
+  if (fseeko(file_.get(), static_cast<off_t>(scan.archiveStart), SEEK_SET) != 0) return false;
+  position_ = scan.archiveStart;
   struct stat st {};
   limit_ = ::fstat(fileno(file_.get()), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
   // libarchive takes a RAR 4 end block for the end of everything; between volumes that do not

@@ -2,16 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/text_file.h"
+
 namespace worldvis {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
+using textfile::trimmed;
 
 bool hasControl(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) {
@@ -46,31 +43,25 @@ Contents read(std::string_view text) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
     text.remove_prefix(kByteOrderMark.size());
-  const std::size_t firstBreak = text.find('\n');
-  if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
-    contents.lineEnd = "\n";
+  contents.lineEnd = textfile::lineEndText(textfile::lineEndOf(text));
   bool inSection = false;
   bool inScenery = false;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    // CR belongs to the line end only before LF; a CR anywhere else is a control character.
-    if (end < text.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    text.remove_prefix(std::min(end + 1, text.size()));
+  // CR belongs to the line end only before LF; a CR anywhere else is a control character.
+  textfile::LineReader lines(text, false);
+  for (std::string_view line; lines.next(line);) {
     if (hasControl(line)) return {};
     line = trimmed(line);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
-      if (line.back() != ']' || line.size() < 3) return {};
+      const std::optional<std::string_view> name = textfile::sectionName(line);
+      if (!name || line.size() < 3) return {};
       inSection = true;
-      inScenery = sameWord(trimmed(line.substr(1, line.size() - 2)), "Scenery");
+      inScenery = sameWord(*name, "Scenery");
       continue;
     }
-    const std::size_t equals = line.find('=');
-    if (!inSection || equals == std::string_view::npos || trimmed(line.substr(0, equals)).empty())
-      return {};
-    if (inScenery && sameWord(trimmed(line.substr(0, equals)), "Title"))
-      contents.titles.push_back(titleKey(line.substr(equals + 1)));
+    const std::optional<textfile::KeyValue> pair = textfile::splitKeyValue(line);
+    if (!inSection || !pair || pair->key.empty()) return {};
+    if (inScenery && sameWord(pair->key, "Title")) contents.titles.push_back(titleKey(pair->value));
   }
   contents.valid = true;
   return contents;

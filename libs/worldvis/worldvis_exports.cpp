@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "libs/worldvis/atomic_file.h"
 #include "libs/worldvis/world_vis_text.h"
 #include "libs/worldvis/worldvis.h"
+#include "platform/durable_file.h"
+#include "platform/text_file.h"
 
 #define WORLDVIS_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -56,15 +57,15 @@ int open(const char* path) {
   next.file = path;
   std::error_code ec;
   if (!fs::exists(next.file, ec)) return WORLDVIS_MISSING;
-  if (!fs::is_regular_file(next.file, ec)) return WORLDVIS_UNREADABLE;
   next.lockFd = lockFolder(next.file);
   if (next.lockFd < 0) return WORLDVIS_BUSY;
-  std::optional<std::string> text = atomicfile::readAll(next.file, kMaxWorldVisBytes);
-  if (!text) return WORLDVIS_UNREADABLE;
-  worldvis::Contents contents = worldvis::read(*text);
+  textfile::FileRead read = textfile::readRegularFile(next.file, kMaxWorldVisBytes);
+  if (read.failure == textfile::FileRead::Failure::Missing) return WORLDVIS_MISSING;
+  if (!read.ok()) return WORLDVIS_UNREADABLE;
+  worldvis::Contents contents = worldvis::read(read.bytes);
   if (!contents.valid) return WORLDVIS_NOT_WORLD_VIS;
-  if (!atomicfile::writable(next.file)) return WORLDVIS_READ_ONLY;
-  next.text = std::move(*text);
+  if (!platform::mayReplace(next.file)) return WORLDVIS_READ_ONLY;
+  next.text = std::move(read.bytes);
   next.titles = std::move(contents.titles);
   next.lineEnd = std::move(contents.lineEnd);
   session.emplace(std::move(next));
@@ -95,7 +96,7 @@ WORLDVIS_EXPORT void WORLDVIS06(void) {
   std::lock_guard lock(sessionMutex);
   if (!session || session->staged.empty()) return;
   std::string updated = session->text + session->staged;
-  if (!atomicfile::replace(session->file, updated)) return;
+  if (!platform::writeFileDurably(session->file, updated, {.followLink = true})) return;
   session->text = std::move(updated);
   session->staged.clear();
 }

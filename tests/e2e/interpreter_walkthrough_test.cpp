@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "tests/support/panelhost_process.h"
+#include "tests/support/refused_files.h"
 #include "walkthrough.h"
 
 namespace {
@@ -39,11 +41,40 @@ TEST_F(InterpreterWalkthrough, UnknownCommandsBadArgumentsAndFailedExpectationsF
       {"answer \"Ja\n", "fail 1: unterminated quote"},
       {"wait soon\n", "fail 1: wait needs a number of milliseconds, not \"soon\""},
       {"key ExitBtn F13\n", "fail 1: unknown key \"F13\""},
+      {"wait-form TMainDLG 0\n",
+       "fail 1: wait-form needs a positive number of milliseconds, not \"0\""},
   };
   for (const auto& c : cases) {
     const e2e::Outcome outcome = walk.run(c.script);
     EXPECT_EQ(outcome.exitCode, 1) << c.script;
     EXPECT_TRUE(inOrder(outcome.lines, {c.failLine})) << c.script;
+  }
+}
+
+// Nothing the script had pending when a line failed (the lines after it, the page it opened)
+// runs: the failure is the last record and the program ends.
+TEST_F(InterpreterWalkthrough, NothingRunsAfterAFailingLine) {
+  const e2e::Outcome outcome = walk.run("click IC2\nwait-form TNoSuchDLG 300\ndump\n");
+  EXPECT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_EQ(outcome.lines.value(outcome.lines.size() - 1),
+            "fail 2: form TNoSuchDLG not active after 300 ms; the active form is TCreditsDLG")
+      << outcome.lines.join('\n').toStdString();
+}
+
+// A line that cannot be split fails the same way in a panel-host script.
+TEST_F(InterpreterWalkthrough, HostileLinesFailAlikeInThePanelHost) {
+  for (const QString& line : {QString(R"(answer "C:\FS2000\")"), QString(R"(answer "Ja\)"),
+                              "dump " + QString(QChar(0))}) {
+    const e2e::Outcome walkthrough = walk.run("# one bad line\n" + line + "\ndump\n");
+    // The panel host reads the very file the walkthrough ran.
+    const testsupport::ProcessOutput panel = testsupport::runPanelhostScript(
+        PANELHOST_EXE, (walk.folder() + "/walk.qtpw").toStdString());
+    EXPECT_EQ(walkthrough.exitCode, 1) << panel.text();
+    EXPECT_EQ(panel.exitCode, 1) << panel.text();
+    ASSERT_EQ(panel.lines.size(), 1u) << panel.text();
+    EXPECT_TRUE(panel.lines[0].starts_with("fail 2: ")) << panel.text();
+    EXPECT_EQ(walkthrough.lines.value(walkthrough.lines.size() - 1).toStdString(), panel.lines[0]);
   }
 }
 
@@ -111,6 +142,17 @@ TEST_F(ProgramCommandLine, VersionHelpAndBadArguments) {
     EXPECT_TRUE(outcome.lines.isEmpty());
     EXPECT_FALSE(outcome.errors.isEmpty());
   }
+}
+
+TEST_F(ProgramCommandLine, WalkthroughsThatAreNoRegularFilesAreRefusedWithoutWaiting) {
+  const std::string script = (walk.folder() + "/walk.qtpw").toStdString();
+  testsupport::forEachRefusedFile(script, (4u << 20) + 1, [&](const std::string& reason) {
+    const e2e::Outcome outcome = walk.runArguments({"--automate", QString::fromStdString(script)});
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_TRUE(outcome.errors.contains(
+        QString::fromStdString("cannot read the script \"" + script + "\": " + reason)))
+        << outcome.errors.toStdString();
+  });
 }
 
 }  // namespace

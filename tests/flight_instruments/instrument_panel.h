@@ -2,8 +2,8 @@
 // The built module's round instruments on a panel of their own, run through the panel host's
 // script mode. Each run is a new host process, so the module's state starts at zero every time.
 // The switch panel sits on the panel too: its battery and alternator switches keep the power
-// flags that several instruments read (tokens 0x16C and 0x16B, both on by default), and its key
-// latches the engine speed (token 0x87 above 3000).
+// flags that several instruments read (tok::kBatteryMaster and tok::kAlternator, both on by
+// default), and its key latches the engine speed (tok::kEngineSpeed above 3000).
 #include <QTemporaryDir>
 #include <filesystem>
 #include <optional>

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "gauges/sim_ids.h"
 #include "module_tables.h"
 
 namespace {
@@ -86,22 +87,22 @@ void expectChain(const char* name, const std::vector<Element>& expected) {
 
 TEST(InstrumentChains, EngineDialsFromTheBackgroundOutwards) {
   expectChain("RPM", {{S, 101, {0, 0}, 0x4001, 0, kDimmed},
-                      {N, 102, {67, 67}, 0x4003, 0x87, kDimmed, {21, 5}}});
+                      {N, 102, {67, 67}, 0x4003, tok::kEngineSpeed, kDimmed, {21, 5}}});
   expectChain("MAP", {{S, 103, {0, 0}, 0x4001, 0, kDimmed},
-                      {N, 104, {70, 70}, 0x4003, 0x89, kDimmed, {32, 9}},
-                      {N, 104, {70, 70}, 0x4003, 0x98, kDimmed, {32, 9}}});
+                      {N, 104, {70, 70}, 0x4003, tok::kFuelFlow, kDimmed, {32, 9}},
+                      {N, 104, {70, 70}, 0x4003, tok::kManifoldPressure, kDimmed, {32, 9}}});
   for (const char* fuel : {"FL1", "FL2"}) {
     expectChain(fuel, {{S, 105, {0, 0}, 0x4001, 0, kDimmed},
                        {N, 107, {43, 58}, 0x4003, 0, kDimmed, {10, 4}},
                        {S, 106, {23, 50}, 0x3}});
   }
   expectChain("FLID", {{S, 108, {0, 0}, 0x4001, 0, kDimmed},
-                       {N, 107, {16, 39}, 0x4003, 0x14A, kDimmed, {0, 4}}});
+                       {N, 107, {16, 39}, 0x4003, tok::kFlapPosition, kDimmed, {0, 4}}});
   expectChain("ENG", {{S, 132, {0, 0}, 0x4001, 0, kDimmed},
-                      {N, 134, {34, 45}, 0x4003, 0x92, kDimmed, {17, 4}},
-                      {N, 134, {100, 45}, 0x4003, 0x93, kDimmed, {17, 4}},
-                      {N, 134, {100, 110}, 0x4003, 0x94, kDimmed, {17, 4}},
-                      {N, 134, {34, 110}, 0x4003, 0x2EF, kDimmed, {17, 4}},
+                      {N, 134, {34, 45}, 0x4003, tok::kCylinderHead, kDimmed, {17, 4}},
+                      {N, 134, {100, 45}, 0x4003, tok::kOilTemperature, kDimmed, {17, 4}},
+                      {N, 134, {100, 110}, 0x4003, tok::kOilPressure, kDimmed, {17, 4}},
+                      {N, 134, {34, 110}, 0x4003, tok::kAmperes, kDimmed, {17, 4}},
                       {S, 133, {0, 0}, 0x3},
                       {I, 135, {119, 115}, 0x3},
                       {I, 135, {53, 115}, 0x3},
@@ -111,28 +112,28 @@ TEST(InstrumentChains, EngineDialsFromTheBackgroundOutwards) {
 
 TEST(InstrumentChains, FlightInstrumentsFromTheBackgroundOutwards) {
   expectChain("ALT", {{S, 110, {0, 0}, 0x4001},
-                      {M, 115, {109, 61}, 0x4003, 0x4C},
-                      {N, 113, {72, 74}, 0x4003, 0x4A, kDark, {30, 5}},
-                      {N, 112, {72, 74}, 0x4003, 0x4A, kDark, {31, 6}},
-                      {N, 111, {72, 74}, 0x4003, 0x4A, kDark, {33, 4}},
+                      {M, 115, {109, 61}, 0x4003, tok::kAltimeterSetting},
+                      {N, 113, {72, 74}, 0x4003, tok::kAltitude, kDark, {30, 5}},
+                      {N, 112, {72, 74}, 0x4003, tok::kAltitude, kDark, {31, 6}},
+                      {N, 111, {72, 74}, 0x4003, tok::kAltitude, kDark, {33, 4}},
                       {S, 117, {9, 121}, 0x3},
                       {S, 114, {67, 69}, 0x3}});
   expectChain("VSI", {{S, 119, {0, 0}, 0x4001, 0, kDark},
-                      {N, 120, {71, 71}, 0x4003, 0x41, kDark, {34, 4}},
+                      {N, 120, {71, 71}, 0x4003, tok::kVerticalSpeed, kDark, {34, 4}},
                       {S, 114, {66, 66}, 0x3}});
   expectChain("ASI", {{S, 124, {0, 0}, 0x4001, 0, kDark},
-                      {N, 120, {71, 71}, 0x4003, 0x3D, kDark, {34, 4}},
+                      {N, 120, {71, 71}, 0x4003, tok::kAirspeed, kDark, {34, 4}},
                       {S, 114, {67, 67}, 0x3}});
   expectChain("VAC", {{S, 121, {0, 0}, 0x4001, 0, kDimmed},
-                      {N, 123, {55, 55}, 0x3, 0x161, kDimmed, {8, 7}},
-                      {N, 122, {55, 55}, 0x4003, 0x161, kDimmed, {8, 7}}});
+                      {N, 123, {55, 55}, 0x3, tok::kSuction, kDimmed, {8, 7}},
+                      {N, 122, {55, 55}, 0x4003, tok::kSuction, kDimmed, {8, 7}}});
   expectChain("TURN", {{S, 125, {0, 0}, 0x4001},
-                       {I, 323, {12, 42}, 0x3, 0x161},
-                       {L, 127, {58, 62}, 0x4003, 0x45, kDimmed},
-                       {L, 127, {58, 62}, 0x4003, 0x45, kDimmed},
+                       {I, 323, {12, 42}, 0x3, tok::kSuction},
+                       {L, 127, {58, 62}, 0x4003, tok::kTurnBall, kDimmed},
+                       {L, 127, {58, 62}, 0x4003, tok::kTurnBall, kDimmed},
                        {S, 128, {54, 59}, 0x3},
-                       {N, 126, {64, 45}, 0x4003, 0x46, kDimmed, {4, 4}}});
-  expectChain("WCMP", {{S, 129, {0, 0}, 0x1}, {M, 130, {5, 5}, 0x4003, 0x53, kCompass}});
+                       {N, 126, {64, 45}, 0x4003, tok::kTurnRate, kDimmed, {4, 4}}});
+  expectChain("WCMP", {{S, 129, {0, 0}, 0x1}, {M, 130, {5, 5}, 0x4003, tok::kCompass, kCompass}});
 }
 
 struct DialTable {
@@ -293,7 +294,7 @@ TEST(InstrumentNeedles, SlidersIconsAndMovingImagesCarryTheirKindsFields) {
   const auto* drum = reinterpret_cast<const ELEMENT_MOVING_IMAGE*>(elementOf("ALT", 1));
   ASSERT_NE(drum, nullptr);
   EXPECT_EQ(drum->source_var_x.id, 0u);
-  EXPECT_EQ(drum->source_var_y.id, 0x4Cu);
+  EXPECT_EQ(drum->source_var_y.id, tok::kAltimeterSetting);
   EXPECT_DOUBLE_EQ(drum->min_y, 27.99);
   EXPECT_DOUBLE_EQ(drum->max_y, 32.01);
   ASSERT_NE(drum->update_x_cb, nullptr);
@@ -311,7 +312,7 @@ TEST(InstrumentNeedles, SlidersIconsAndMovingImagesCarryTheirKindsFields) {
   for (std::size_t side = 0; side < 2; ++side) {
     const auto* ball = reinterpret_cast<const ELEMENT_SLIDER*>(elementOf("TURN", 2 + side));
     ASSERT_NE(ball, nullptr);
-    EXPECT_EQ(ball->source_var_y.id, 0x45u);
+    EXPECT_EQ(ball->source_var_y.id, tok::kTurnBall);
     EXPECT_DOUBLE_EQ(ball->scale_x, 0.3);
     EXPECT_DOUBLE_EQ(ball->scale_y, ballScales[side]);
   }

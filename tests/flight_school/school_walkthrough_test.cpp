@@ -134,7 +134,7 @@ TEST_F(FlightSchoolWalkthrough, TheSimulatorStartsFromItsOwnFolderAndTheProgramE
 TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFromTheSchool) {
   walk.setProductValues({"CDDrive=D:\\"});
   // The run takes a few seconds; the success message is answered whenever it comes, and the
-  // wait leaves room for a slow machine.
+  // school is on top again once the run's window has closed.
   const QStringList lines =
       holds(QStringLiteral("screen 640\n"
                            "answer Ja\n"
@@ -150,8 +150,7 @@ TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFr
                            "click ContinueBtn\n"
                            "expect-form TSetup2DLG\n"
                            "answer OK\n"
-                           "wait 30000\n"
-                           "expect-form TSyllabusDLG\n"
+                           "wait-form TSyllabusDLG 30000\n"
                            "click ReturnBtn\n"));
   EXPECT_TRUE(inOrder(
       lines, {"form TSyllabusDLG shown", "form TFSVersionDLG shown", "form TFSVersionDLG closed",

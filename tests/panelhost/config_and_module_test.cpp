@@ -1,6 +1,7 @@
 // Panel configurations, module lookup and loading, the service table and the gauge lifecycle.
 #include <gtest/gtest.h>
 
+#include "gauges/sim_ids.h"
 #include "host_fixture.h"
 #include "panelhost/number_text.h"
 #include "panelhost/panel_config.h"
@@ -90,20 +91,21 @@ TEST(VariableStore, PinnedTokensIgnoreTheAircraftUntilReleased) {
 TEST(SimulatedAircraft, ActsOnKeyEventsAndStepsInSimulatedTime) {
   VariableStore vars;
   SimulatedAircraft aircraft(vars);
-  EXPECT_TRUE(aircraft.onKeyEvent(0x1015B, 0));
-  EXPECT_NEAR(vars.value(0x4C), 29.93, 1e-9);
-  EXPECT_TRUE(aircraft.onKeyEvent(0x10073, 1));  // transponder thousands digit 1 -> 2
-  EXPECT_EQ(toUint32(vars.value(0x26)), 0x2200u);
-  for (int i = 0; i < 8; ++i) aircraft.onKeyEvent(0x10076, 1);  // units 0 -> 7 -> 0
-  EXPECT_EQ(toUint32(vars.value(0x26)), 0x2200u);
+  EXPECT_TRUE(aircraft.onKeyEvent(evt::kAltimeterSettingInc, 0));
+  EXPECT_NEAR(vars.value(tok::kAltimeterSetting), 29.93, 1e-9);
+  EXPECT_TRUE(aircraft.onKeyEvent(evt::kTransponderThousandsInc, 1));  // 1200 -> 2200
+  EXPECT_EQ(toUint32(vars.value(tok::kTransponderCode)), 0x2200u);
+  for (int i = 0; i < 8; ++i) aircraft.onKeyEvent(evt::kTransponderUnitsInc, 1);  // 0 -> 7 -> 0
+  EXPECT_EQ(toUint32(vars.value(tok::kTransponderCode)), 0x2200u);
   EXPECT_FALSE(aircraft.onKeyEvent(0x99999, 0));
 
-  vars.write(0x80, 16383);  // full throttle: the engine spools up towards 2700 rpm
-  vars.write(0x41, 256);    // 1 m/s climb
-  const double altitude = vars.value(0x4A);
+  vars.write(tok::kThrottle, 16383);     // full throttle: the engine spools up towards 2700 rpm
+  vars.write(tok::kVerticalSpeed, 256);  // 1 m/s climb
+  const double altitude = vars.value(tok::kAltitude);
   for (int i = 0; i < 18 * 20; ++i) aircraft.step(SimulatedAircraft::kCycleSeconds);
-  EXPECT_NEAR(vars.value(0x87) * vars.value(0x9A) / 65536, 2700, 5);  // scaled revolutions
-  EXPECT_NEAR(vars.value(0x4A) - altitude, 20 * 3.28084, 0.01);
+  // The engine speed in revolutions per minute, through its scale.
+  EXPECT_NEAR(vars.value(tok::kEngineSpeed) * vars.value(tok::kEngineSpeedScale) / 65536, 2700, 5);
+  EXPECT_NEAR(vars.value(tok::kAltitude) - altitude, 20 * 3.28084, 0.01);
   EXPECT_NEAR(aircraft.elapsedSeconds(), 20, 1e-6);
 }
 

@@ -8,6 +8,7 @@
 
 #include "host_fixture.h"
 #include "panelhost/script_runner.h"
+#include "tests/support/refused_files.h"
 
 using namespace panelhost;
 using namespace panelhost_test;
@@ -55,7 +56,7 @@ TEST(Script, FailsOnTheFirstBadLineWithItsNumber) {
       {"value ALT 0\n", "fail 1: no gauge ALT\n"},
       {"module /nonexistent/x.gau\n", "fail 1: module /nonexistent/x.gau not found\n"},
       {"expect-event 0x10 1\n", "fail 1: no event 0x10\n"},
-      {"get \"unclosed\n", "fail 1: unclosed quote\n"},
+      {"get \"unclosed\n", "fail 1: unterminated quote\n"},
       {"load /nonexistent/panel.cfg\n",
        "fail 1: cannot read panel configuration /nonexistent/panel.cfg\n"},
   };
@@ -160,4 +161,20 @@ TEST(ScriptExecutable, RunsHeadlessAndExitsWithTheScriptsStatus) {
   process.start(PANELHOST_EXE, {"--bogus"});
   ASSERT_TRUE(process.waitForFinished(30000));
   EXPECT_EQ(process.exitCode(), 2);
+}
+
+TEST(ScriptExecutable, RefusesScriptsAndPanelsThatAreNoRegularFiles) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("input").toStdString();
+  for (const char* flag : {"--script", "--panel"}) {
+    SCOPED_TRACE(flag);
+    testsupport::forEachRefusedFile(path, (4u << 20) + 1, [&](const std::string& reason) {
+      QProcess process;
+      process.start(PANELHOST_EXE, {flag, QString::fromStdString(path)});
+      ASSERT_TRUE(process.waitForFinished(30000)) << "it waits on " << path;
+      EXPECT_EQ(process.exitCode(), 1);
+      const std::string errors = process.readAllStandardError().toStdString();
+      EXPECT_NE(errors.find(path + ": " + reason), std::string::npos) << errors;
+    });
+  }
 }

@@ -4,12 +4,10 @@
 
 #include <cmath>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/aircraft.h"
-#include "panelhost/aircraft_tokens.h"
 
 namespace aircraft_test {
-
-namespace tok = panelhost::tok;
 
 class AircraftTest : public ::testing::Test {
  protected:
@@ -32,12 +30,9 @@ class AircraftTest : public ::testing::Test {
 
   // Battery on and the key to start, as the switch panel does it.
   void batteryOnAndStart() {
-    write(tok::kBattery, 1);
-    send(kStartEvent);
+    write(tok::kBatteryMaster, 1);
+    send(evt::kMagnetoStart);
   }
-
-  static constexpr ID32 kStartEvent = 0x1018B;
-  static constexpr ID32 kMagnetosOff = 0x10187;
 
   panelhost::VariableStore vars_;
   panelhost::SimulatedAircraft aircraft_;

@@ -11,11 +11,18 @@ TEST_F(Electrics, SwitchEventsFlipTheirSwitches) {
   const struct {
     ID32 event;
     ID32 token;
-  } switches[] = {
-      {0x102C1, tok::kBattery},      {0x102C2, tok::kAlternator}, {0x102F5, tok::kAvionics},
-      {0x100D7, tok::kLandingLight}, {0x102C0, tok::kTaxiLight},  {0x1034B, tok::kNavigationLights},
-      {0x102BF, tok::kBeacon},       {0x10018, tok::kStrobes},    {0x10023, tok::kPropDeIce},
-      {0x10142, tok::kPitotHeat},    {0x10173, tok::kToggle2},    {0x10178, tok::kToggle6}};
+  } switches[] = {{evt::kBatteryMasterToggle, tok::kBatteryMaster},
+                  {evt::kAlternatorToggle, tok::kAlternator},
+                  {evt::kAvionicsMasterToggle, tok::kAvionicsMaster},
+                  {evt::kLandingLightToggle, tok::kLandingLight},
+                  {evt::kTaxiLightToggle, tok::kTaxiLight},
+                  {evt::kNavigationLightsToggle, tok::kNavigationLights},
+                  {evt::kBeaconToggle, tok::kBeacon},
+                  {evt::kStrobesToggle, tok::kStrobes},
+                  {evt::kPropDeIceToggle, tok::kPropDeIce},
+                  {evt::kPitotHeatToggle, tok::kPitotHeat},
+                  {evt::kSmallSwitch2Toggle, tok::kSmallSwitch2},
+                  {evt::kSmallSwitch6Toggle, tok::kSmallSwitch6}};
   for (const auto& s : switches) {
     EXPECT_EQ(value(s.token), 0) << std::hex << s.token;
     send(s.event);
@@ -23,27 +30,27 @@ TEST_F(Electrics, SwitchEventsFlipTheirSwitches) {
     send(s.event);
     EXPECT_EQ(value(s.token), 0) << std::hex << s.token;
   }
-  write(tok::kBattery, 0.5);  // reads as off, as the switch panel truncates it
-  send(0x102C1);
-  EXPECT_EQ(value(tok::kBattery), 1);
-  send(0x10208);
+  write(tok::kBatteryMaster, 0.5);  // reads as off, as the switch panel truncates it
+  send(evt::kBatteryMasterToggle);
+  EXPECT_EQ(value(tok::kBatteryMaster), 1);
+  send(evt::kPanelLightsOn);
   EXPECT_EQ(value(tok::kPanelLights), 1);
-  send(0x10209);
+  send(evt::kPanelLightsOff);
   EXPECT_EQ(value(tok::kPanelLights), 0);
 }
 
 TEST_F(Electrics, TheBatteryAloneShowsTheLoadAsDischarge) {
   fly(1);
   EXPECT_EQ(amperes(), 0);  // everything off
-  send(0x102C1);
+  send(evt::kBatteryMasterToggle);
   fly(1);
   EXPECT_EQ(amperes(), -2);  // the bus itself
-  send(0x102F5);
-  send(0x10142);
-  send(0x100D7);
+  send(evt::kAvionicsMasterToggle);
+  send(evt::kPitotHeatToggle);
+  send(evt::kLandingLightToggle);
   fly(1);
   EXPECT_EQ(amperes(), -(2 + 3 + 10 + 8));
-  send(0x102C2);  // the alternator does nothing while the engine stands
+  send(evt::kAlternatorToggle);  // the alternator does nothing while the engine stands
   fly(1);
   EXPECT_EQ(amperes(), -(2 + 3 + 10 + 8));
 }
@@ -61,10 +68,10 @@ TEST_F(Electrics, AfterAStartTheAlternatorChargesBackWhatTheStarterTook) {
   EXPECT_LT(amperes(), charge);
   EXPECT_NEAR(amperes(), 0.5, 1e-6);  // charged: a trickle
 
-  send(0x102C2);  // alternator off: the battery carries the bus
+  send(evt::kAlternatorToggle);  // alternator off: the battery carries the bus
   fly(1);
   EXPECT_EQ(amperes(), -2);
-  send(0x102C1);  // battery off: no current through the ammeter
+  send(evt::kBatteryMasterToggle);  // battery off: no current through the ammeter
   fly(1);
   EXPECT_EQ(amperes(), 0);
 }

@@ -38,12 +38,12 @@ TEST_F(EngineStart, NeedsFuelFromTheSelectedTank) {
 
   write(tok::kFuelSelector, 3);
   write(tok::kRightQuantity, 0);  // the right tank is dry
-  send(kStartEvent);
+  send(evt::kMagnetoStart);
   fly(10);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
 
   write(tok::kFuelSelector, 1);  // both tanks: the left one still has fuel
-  send(kStartEvent);
+  send(evt::kMagnetoStart);
   fly(5);
   EXPECT_GT(rpm(), 900);
 }
@@ -53,21 +53,21 @@ TEST_F(EngineStart, NeedsTheMixtureAboveCutOff) {
   batteryOnAndStart();
   fly(10);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
-  send(0x1017F, 16383);  // mixture rich
-  send(kStartEvent);
+  send(evt::kMixtureSet, 16383);  // mixture rich
+  send(evt::kMagnetoStart);
   fly(5);
   EXPECT_GT(rpm(), 900);
 }
 
 TEST_F(EngineStart, TheStarterTurnsOnlyOnTheBattery) {
-  send(kStartEvent);
+  send(evt::kMagnetoStart);
   fly(5);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
   EXPECT_EQ(value(tok::kMagnetos), 3);  // the key still springs back
 }
 
 TEST_F(EngineStart, WithoutTheStartEventNothingTurns) {
-  write(tok::kBattery, 1);
+  write(tok::kBatteryMaster, 1);
   write(tok::kMagnetos, 3);
   fly(10);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
@@ -78,33 +78,33 @@ using RunningEngine = CruiseTest;
 
 TEST_F(RunningEngine, MagnetosOffRunDownToAStandstillAndItStaysThere) {
   EXPECT_GT(rpm(), 2000);
-  send(kMagnetosOff);
+  send(evt::kMagnetosOff);
   fly(1);
   const double after1s = rpm();
   EXPECT_LT(after1s, 2000);
   EXPECT_GT(after1s, 0);
   fly(10);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
-  send(0x1018A);  // both magnetos again: a stopped engine does not start by itself
+  send(evt::kMagnetosBoth);  // both magnetos again: a stopped engine does not start by itself
   fly(5);
   EXPECT_EQ(value(tok::kEngineSpeed), 0);
-  send(kStartEvent);  // the key restarts it
+  send(evt::kMagnetoStart);  // the key restarts it
   fly(10);
   EXPECT_GT(rpm(), 2000);
 }
 
 TEST_F(RunningEngine, ThrottleAndPropellerSetTheSpeedAndOneMagnetoDropsIt) {
-  send(0x1011C, 16383);
+  send(evt::kThrottleSet, 16383);
   fly(15);
   EXPECT_NEAR(rpm(), 2700, 1);
-  send(0x10183, 0);  // propeller lever back: the governor holds 1800
+  send(evt::kPropellerSet, 0);  // propeller lever back: the governor holds 1800
   fly(15);
   EXPECT_NEAR(rpm(), 1800, 1);
-  send(0x10188);  // right magneto only
+  send(evt::kMagnetoRight);  // right magneto only
   fly(15);
   EXPECT_NEAR(rpm(), 1800 * 0.97, 1);
-  send(0x1011C, 0);
-  send(0x1018A);
+  send(evt::kThrottleSet, 0);
+  send(evt::kMagnetosBoth);
   fly(15);
   EXPECT_NEAR(rpm(), 800, 1);
 }
@@ -121,7 +121,7 @@ TEST_F(RunningEngine, ValuesFollowTheEngineAndFuelBurnsFromTheSelectedTank) {
   EXPECT_GT(value(tok::kOilPressure) * 0.003356933, 50);
   EXPECT_LT(value(tok::kManifoldPressure) / 1024, 29.92);
 
-  send(kMagnetosOff);
+  send(evt::kMagnetosOff);
   fly(600);
   EXPECT_EQ(value(tok::kFuelFlow), 0.0);
   EXPECT_LT(value(tok::kOilPressure), 1);
@@ -143,7 +143,7 @@ TEST_F(RunningEngine, StopsWhenTheSelectedTankRunsDry) {
 TEST_F(RunningEngine, OpenCowlFlapsCoolTheCylinders) {
   fly(300);
   const double closed = value(tok::kCylinderHead);
-  for (int i = 0; i < 20; ++i) send(0x10319);
+  for (int i = 0; i < 20; ++i) send(evt::kCowlFlapsOpen);
   EXPECT_EQ(value(tok::kCowlFlaps), 1);
   fly(300);
   EXPECT_LT(value(tok::kCylinderHead), closed - 50);

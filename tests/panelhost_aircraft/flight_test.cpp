@@ -7,21 +7,21 @@ namespace {
 using Flight = CruiseTest;
 
 TEST_F(Flight, FlapsTravelAfterTheHandleOverTime) {
-  send(0x100DE);  // a notch down
+  send(evt::kFlapsDown);  // a notch down
   EXPECT_EQ(value(tok::kFlapHandle), 8192);
   EXPECT_EQ(value(tok::kFlapPosition), 0);
   fly(1);
   EXPECT_NEAR(value(tok::kFlapPosition), 2048, 1e-6);
   fly(4);
   EXPECT_NEAR(value(tok::kFlapPosition), 8192 * 16384.0 / 16383, 1e-6);
-  send(0x100DE);  // and down: the handle stops at 16383
-  send(0x100DE);
+  send(evt::kFlapsDown);  // and down: the handle stops at 16383
+  send(evt::kFlapsDown);
   EXPECT_EQ(value(tok::kFlapHandle), 16383);
   fly(10);
   EXPECT_EQ(value(tok::kFlapPosition), 16384);
-  send(0x100DF);
-  send(0x100DF);
-  send(0x100DF);
+  send(evt::kFlapsUp);
+  send(evt::kFlapsUp);
+  send(evt::kFlapsUp);
   EXPECT_EQ(value(tok::kFlapHandle), 0);
   fly(2);
   EXPECT_NEAR(value(tok::kFlapPosition), 16384 - 4096, 1e-6);
@@ -30,17 +30,17 @@ TEST_F(Flight, FlapsTravelAfterTheHandleOverTime) {
 }
 
 TEST_F(Flight, GearFollowsItsHandle) {
-  send(0x10022);
+  send(evt::kGearToggle);
   EXPECT_EQ(value(tok::kGearHandle), 16383);
   fly(3);
-  EXPECT_NEAR(value(tok::kGearCentre), 16383.0 / 2, 1);
-  EXPECT_EQ(value(tok::kGearLeft), value(tok::kGearCentre));
+  EXPECT_NEAR(value(tok::kNoseGear), 16383.0 / 2, 1);
+  EXPECT_EQ(value(tok::kLeftGear), value(tok::kNoseGear));
   fly(4);
-  EXPECT_EQ(value(tok::kGearRight), 16383);
-  send(0x10022);
+  EXPECT_EQ(value(tok::kRightGear), 16383);
+  send(evt::kGearToggle);
   EXPECT_EQ(value(tok::kGearHandle), 0);
   fly(6);
-  EXPECT_EQ(value(tok::kGearCentre), 0);
+  EXPECT_EQ(value(tok::kNoseGear), 0);
 }
 
 TEST_F(Flight, AltitudeFollowsTheVerticalSpeedAndHeadingTheTurnRate) {
@@ -60,12 +60,12 @@ TEST_F(Flight, AltitudeFollowsTheVerticalSpeedAndHeadingTheTurnRate) {
 TEST_F(Flight, AirspeedFollowsThePowerAndTheFlaps) {
   const double cruise = value(tok::kAirspeed);
   EXPECT_NEAR(cruise, 110, 1);
-  send(0x1011C, 0);
+  send(evt::kThrottleSet, 0);
   fly(60);
   const double idle = value(tok::kAirspeed);
   EXPECT_LT(idle, cruise - 25);
-  send(0x100DE);
-  send(0x100DE);
+  send(evt::kFlapsDown);
+  send(evt::kFlapsDown);
   fly(60);
   EXPECT_NEAR(value(tok::kAirspeed), idle - 10, 0.5);
 }
@@ -74,8 +74,8 @@ using Parked = AircraftTest;
 
 TEST_F(Parked, StandsStillOnTheGround) {
   EXPECT_EQ(value(tok::kOnGround), 1);
-  write(tok::kBattery, 1);
-  send(0x1018B);
+  write(tok::kBatteryMaster, 1);
+  send(evt::kMagnetoStart);
   fly(30);
   EXPECT_GT(rpm(), 900);
   EXPECT_EQ(value(tok::kAirspeed), 0);

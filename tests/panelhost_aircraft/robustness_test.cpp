@@ -18,7 +18,7 @@ const ID32 kMovedTokens[] = {
     tok::kEngineSpeed,  tok::kManifoldPressure, tok::kFuelFlow,    tok::kOilTemperature,
     tok::kOilPressure,  tok::kCylinderHead,     tok::kSuction,     tok::kAmperes,
     tok::kAirspeed,     tok::kAltitude,         tok::kHeading,     tok::kCompass,
-    tok::kFlapPosition, tok::kGearCentre,       tok::kClockSecond, tok::kClockHour};
+    tok::kFlapPosition, tok::kNoseGear,         tok::kClockSecond, tok::kClockHour};
 
 using BadValues = CruiseTest;
 
@@ -47,7 +47,7 @@ TEST_F(BadValues, MovedTokensAreFiniteWhileOthersAreBad) {
     for (ID32 input :
          {tok::kThrottle, tok::kPropeller, tok::kMixture, tok::kMagnetos, tok::kEngineSpeedScale,
           tok::kFuelSelector, tok::kAltitude, tok::kVerticalSpeed, tok::kTurnRate, tok::kFlapHandle,
-          tok::kGearHandle, tok::kCowlFlaps, tok::kBattery})
+          tok::kGearHandle, tok::kCowlFlaps, tok::kBatteryMaster})
       vars_.pin(input, bad);
     fly(5);
     for (ID32 moved : kMovedTokens) {
@@ -71,9 +71,9 @@ TEST_F(BadValues, ExtremeEventValuesStayWithinTheirRanges) {
       EXPECT_LE(value(lever), 16383);
     }
     EXPECT_LE(value(tok::kAdfExtension), 265);
-    EXPECT_LE(panelhost::toUint32(value(tok::kTransponder)), 0x7777u);
+    EXPECT_LE(panelhost::toUint32(value(tok::kTransponderCode)), 0x7777u);
   }
-  send(0x1011C, 0xFFFFFFFF);  // a lever dragged past its lower stop arrives as -1
+  send(evt::kThrottleSet, 0xFFFFFFFF);  // a lever dragged past its lower stop arrives as -1
   EXPECT_EQ(value(tok::kThrottle), 0);
 }
 
@@ -112,11 +112,11 @@ TEST(AircraftTables, TokensAndEventsAreListedOnceAndEveryEventMovesAListedToken)
 TEST(AircraftTables, ResetReleasesPinsAndRestoresTheStart) {
   panelhost::VariableStore vars;
   panelhost::SimulatedAircraft aircraft(vars);
-  vars.pin(tok::kBattery, 0);
+  vars.pin(tok::kBatteryMaster, 0);
   vars.pin(tok::kEngineSpeed, 0);
   aircraft.reset(panelhost::AircraftStart::Cruise);
-  EXPECT_FALSE(vars.pinned(tok::kBattery));
-  EXPECT_EQ(vars.value(tok::kBattery), 1);
+  EXPECT_FALSE(vars.pinned(tok::kBatteryMaster));
+  EXPECT_EQ(vars.value(tok::kBatteryMaster), 1);
   aircraft.reset(panelhost::AircraftStart::Cold);
   for (const auto& token : aircraftTokens()) EXPECT_EQ(vars.value(token.token), token.cold);
   EXPECT_EQ(panelhost::aircraftStartNamed("cold"), panelhost::AircraftStart::Cold);

@@ -3,6 +3,7 @@
 
 #include "platform/registry.h"
 #include "platform/registry_text.h"
+#include "tests/support/refused_files.h"
 #include "tests/support/temp_prefix.h"
 
 namespace fs = std::filesystem;
@@ -113,6 +114,20 @@ TEST_F(Registry, KeepsThePreviousFileAsBackupAndNoTemporaryFiles) {
   EXPECT_FALSE(fs::exists(own().string() + ".bak.tmp"));
 }
 
+TEST_F(Registry, LinksPlantedBesideTheFileAreNeverFollowed) {
+  auto key = RegistryKey::open(kProductKey, true);
+  ASSERT_TRUE(key);
+  for (const char* suffix : {".tmp", ".bak.tmp", ".bak", ".lock"}) {
+    const fs::path named = prefix_.root() / (std::string("named") + suffix);
+    fs::remove(own().string() + suffix);
+    fs::create_symlink(named, own().string() + suffix);
+    ::testing::internal::CaptureStderr();
+    key->writeString("SCRes", suffix);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(named)) << suffix;
+  }
+}
+
 TEST_F(Registry, SeveralValuesLandTogetherInTheGivenOrder) {
   auto key = RegistryKey::open(kProductKey, true);
   ASSERT_TRUE(key->writeInteger("SCRes", 7));
@@ -171,6 +186,21 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string("WINE REGISTRY Version 2\n[SOFTWARE\\\\NORVANE\\\\QTP\\\\1.0] 1\n"
                                   "\"InstallDir\"=\"C:\\\\FS20"),
                       withNulBytes()));
+
+TEST_F(Registry, AnOwnFileThatIsNoRegularFileIsRefusedAndLeftAlone) {
+  std::vector<std::string> reasons;
+  ::testing::internal::CaptureStderr();
+  testsupport::forEachRefusedFile(own(), (16u << 20) + 1, [&](const std::string& reason) {
+    const fs::file_type type = fs::symlink_status(own()).type();
+    EXPECT_FALSE(RegistryKey::open(kProductKey, true));
+    EXPECT_EQ(fs::symlink_status(own()).type(), type);
+    reasons.push_back(reason);
+  });
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  for (const std::string& reason : reasons)  // a message once, whichever file gave it
+    EXPECT_NE(errors.find(own().string() + ", cannot be used (" + reason), std::string::npos)
+        << errors;
+}
 
 TEST_F(Registry, ABrokenMachineFileHidesOnlyItsOwnKeys) {
   auto key = RegistryKey::open(kProductKey, true);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "gauges/radio_state.h"
+#include "gauges/sim_ids.h"
 
 using namespace radio;
 
@@ -96,12 +97,12 @@ TEST(Com2Split, AnyFrequencySplitsIntoAWholeMegahertzOfTheBandAndAChannelFractio
 }
 
 TEST(NavIdent, HeardOnlyWithPullPowerAvionicsAndTheAudioSelection) {
-  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 1, 1), kNavIdentOn);
-  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 7, 1), kNavIdentOn);
-  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 0}, 1, 1), kNavIdentOff);
-  EXPECT_EQ(navIdentEvent({.power = 0, .pull = 1}, 1, 1), kNavIdentOff);
-  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 0, 1), kNavIdentOff);
-  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 1, 0), kNavIdentOff);
+  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 1, 1), evt::kNavIdentOn);
+  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 7, 1), evt::kNavIdentOn);
+  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 0}, 1, 1), evt::kNavIdentOff);
+  EXPECT_EQ(navIdentEvent({.power = 0, .pull = 1}, 1, 1), evt::kNavIdentOff);
+  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 0, 1), evt::kNavIdentOff);
+  EXPECT_EQ(navIdentEvent({.power = 1, .pull = 1}, 1, 0), evt::kNavIdentOff);
 }
 
 }  // namespace

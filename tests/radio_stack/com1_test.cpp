@@ -10,12 +10,9 @@ using Sounds = std::vector<int>;
 
 namespace {
 
-constexpr ID32 kComToken = 0x17;
-constexpr ID32 kComSet = 0x100AB;
-
 TEST(Com1Displays, ShowStandbyAndTheSimulatorsFrequencyWithThreeDecimals) {
   RadioPanel panel;
-  panel.set(kComToken, 0x1850);
+  panel.set(tok::kCom1Frequency, 0x1850);
   panel.update();
   EXPECT_EQ(panel.standby("COM1"), "118.000");
   EXPECT_EQ(panel.active("COM1"), "118.500");
@@ -29,12 +26,12 @@ TEST(Com1Displays, HundredthsTwoAndSevenReadAsTwentyFiveKilohertzChannels) {
                                                   {0x3697, "136.975"}, {0x1805, "118.050"},
                                                   {0x2310, "123.100"}, {0x1801, "118.010"}};
   for (const auto& [bcd, text] : cases) {
-    panel.set(kComToken, bcd);
+    panel.set(tok::kCom1Frequency, bcd);
     panel.update();
     EXPECT_EQ(panel.active("COM1"), text);
   }
   // The callback's value carries the single-precision 25 kHz constant.
-  panel.set(kComToken, 0x2152);
+  panel.set(tok::kCom1Frequency, 0x2152);
   panel.update();
   EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.active),
                    121.0 + 0.5 + static_cast<double>(0.025f));
@@ -42,7 +39,7 @@ TEST(Com1Displays, HundredthsTwoAndSevenReadAsTwentyFiveKilohertzChannels) {
 
 TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
   RadioPanel panel;
-  panel.set(kAvionicsToken, 0);
+  panel.set(tok::kAvionicsMaster, 0);
   panel.update();
   EXPECT_EQ(panel.standby("COM1"), "");
   EXPECT_EQ(panel.active("COM1"), "");
@@ -50,8 +47,8 @@ TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
   panel.click("COM1", Area::WholeUp);
   EXPECT_DOUBLE_EQ(panel.value("COM1", kComDepths.standby), 119.0);
   panel.click("COM1", Area::Transfer);
-  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1900}}));
-  panel.set(kAvionicsToken, 1);
+  EXPECT_EQ(panel.events(), (Events{{evt::kCom1FrequencySet, 0x1900}}));
+  panel.set(tok::kAvionicsMaster, 1);
   panel.update();
   EXPECT_EQ(panel.value("COM1", kComDepths.lit), 1.0);
   EXPECT_FALSE(panel.standby("COM1").empty());
@@ -60,28 +57,28 @@ TEST(Com1Displays, StayEmptyWithoutAvionicsPowerWhileTheKnobsStillTune) {
 TEST(Com1Displays, AnyAvionicsValueButZeroCountsAsOn) {
   RadioPanel panel;
   for (double avionics : {2.0, -1.0, 1e12}) {
-    panel.set(kAvionicsToken, avionics);
+    panel.set(tok::kAvionicsMaster, avionics);
     panel.update();
     EXPECT_EQ(panel.standby("COM1"), "118.000") << avionics;
   }
-  panel.set(kAvionicsToken, std::nan(""));
+  panel.set(tok::kAvionicsMaster, std::nan(""));
   panel.update();
   EXPECT_EQ(panel.standby("COM1"), "");
 }
 
 TEST(Com1Transfer, SendsTheStandbyWithoutItsUnitsDigitAndTakesTheSimulatorsFrequency) {
   RadioPanel panel;
-  panel.set(kComToken, 0x2152);
+  panel.set(tok::kCom1Frequency, 0x2152);
   panel.update();
   panel.click("COM1", Area::Transfer);
-  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1800}}));
+  EXPECT_EQ(panel.events(), (Events{{evt::kCom1FrequencySet, 0x1800}}));
   EXPECT_EQ(panel.sounds(), (Sounds{199}));
   EXPECT_EQ(panel.standby("COM1"), "121.525");
   // 121.525 goes back as 0x2152.
-  panel.set(kComToken, 0x1800);
+  panel.set(tok::kCom1Frequency, 0x1800);
   panel.update();
   panel.click("COM1", Area::Transfer);
-  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x2152}}));
+  EXPECT_EQ(panel.events(), (Events{{evt::kCom1FrequencySet, 0x2152}}));
   EXPECT_EQ(panel.standby("COM1"), "118.000");
 }
 
@@ -91,8 +88,8 @@ TEST(Com1Transfer, SendsEveryKindOfChannelInFourDigits) {
   panel.click("COM1", Area::Spacing);
   panel.click("COM1", Area::FractionUp);
   panel.click("COM1", Area::Transfer);
-  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x1802}}));
-  panel.set(kComToken, 0x1800);
+  EXPECT_EQ(panel.events(), (Events{{evt::kCom1FrequencySet, 0x1802}}));
+  panel.set(tok::kCom1Frequency, 0x1800);
   panel.update();
   panel.click("COM1", Area::Transfer);  // standby back to 118.000
   panel.click("COM1", Area::WholeDown);
@@ -100,7 +97,7 @@ TEST(Com1Transfer, SendsEveryKindOfChannelInFourDigits) {
   EXPECT_EQ(panel.standby("COM1"), "136.975");
   panel.events();
   panel.click("COM1", Area::Transfer);
-  EXPECT_EQ(panel.events(), (Events{{kComSet, 0x3697}}));
+  EXPECT_EQ(panel.events(), (Events{{evt::kCom1FrequencySet, 0x3697}}));
 }
 
 TEST(Com1Transfer, ASimulatorFrequencyOffTheBandOrGridBecomesTheNearestChannel) {
@@ -109,7 +106,7 @@ TEST(Com1Transfer, ASimulatorFrequencyOffTheBandOrGridBecomesTheNearestChannel) 
       {0x0000, "118.000"}, {0x1751, "118.000"}, {0x3800, "136.975"}, {0xFFFF, "136.975"},
       {0x2151, "121.500"}, {0x2159, "121.575"}, {-5.0, "136.975"},   {std::nan(""), "118.000"}};
   for (const auto& [simulator, standby] : cases) {
-    panel.set(kComToken, simulator);
+    panel.set(tok::kCom1Frequency, simulator);
     panel.update();
     panel.click("COM1", Area::Transfer);
     EXPECT_EQ(panel.standby("COM1"), standby) << simulator;

@@ -16,7 +16,8 @@ struct Receiver {
   ID32 setEvent;
 };
 
-const Receiver kReceivers[] = {{"NAV1", 0x18, 0x100AC}, {"NAV2", 0x1B, 0x100AD}};
+const Receiver kReceivers[] = {{"NAV1", tok::kNav1Frequency, evt::kNav1FrequencySet},
+                               {"NAV2", tok::kNav2Frequency, evt::kNav2FrequencySet}};
 
 class NavTest : public ::testing::TestWithParam<Receiver> {};
 
@@ -31,7 +32,7 @@ TEST_P(NavTest, DisplaysShowTwoDecimalsOnlyWithPowerAndAvionics) {
   panel.update();
   EXPECT_EQ(panel.active(r.face), "117.97");
   EXPECT_NEAR(panel.value(r.face, kNavDepths.active), 117.97, 1e-9);
-  panel.set(kAvionicsToken, 0);
+  panel.set(tok::kAvionicsMaster, 0);
   panel.update();
   EXPECT_EQ(panel.standby(r.face), "");
   EXPECT_EQ(panel.active(r.face), "");
@@ -90,7 +91,7 @@ TEST_P(NavTest, KnobSendsTheIdentifierOffEventAtEveryUpdateWithoutAudioSelection
   panel.allEvents();
   panel.update(3);
   // NAV1 and NAV2 each send one per update; the audio panel has selected neither.
-  EXPECT_EQ(panel.allEvents(), Events(6, Event{kIdentOff, 1}));
+  EXPECT_EQ(panel.allEvents(), Events(6, Event{evt::kNavIdentOff, 1}));
 }
 
 TEST_P(NavTest, PowerClicksAndPullBeepsAndTheKnobShowsBoth) {

@@ -71,7 +71,7 @@ RadioPanel::RadioPanel() {
   host_ = std::make_unique<panelhost::PanelHost>();
   std::string error;
   EXPECT_TRUE(host_->loadModule(copy, error)) << error;
-  set(kAvionicsToken, 1.0);  // the avionics master on, whatever the aircraft starts with
+  set(tok::kAvionicsMaster, 1.0);  // the avionics master on, whatever the aircraft starts with
   update();
   events();
   sounds();
@@ -136,7 +136,7 @@ std::vector<Event> RadioPanel::allEvents() {
 std::vector<Event> RadioPanel::events() {
   std::vector<Event> out;
   for (const Event& event : allEvents())
-    if (event.id != kIdentOn && event.id != kIdentOff) out.push_back(event);
+    if (event.id != evt::kNavIdentOn && event.id != evt::kNavIdentOff) out.push_back(event);
   return out;
 }
 

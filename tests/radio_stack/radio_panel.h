@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gauges/sim_ids.h"
 #include "panelhost/panel_host.h"
 
 namespace radio_test {
@@ -34,13 +35,6 @@ struct Event {
   UINT32 value;
   bool operator==(const Event&) const = default;
 };
-
-// The avionics master switch that the avionics flag follows.
-constexpr ID32 kAvionicsToken = 0x2E4;
-
-// The NAV knobs send one of these at every update.
-constexpr ID32 kIdentOn = 0x1012D;
-constexpr ID32 kIdentOff = 0x10128;
 
 class RadioPanel {
  public:

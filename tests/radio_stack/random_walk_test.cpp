@@ -64,14 +64,14 @@ const double kOddValues[] = {std::nan(""),
                              0x0800};
 
 const char* const kFaces[] = {"COM1", "COM2", "NAV1", "NAV2"};
-const ID32 kTokens[] = {0x17, 0x18, 0x1B};
+const ID32 kTokens[] = {tok::kCom1Frequency, tok::kNav1Frequency, tok::kNav2Frequency};
 
 class RandomWalk : public ::testing::TestWithParam<unsigned> {
  protected:
   void checkSends() {
     for (const Event& event : panel_.events()) {
-      const bool nav = event.id == 0x100AC || event.id == 0x100AD;
-      ASSERT_TRUE(nav || event.id == 0x100AB) << std::hex << event.id;
+      const bool nav = event.id == evt::kNav1FrequencySet || event.id == evt::kNav2FrequencySet;
+      ASSERT_TRUE(nav || event.id == evt::kCom1FrequencySet) << std::hex << event.id;
       ASSERT_EQ(event.value & ~0xFFFFu, 0u);
       const long channel = channelOfBcd(event.value, nav);
       ASSERT_TRUE(isChannel(channel, nav ? kNavBand : kComBand))
@@ -124,7 +124,7 @@ TEST_P(RandomWalk, EveryStandbyShownAndEveryFrequencySentIsAChannelOfItsBand) {
         panel_.host().vars().release(token);
       }
     } else if (roll < 9) {
-      panel_.set(kAvionicsToken, pick(3) == 0 ? 0.0 : 1.0);
+      panel_.set(tok::kAvionicsMaster, pick(3) == 0 ? 0.0 : 1.0);
     } else {
       area = static_cast<Area>(pick(isNav(face) ? 7 : 8));
       // Now and then two clicks come between draws; they count as a step of neither kind.

@@ -28,7 +28,7 @@ TEST_P(ComSwitchTest, PowerOnWithAvionicsPlaysTheRadiosSoundBeforeTheClick) {
 TEST_P(ComSwitchTest, PowerOnWithoutAvionicsOnlyClicks) {
   const std::string face = GetParam();
   RadioPanel panel;
-  panel.set(kAvionicsToken, 0);
+  panel.set(tok::kAvionicsMaster, 0);
   panel.update();
   panel.click(face, Area::Power);
   panel.click(face, Area::Power);
@@ -50,7 +50,7 @@ TEST_P(ComSwitchTest, PullOnPlaysItsSoundOnlyWithAvionicsAndPower) {
   EXPECT_EQ(panel.value(face, kComDepths.knob), 2.0);
   EXPECT_EQ(panel.sounds(), (Sounds{118}));
   panel.click(face, Area::Pull);
-  panel.set(kAvionicsToken, 0);
+  panel.set(tok::kAvionicsMaster, 0);
   panel.update();
   panel.click(face, Area::Power);
   panel.click(face, Area::Pull);

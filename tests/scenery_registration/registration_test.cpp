@@ -69,6 +69,31 @@ TEST_F(SceneryCfg, AppendsTheAreaAfterTheHighestAndKeepsABackup) {
   EXPECT_EQ(TempPrefix::readFile(Backup()), kConfig);
 }
 
+TEST_F(SceneryCfg, AnLfFileGetsAnLfEntry) {
+  const std::string text = "[Area.001]\nTitle=Default\nLayer=1\n";
+  TempPrefix::writeFile(cfg_, text);
+  Register();
+  EXPECT_EQ(Text().substr(text.size(), 30), "\n\n[Area.002]\nTitle=Norvane AZ\n");
+  EXPECT_EQ(Text().find('\r'), std::string::npos);
+}
+
+TEST_F(SceneryCfg, ABackupThatIsNotOursIsKept) {
+  const fs::path victim = prefix.root() / "victim";
+  TempPrefix::writeFile(victim, "precious");
+  for (const bool planted : {true, false}) {
+    TempPrefix::writeFile(cfg_, kConfig);
+    fs::remove(Backup());
+    if (planted)
+      fs::create_symlink(victim, Backup());
+    else
+      TempPrefix::writeFile(Backup(), "the user's");
+    Register();
+    EXPECT_EQ(TempPrefix::readFile(cfg_.string() + ".qtp.bak"), kConfig);
+    EXPECT_EQ(TempPrefix::readFile(Backup()), planted ? "precious" : "the user's");
+    EXPECT_EQ(TempPrefix::readFile(victim), "precious");
+  }
+}
+
 TEST_F(SceneryCfg, RegistersOnlyOnce) {
   TempPrefix::writeFile(cfg_, kConfig);
   Register();

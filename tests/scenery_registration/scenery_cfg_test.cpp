@@ -25,6 +25,13 @@ TEST(SceneryCfgNumbering, FollowsTheLastAreaWithItsPadding) {
   EXPECT_NE(entry.find("\r\nLayer=42\r\n"), std::string::npos) << entry;
 }
 
+TEST(SceneryCfgNumbering, EntriesEndTheirLinesAsTheFileDoes) {
+  EXPECT_EQ(ScanOf("[Area.1]\nA=1\n").lineEnd, "\n");
+  EXPECT_EQ(ScanOf("[Area.1]\r\nA=1\r\n").lineEnd, "\r\n");
+  EXPECT_EQ(ScanOf("[Area.1]\nA=1\r\n").lineEnd, "\r\n");
+  EXPECT_EQ(scenerycfg::areaEntry(2, "\n").find('\r'), std::string::npos);
+}
+
 TEST(SceneryCfgNumbering, FindsHeadersInAnyLetterCase) {
   EXPECT_EQ(ScanOf("[AREA.007]\r\n").next, 8);
   EXPECT_EQ(ScanOf("[area.007]\r\n").next, 8);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "libs/worldvis/worldvis.h"
+#include "tests/support/refused_files.h"
 #include "tests/support/temp_prefix.h"
 
 namespace fs = std::filesystem;
@@ -136,6 +137,10 @@ TEST_F(WorldVis, ReportsAboveZeroWhenNothingCanBeDone) {
 
   TempPrefix::writeFile(file_, std::string(17u << 20, ';'));
   EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_UNREADABLE);
+  fs::remove(file_);
+  testsupport::forEachRefusedFile(file_, (16u << 20) + 1, [&](const std::string&) {
+    EXPECT_EQ(WORLDVIS01(file_.c_str()), WORLDVIS_UNREADABLE);
+  });
 }
 
 TEST_F(WorldVis, LeavesAReadOnlyFileAlone) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gauges/panel_records.h"
+#include "gauges/sim_ids.h"
 
 namespace {
 
@@ -95,20 +96,20 @@ TEST(SwitchPanelTables, SwitchPanelChainFromBackgroundOutwards) {
                        {I, 324, {604, 27}, 0x3, 5, 0},
                        {I, 324, {521, 27}, 0x3, 5, 0},
                        {S, 329, {515, 23}, 0x4003, 0, 0},
-                       {I, 304, {18, 21}, 0x3, 5, 0x84},
-                       {L, 314, {740, 41}, 0x4003, 0, 0x16A},
-                       {I, 311, {831, 22}, 0x3, 3, 0x148},
-                       {M, 309, {654, 30}, 0x4003, 0, 0x13E},
+                       {I, 304, {18, 21}, 0x3, 5, tok::kMagnetos},
+                       {L, 314, {740, 41}, 0x4003, 0, tok::kCowlFlaps},
+                       {I, 311, {831, 22}, 0x3, 3, tok::kFlapHandle},
+                       {M, 309, {654, 30}, 0x4003, 0, tok::kElevatorTrim},
                        {I, 302, {981, 28}, 0x3, 2, 0},
-                       {I, 298, {143, 20}, 0x3, 2, 0x16B},
-                       {I, 298, {111, 20}, 0x3, 2, 0x16C},
-                       {I, 300, {413, 21}, 0x3, 2, 0xE},
-                       {I, 300, {373, 21}, 0x3, 2, 0x171},
-                       {I, 300, {334, 21}, 0x3, 2, 0x26B},
-                       {I, 300, {295, 21}, 0x3, 2, 0x170},
-                       {I, 300, {255, 21}, 0x3, 2, 0xB},
-                       {I, 298, {180, 20}, 0x3, 2, 0x8D},
-                       {I, 298, {216, 20}, 0x3, 2, 0xD}});
+                       {I, 298, {143, 20}, 0x3, 2, tok::kAlternator},
+                       {I, 298, {111, 20}, 0x3, 2, tok::kBatteryMaster},
+                       {I, 300, {413, 21}, 0x3, 2, tok::kLandingLight},
+                       {I, 300, {373, 21}, 0x3, 2, tok::kTaxiLight},
+                       {I, 300, {334, 21}, 0x3, 2, tok::kNavigationLights},
+                       {I, 300, {295, 21}, 0x3, 2, tok::kBeacon},
+                       {I, 300, {255, 21}, 0x3, 2, tok::kStrobes},
+                       {I, 298, {180, 20}, 0x3, 2, tok::kPropDeIce},
+                       {I, 298, {216, 20}, 0x3, 2, tok::kPitotHeat}});
 }
 
 TEST(SwitchPanelTables, KeySliderAndTabCarryTheirKindsFields) {
@@ -120,7 +121,7 @@ TEST(SwitchPanelTables, KeySliderAndTabCarryTheirKindsFields) {
   EXPECT_EQ(key.switch_type, 3u);
   EXPECT_NE(key.update_cb, nullptr);
   const auto& cowl = reinterpret_cast<const ELEMENT_SLIDER&>(*chain[6]);
-  EXPECT_EQ(cowl.source_var_y.id, 0x16Au);
+  EXPECT_EQ(cowl.source_var_y.id, tok::kCowlFlaps);
   EXPECT_DOUBLE_EQ(cowl.scale_x, 19.0);
   EXPECT_DOUBLE_EQ(cowl.scale_y, 26.0);
   const auto& tab = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(*chain[8]);
@@ -138,7 +139,8 @@ TEST(SwitchPanelTables, PedestalAvionicsAndToggleChains) {
                        {S, 221, {0, 0}, 0x4001, 0, 0},
                        {I, 224, {19, 10}, 0x3, 2, 0},
                        {I, 222, {193, 5}, 0x3, 2, 0}});
-  expectChain("AVMA", {{S, 233, {0, 0}, 0x1, 0, 0}, {I, 234, {12, 24}, 0x3, 2, 0x2E4}});
+  expectChain("AVMA",
+              {{S, 233, {0, 0}, 0x1, 0, 0}, {I, 234, {12, 24}, 0x3, 2, tok::kAvionicsMaster}});
   const FAILURE_RECORD lampFailure = {20, 2};
   const std::pair<const char*, SINT32> toggles[] = {
       {"TOG2", 191}, {"TOG3", 193}, {"TOG4", 195}, {"TOG5", 197}, {"TOG6", 200}};

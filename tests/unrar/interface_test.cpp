@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "content/rar_writer/rar_writer.h"
+#include "libs/unrar/rar4_format.h"
 #include "tests/unrar/unrar_library.h"
 
 namespace unrartest {
@@ -95,6 +96,61 @@ TEST_F(Interface, HeaderRecordCarriesTheStoredFields) {
   EXPECT_EQ(a.next(), ERAR_END_ARCHIVE);
   EXPECT_EQ(a.next(), ERAR_END_ARCHIVE);
   EXPECT_EQ(lib().getDllVersion(), RAR_DLL_VERSION);
+}
+
+TEST_F(Interface, LongNamesAreCutBeforeACharacterThatDoesNotFitWhole) {
+  rarwriter::RarWriter writer;
+  std::vector<std::string> names;
+  for (const std::string character : {"\xC3\xA4", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}) {
+    names.push_back("xy");
+    while (names.back().size() < 300) names.back() += character;
+    writer.addFile(names.back(), "");
+  }
+  writer.write(archive);
+  const Walk w = walk(archive, RAR_SKIP);
+  ASSERT_EQ(w.members.size(), names.size());
+  // 257 bytes of the field are left after "xy", for whole characters of i + 2 bytes.
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(w.members[i].name, names[i].substr(0, 2 + 257 / (i + 2) * (i + 2)));
+}
+
+// libarchive reads a header that repeats the name before it as the next part of that member:
+// its entry for the second "a.txt" is empty while our header holds six bytes.
+TEST_F(Interface, AMemberLibarchiveReadsOtherwiseThanOurHeaderIsBadDataAlone) {
+  rarwriter::RarWriter writer;
+  writer.addFile("a.txt", "one");
+  writer.addFile("a.txt", "second");
+  writer.addFile("b.txt", "three");
+  writer.write(archive);
+  const Walk w = walk(archive, RAR_EXTRACT, dir / "dest");
+  ASSERT_EQ(w.members.size(), 3u);
+  EXPECT_EQ(w.members[1].code, ERAR_BAD_DATA);
+  EXPECT_NE(w.members[1].unpackedSize, 6u);
+  EXPECT_EQ(w.members[2].code, 0);
+  EXPECT_EQ(readFile(dir / "dest" / "a.txt"), "one");
+  EXPECT_EQ(readFile(dir / "dest" / "b.txt"), "three");
+}
+
+// Each name uses other codes of RAR's compact Unicode form: byte, byte with the high byte, runs.
+TEST_F(Interface, TheCompactUnicodeFormOfNamesReadsAsLibarchiveReadsIt) {
+  const std::pair<std::string, std::string> names[] = {
+      {std::string("_.txt\0\x00\x30\xC4\x02", 10), "\xC3\x84.txt"},
+      {std::string("_x\0\x03\x40\xA9\x78", 7), "\xCE\xA9x"},
+      {std::string("ab\0\x04\xC0\x80\xCF", 7), "\xD0\xB0\xD0\xB1"}};
+  for (const auto& [stored, utf8] : names) {
+    rar4::FileHeaderFields fields;
+    fields.flags = rar4::kFileUnicodeName;
+    fields.name = stored;
+    fields.packSize = fields.unpackedSize = 2;
+    fields.crc = rar4::crc32(std::string("ok"));
+    std::ofstream(archive, std::ios::binary)
+        << std::string(rar4::kSignature, rar4::kSignatureSize) << rar4::encodeMainHeader(0)
+        << rar4::encodeFileHeader(fields) << "ok" << rar4::encodeEndHeader(0);
+    const Walk w = walk(archive, RAR_EXTRACT, dir / "dest");
+    ASSERT_EQ(w.members.size(), 1u) << utf8;
+    EXPECT_EQ(w.members[0].code, 0) << utf8;
+    EXPECT_EQ(readFile(dir / "dest" / utf8), "ok");
+  }
 }
 
 TEST_F(Interface, DataArrivesInBlocksAndNeverForSkippedMembers) {

@@ -33,9 +33,10 @@ struct Sandbox {
 TEST(Safety, NamesThatClimbOutOrAreAbsoluteAreRefusedOneByOne) {
   Sandbox box;
   rarwriter::RarWriter writer;
-  const std::vector<std::string> hostile = {"..\\..\\evil", "../evil2",          "a\\..\\..\\evil3",
-                                            "/abs",         "\\rooted",          "C:\\x",
-                                            "c:evil4",      "dir\\..\\..\\evil5"};
+  const std::vector<std::string> hostile = {"..\\..\\evil", "../evil2", "a\\..\\..\\evil3", "/abs",
+                                            "\\rooted", "C:\\x", "c:evil4", "dir\\..\\..\\evil5",
+                                            // Windows refuses control characters in names.
+                                            "evil\x01", "tab\tevil6", "evil7\x7F"};
   for (const auto& name : hostile) writer.addFile(name, "bad");
   writer.addFile("GOOD\\ok.txt", "good");
   writer.addFile(".\\dot\\.\\fine.txt", "fine");

@@ -9,29 +9,14 @@
 #include <sstream>
 
 namespace unrartest {
-namespace {
-
-template <typename F>
-void bind(void* handle, F& slot, const char* name) {
-  slot = reinterpret_cast<F>(dlsym(handle, name));
-  if (slot == nullptr) throw std::runtime_error(std::string("missing entry point ") + name);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 UnrarLibrary::UnrarLibrary() {
   const char* binaryDir = std::getenv("QTP_BINARY_DIR");
   const std::string path = std::string(binaryDir ? binaryDir : ".") + "/lib/libunrar.so";
   handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) throw std::runtime_error("cannot load " + path);
-  bind(handle, open, "RAROpenArchive");
-  bind(handle, close, "RARCloseArchive");
-  bind(handle, readHeader, "RARReadHeader");
-  bind(handle, processFile, "RARProcessFile");
-  bind(handle, setChangeVolProc, "RARSetChangeVolProc");
-  bind(handle, setProcessDataProc, "RARSetProcessDataProc");
-  bind(handle, setPassword, "RARSetPassword");
-  bind(handle, getDllVersion, "RARGetDllVersion");
+  if (!bind(handle)) throw std::runtime_error("missing entry point in " + path);
 }
 
 UnrarLibrary::~UnrarLibrary() {

@@ -9,25 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "libs/unrar/unrar.h"
+#include "libs/unrar/unrar_entry_points.h"
 
 namespace unrartest {
 
-struct UnrarLibrary {
+struct UnrarLibrary : UnrarEntryPoints {
   UnrarLibrary();
   ~UnrarLibrary();
   UnrarLibrary(const UnrarLibrary&) = delete;
   UnrarLibrary& operator=(const UnrarLibrary&) = delete;
 
   void* handle = nullptr;
-  decltype(&::RAROpenArchive) open = nullptr;
-  decltype(&::RARCloseArchive) close = nullptr;
-  decltype(&::RARReadHeader) readHeader = nullptr;
-  decltype(&::RARProcessFile) processFile = nullptr;
-  decltype(&::RARSetChangeVolProc) setChangeVolProc = nullptr;
-  decltype(&::RARSetProcessDataProc) setProcessDataProc = nullptr;
-  decltype(&::RARSetPassword) setPassword = nullptr;
-  decltype(&::RARGetDllVersion) getDllVersion = nullptr;
 };
 
 // The one library instance of the test program.

@@ -2,6 +2,8 @@
 // asked for and, when it does not come, reported.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "content/rar_writer/rar_writer.h"
 #include "tests/unrar/unrar_library.h"
 
@@ -163,6 +165,35 @@ TEST_F(Volumes, VolumeBoundaryBetweenMembersDoesNotEndTheListing) {
   ASSERT_EQ(w.members.size(), 4u);
   for (const auto& m : w.members) EXPECT_EQ(m.code, 0);
   EXPECT_EQ(w.endCode, ERAR_END_ARCHIVE);
+}
+
+// A self-extracting archive has a program before it, in the first volume only.
+TEST_F(Volumes, SelfExtractingArchivesReadFromAfterTheProgram) {
+  const auto dir = freshFolder("cd");
+  const auto addProgram = [](const std::filesystem::path& archive, std::size_t size) {
+    const std::string bytes = "MZ" + payload(size, 'p') + readFile(archive);
+    std::filesystem::remove(archive);
+    std::ofstream(std::filesystem::path(archive).replace_extension(".exe"), std::ios::binary)
+        << bytes;
+  };
+  rarwriter::RarWriter writer;
+  writer.addFile("DATA\\one.txt", payload(3000, 'x'));
+  writer.addFile("two.txt", "second");
+  addProgram(writer.write(dir / "one.rar")[0], 5000);
+  addProgram(writer.write(dir / "far.rar")[0], 4 << 20);  // beyond where programs reach
+  writer.setVolumeSize(1200);
+  addProgram(writer.write(dir / "set.rar")[0], 20000);  // set.part1.exe, set.part2.rar, ...
+  EXPECT_EQ(walk(dir / "far.exe", RAR_SKIP).openResult, ERAR_BAD_ARCHIVE);
+  for (const char* first : {"one.exe", "set.part1.exe"}) {
+    const auto dest = freshFolder(first);
+    EXPECT_EQ(walk(dir / first, RAR_SKIP).members.size(), 2u) << first;
+    const Walk w = walk(dir / first, RAR_EXTRACT, dest);
+    ASSERT_EQ(w.members.size(), 2u) << first;
+    EXPECT_EQ(w.members[0].code + w.members[1].code, 0) << first;
+    EXPECT_EQ(w.endCode, ERAR_END_ARCHIVE) << first;
+    EXPECT_EQ(readFile(dest / "DATA" / "one.txt"), payload(3000, 'x')) << first;
+    EXPECT_EQ(readFile(dest / "two.txt"), "second") << first;
+  }
 }
 
 }  // namespace
