@@ -1,15 +1,16 @@
 #include "installer/fs_version_dlg.h"
 
 #include <array>
+#include <vector>
 
 #include "controls/dialog_look.h"
 #include "controls/fonts.h"
 #include "controls/hemisphere_button.h"
 #include "controls/panel.h"
 #include "controls/radio_group.h"
-#include "shell/install_state.h"
 #include "shell/layout.h"
 #include "shell/message_form.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -29,17 +30,18 @@ struct VersionQuestion {
   QString noneCaption;
 };
 
+// Asks only when both simulators were found; a single one is taken without asking.
 int Choose(const VersionQuestion& question) {
-  const bool fs2000 = !FS2000Path.isEmpty();
-  const bool fs98 = !FS98Path.isEmpty();
-  if (fs2000 && fs98) {
+  std::vector<int> found;
+  for (const Simulator& simulator : Simulators())
+    if (!simulator.folder().isEmpty()) found.push_back(simulator.version);
+  if (found.size() > 1) {
     TFSVersionDLG dialog;
     if (!question.items.isEmpty()) dialog.FSSel->setItemCaptions(question.items);
     dialog.exec();
     return dialog.version();
   }
-  if (fs2000) return 2000;
-  if (fs98) return 98;
+  if (!found.empty()) return found.front();
   ShowMessageForm(
       QStringLiteral("Es wurde keine unterstützte Flugsimulatorversion gefunden, breche ab!"),
       clRed, false, QString(), true, question.noneCaption);
