@@ -26,7 +26,7 @@ extern GAUGEHDR gauge_SWIT, gauge_THR1, gauge_AVMA, gauge_TOG2, gauge_TOG3, gaug
 extern GAUGEHDR gauge_THR2, gauge_THR3, gauge_THR4, gauge_THR5, gauge_FSEL, gauge_PBRK;
 // warning_lights.cpp
 extern GAUGEHDR gauge_CBPL, gauge_WARN;
-// xpdr_adf_audio.cpp
+// transponder.cpp, adf_receiver.cpp, audio_panel.cpp
 extern GAUGEHDR gauge_XPDR, gauge_ADF, gauge_AUDP;
 // radio_stack.cpp
 extern GAUGEHDR gauge_COM1, gauge_COM2, gauge_NAV1, gauge_NAV2;

@@ -111,9 +111,10 @@ constexpr ELEMENT_ICON spacingLight(GAUGEHDR& gauge, PELEMENT_CALLBACK callback,
                      nextList);
 }
 
+// The power knob's four images: off/pushed, on/pushed, off/pulled, on/pulled.
 constexpr ELEMENT_ICON powerKnob(GAUGEHDR& gauge, PELEMENT_CALLBACK callback,
-                                 PELEMENT_HEADER* nextList) {
-  return build::icon(gauge, {.bitmap = 281, .images = 4, .at = {191, 30}, .callback = callback},
+                                 PELEMENT_HEADER* nextList, SINT32 bitmap = 281) {
+  return build::icon(gauge, {.bitmap = bitmap, .images = 4, .at = {191, 30}, .callback = callback},
                      nextList);
 }
 

@@ -29,8 +29,8 @@ const ExpectedGauge kGauges[] = {
     {"TOG6", 200, 0, false},      {"CDI2", 202, 0xAB74, false}, {"CBPL", 209, 0, false},
     {"FSEL", 213, 0xAB2D, false}, {"THR1", 220, 0, false},      {"THR2", 227, 0xAB6C, false},
     {"THR3", 229, 0xAB6A, false}, {"THR4", 231, 0xAB6B, false}, {"THR5", 278, 0, false},
-    {"AVMA", 233, 0xAB0F, false}, {"XPDR", 236, 0xA70A, false}, {"ADF", 256, 0xA709, false},
-    {"AUDP", 262, 0, false},      {"COM1", 280, 0xA701, false}, {"COM2", 290, 0xA703, false},
+    {"AVMA", 233, 0xAB0F, false}, {"XPDR", 236, 0xA70A, true},  {"ADF", 256, 0xA709, false},
+    {"AUDP", 262, 0, true},       {"COM1", 280, 0xA701, false}, {"COM2", 290, 0xA703, false},
     {"NAV1", 292, 0xA700, false}, {"NAV2", 294, 0xA702, false}, {"SWIT", 296, 0, false},
     {"PBRK", 319, 0xAB51, false}, {"WARN", 321, 0, false},
 };
