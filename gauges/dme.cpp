@@ -1,5 +1,5 @@
 // The DME: distance, ground speed and time to the station of either NAV receiver, chosen with
-// a four-position knob, dark without avionics power.
+// a four-position knob; without avionics power the readouts show strokes.
 //
 // Reads: kNav1DmeDistance, kNav1DmeSpeed, kNav2DmeDistance, kNav2DmeSpeed, kClockSecond.
 // Sends: nothing.
@@ -39,8 +39,8 @@ bool powered() {
   return panelState.avionics == 1;
 }
 
-// A readout's text while the knob is on: its value, dashes without a value, strokes without
-// avionics power; on hold only dashes.
+// A readout's text while it receives: its value, dashes without a value, strokes without
+// avionics power.
 struct Readout {
   const char* format;
   const char* dashes;
