@@ -15,7 +15,7 @@ extern GAUGEHDR gauge_RPM, gauge_MAP, gauge_FL1, gauge_FL2, gauge_FLID, gauge_AL
     gauge_VAC, gauge_ASI, gauge_TURN, gauge_WCMP, gauge_ENG;
 // attitude_rmi_markers.cpp
 extern GAUGEHDR gauge_ADI, gauge_RMI, gauge_RMSW, gauge_OMI;
-// gear_dme_clock.cpp
+// gear_panel.cpp, dme.cpp, cockpit_clock.cpp
 extern GAUGEHDR gauge_GEAR, gauge_DME, gauge_CLK;
 // nav_indicators.cpp
 extern GAUGEHDR gauge_HSI, gauge_CDI2;
