@@ -24,7 +24,7 @@ const ExpectedGauge kGauges[] = {
     {"TURN", 125, 0xAB71, true},  {"WCMP", 129, 0xAB77, false}, {"ENG", 132, 0, false},
     {"GEAR", 137, 0xAB30, false}, {"DME", 143, 0xA704, false},  {"RMI", 152, 0xAB5A, false},
     {"RMSW", 160, 0, false},      {"ADI", 163, 0xAB0D, false},  {"CLK", 169, 0xAB16, false},
-    {"OMI", 170, 0xAB50, false},  {"HSI", 178, 0xAB36, false},  {"TOG2", 191, 0, false},
+    {"OMI", 170, 0xAB50, false},  {"HSI", 178, 0xAB36, true},   {"TOG2", 191, 0, false},
     {"TOG3", 193, 0, false},      {"TOG4", 195, 0, false},      {"TOG5", 197, 0, false},
     {"TOG6", 200, 0, false},      {"CDI2", 202, 0xAB74, false}, {"CBPL", 209, 0, false},
     {"FSEL", 213, 0xAB2D, false}, {"THR1", 220, 0, false},      {"THR2", 227, 0xAB6C, false},
