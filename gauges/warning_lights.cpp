@@ -5,6 +5,7 @@
 // Sends: nothing.
 #include "gauges/gauge_headers.h"
 #include "gauges/gear_lights.h"
+#include "gauges/nav_readings.h"
 #include "gauges/sim_ids.h"
 
 namespace warning_strip {
@@ -27,8 +28,7 @@ FLOAT64 starterEngaged(PELEMENT) {
 }
 
 FLOAT64 simulatorWarning(PELEMENT element) {
-  return lit(truncateToInt32(reading::ownValue<ELEMENT_ICON>(element)) != 0 &&
-             panelState.battery != 0);
+  return lit(reading::ownInteger(element) != 0 && panelState.battery != 0);
 }
 
 gear_lights::TransitLight transitLight;

@@ -95,7 +95,6 @@ constexpr auto kTokens = std::to_array<TokenDefault>({
     {kBeacon,           N, 1,     0,     "beacon switch (1.5 A)"},
     {kStrobes,          N, 0,     0,     "strobe switch (2 A)"},
     {kPitotHeat,        N, 0,     0,     "pitot heat switch (10 A)"},
-    {kWarning,          N, 0,     0,     "a warning the simulator raises (0 none)"},
     {kSmallSwitch2,     N, 0,     0,     "small toggle 2"},
     {kSmallSwitch3,     N, 0,     0,     "small toggle 3"},
     {kSmallSwitch4,     N, 0,     0,     "small toggle 4"},
