@@ -18,4 +18,11 @@ void showAtDepth(PELEMENT_HEADER start, int depth, FLAGS32 bits) {
   if (PELEMENT_HEADER element = elementAtDepth(start, depth)) element->image_flags &= ~bits;
 }
 
+void showLitOrDark(PELEMENT_HEADER start, bool on, int lit, int dark, int count) {
+  for (int i = 0; i < count; ++i) {
+    hideAtDepth(start, (on ? dark : lit) + i);
+    showAtDepth(start, (on ? lit : dark) + i);
+  }
+}
+
 }  // namespace frame

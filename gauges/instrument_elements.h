@@ -87,6 +87,18 @@ constexpr Record withFailures(Record record, PFAILURE_RECORD failureList) {
   return record;
 }
 
+// A warning or indicator lamp: one luminous image, drawn while its callback gives 1 and not at
+// -1, failing with the radio bus.
+constexpr IconSpec lamp(SINT32 bitmap, PIXPOINT at, ID32 source, PELEMENT_CALLBACK callback) {
+  return {.bitmap = bitmap,
+          .images = 1,
+          .at = at,
+          .source = source,
+          .callback = callback,
+          .flags = kLampFlags,
+          .failures = failures::key20_action3};
+}
+
 // A static image over the dial (covers, caps, overlays, knobs).
 constexpr ELEMENT_STATIC_IMAGE overlayImage(SINT32 bitmap, PIXPOINT at, GAUGEHDR& gauge,
                                             PELEMENT_HEADER* nextList = nullptr) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 
+#include "gauges/display_elements.h"
 #include "gauges/gauge_headers.h"
 #include "gauges/panel_state.h"
 #include "gauges/radio_state.h"
@@ -51,22 +52,17 @@ constexpr COLORREF32 kGlassColour = 0x080808;
 
 constexpr ELEMENT_STRING display(GAUGEHDR& gauge, PIXPOINT at, ID32 source,
                                  PELEMENT_CALLBACK callback, PELEMENT_HEADER* nextList = nullptr) {
-  return {.header = build::elementHeader(ELEMENT_TYPE_STRING, -1, at, gauge, kStringFlags,
-                                         failures::key20_action3, nextList),
-          .source_var = {build::token(source), build::token(0), build::token(0)},
-          .box_width = 48,
-          .box_height = 14,
-          .char_count = 6,
-          .fg_color = kDigitColour,
-          .bg_color = kGlassColour,
-          .hilite_color = kGlassColour,
-          .font_face = "Quartz",
-          .font_weight = 400,
-          .char_set = 1,
-          .draw_text_flags = DRAW_TEXT_CENTER | DRAW_TEXT_VCENTER | DRAW_TEXT_SINGLELINE,
-          .update_cb = callback,
-          .text = {},
-          .host_data = nullptr};
+  return build::string(gauge,
+                       {.at = at,
+                        .sources = {source, 0, 0},
+                        .width = 48,
+                        .height = 14,
+                        .chars = 6,
+                        .foreground = kDigitColour,
+                        .background = kGlassColour,
+                        .highlight = kGlassColour,
+                        .callback = callback},
+                       nextList);
 }
 
 // A display's text: the frequency while the radio shows, else nothing. The buffer holds the
@@ -111,9 +107,10 @@ constexpr ELEMENT_ICON spacingLight(GAUGEHDR& gauge, PELEMENT_CALLBACK callback,
                      nextList);
 }
 
+// The power knob's four images: off/pushed, on/pushed, off/pulled, on/pulled.
 constexpr ELEMENT_ICON powerKnob(GAUGEHDR& gauge, PELEMENT_CALLBACK callback,
-                                 PELEMENT_HEADER* nextList) {
-  return build::icon(gauge, {.bitmap = 281, .images = 4, .at = {191, 30}, .callback = callback},
+                                 PELEMENT_HEADER* nextList, SINT32 bitmap = 281) {
+  return build::icon(gauge, {.bitmap = bitmap, .images = 4, .at = {191, 30}, .callback = callback},
                      nextList);
 }
 

@@ -167,9 +167,12 @@ bool Switches::shows(SINT32 avionics) const {
   return power != 0 && avionics != 0;
 }
 
+bool Switches::identHeard(SINT32 avionics, SINT32 audioSelected) const {
+  return pull != 0 && shows(avionics) && audioSelected != 0;
+}
+
 ID32 navIdentEvent(const Switches& switches, SINT32 avionics, SINT32 audioSelected) {
-  return switches.pull != 0 && switches.shows(avionics) && audioSelected != 0 ? evt::kNavIdentOn
-                                                                              : evt::kNavIdentOff;
+  return switches.identHeard(avionics, audioSelected) ? evt::kNavIdentOn : evt::kNavIdentOff;
 }
 
 }  // namespace radio

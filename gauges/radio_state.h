@@ -77,14 +77,16 @@ struct Switches {
   FLOAT64 knobImage() const;
   // The face is lit and the displays show while the radio is on with avionics power.
   bool shows(SINT32 avionics) const;
+  // The station's identifier is heard while the knob is pulled, the radio shows and the audio
+  // panel selects the receiver.
+  bool identHeard(SINT32 avionics, SINT32 audioSelected) const;
 };
 
 inline SINT32 toggled(SINT32 flag) {
   return flag == 1 ? 0 : 1;
 }
 
-// The event the NAV knob sends at every update: the receiver's identifier is heard while the
-// knob is pulled, the radio shows and the audio panel selects the receiver.
+// The event the NAV knob sends at every update: whether the receiver's identifier is heard.
 ID32 navIdentEvent(const Switches& switches, SINT32 avionics, SINT32 audioSelected);
 
 struct Com1State {

@@ -46,6 +46,8 @@ struct SliderSpec {
   ID32 sourceY = 0;
   FLOAT64 scaleY = 0.0;
   FLAGS32 flags = kMovingImageFlags;
+  PELEMENT_CALLBACK callbackX = nullptr;  // null: the token's own value
+  PELEMENT_CALLBACK callbackY = nullptr;
 };
 
 constexpr ELEMENT_SLIDER slider(GAUGEHDR& gauge, const SliderSpec& desc,
@@ -56,8 +58,8 @@ constexpr ELEMENT_SLIDER slider(GAUGEHDR& gauge, const SliderSpec& desc,
           .scale_x = desc.scaleX,
           .source_var_y = token(desc.sourceY),
           .scale_y = desc.scaleY,
-          .update_x_cb = nullptr,
-          .update_y_cb = nullptr,
+          .update_x_cb = desc.callbackX,
+          .update_y_cb = desc.callbackY,
           .host_data = nullptr};
 }
 

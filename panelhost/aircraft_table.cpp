@@ -43,6 +43,8 @@ constexpr auto kTokens = std::to_array<TokenDefault>({
     {kNav1Flags,        I, 0,     0,     "NAV1 receiver flags"},
     {kNav2ToFrom,       I, 0,     0,     "NAV2 to-from (0 none, 1 to, 2 from)"},
     {kNav2Course,       N, 90,    90,    "NAV2 course, degrees"},
+    {kNav2Flags,        I, 0,     0,     "NAV2 receiver flags (0x88: no bearing)"},
+    {kWarning,          I, 0,     0,     "warning word (not 0: warning flags in view)"},
     {kHeadingMarker,    N, 90,    90,    "heading marker, degrees"},
     {kOnGround,         N, 0,     1,     "on the ground (1) or flying (0)"},
     {kAirspeed,         N, 110,   0,     "indicated airspeed, knots; follows the power aloft"},

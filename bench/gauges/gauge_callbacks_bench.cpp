@@ -1,5 +1,6 @@
 // What the gauges' callbacks cost a panel cycle: the switch panel, the flight and engine
-// instruments and the radio stack of the real module, bound by a panel configuration into the
+// instruments, the radio stack and the cockpit group (gear, DME, clock, levers, fuel selector,
+// parking brake, warning lights) of the real module, bound by a panel configuration into the
 // real host core, over 10,000 panel cycles an iteration against the aircraft in cruise. Each
 // group is measured twice: the whole host cycle (aircraft step, gauge callbacks, every element's
 // callbacks, drawing routines), and the module's callbacks called on their own. The counter
@@ -36,6 +37,8 @@ const std::vector<GaugeGroup>& groups() {
       {"instruments",
        {"RPM", "MAP", "FL1", "FL2", "FLID", "ALT", "VSI", "VAC", "ASI", "TURN", "WCMP", "ENG"}},
       {"radios", {"COM1", "COM2", "NAV1", "NAV2"}},
+      {"cockpit",
+       {"GEAR", "DME", "CLK", "THR2", "THR3", "THR4", "THR5", "FSEL", "PBRK", "CBPL", "WARN"}},
   };
   return all;
 }

@@ -129,7 +129,8 @@ double RadioPanel::value(const std::string& face, int depth) {
 std::vector<Event> RadioPanel::allEvents() {
   std::vector<Event> out;
   for (const panelhost::KeyEvent& event : host_->takeEvents())
-    out.push_back({event.id, event.value});
+    if (event.id != evt::kAdfIdentOn && event.id != evt::kAdfIdentOff)
+      out.push_back({event.id, event.value});
   return out;
 }
 

@@ -57,7 +57,8 @@ class RadioPanel {
 
   // Key events since the last call, without the NAV knobs' identifier events.
   std::vector<Event> events();
-  // Every key event since the last call.
+  // Every key event of the radio faces since the last call (not the ADF's identifier event,
+  // which its knob beside them sends at every update).
   std::vector<Event> allEvents();
   // The sounds started since the last call, by resource id.
   std::vector<int> sounds();

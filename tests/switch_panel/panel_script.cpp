@@ -32,7 +32,9 @@ std::filesystem::path panelConfig(const std::filesystem::path& root) {
 
 }  // namespace
 
-PanelScript::PanelScript() {
+PanelScript::PanelScript() : PanelScript(kPanel) {}
+
+PanelScript::PanelScript(const std::string& panel) {
   std::string pattern = (std::filesystem::temp_directory_path() / "switch_panel_XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {
     ADD_FAILURE() << "no temporary folder";
@@ -41,7 +43,7 @@ PanelScript::PanelScript() {
   root_ = pattern;
   std::filesystem::create_directories(root_ / "FS2000" / "Gauges");
   std::filesystem::copy_file(NOR_NV36_PATH, root_ / "FS2000" / "Gauges" / "NOR_NV36.gau");
-  writeText(panelConfig(root_), kPanel);
+  writeText(panelConfig(root_), panel);
 }
 
 PanelScript::~PanelScript() {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the panel host's script mode on the built module with a panel of the switch gauges
-// (and ALT, which owns the sounds), each script in a fresh host so module state starts at 0.
+// (and ALT, which owns the sounds) or another panel, each script in a fresh host so module
+// state starts at 0.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@ using ScriptResult = testsupport::ProcessOutput;
 
 class PanelScript {
  public:
-  PanelScript();  // a temporary simulator folder with the module and the panel
+  PanelScript();  // a temporary simulator folder with the module and the switch panel
+  explicit PanelScript(const std::string& panel);  // ... with the panel configuration given
   ~PanelScript();
   PanelScript(const PanelScript&) = delete;
   PanelScript& operator=(const PanelScript&) = delete;
