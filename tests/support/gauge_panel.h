@@ -49,11 +49,13 @@ class GaugePanel {
   }
   std::string text(const std::string& gauge, int depth) { return values(gauge, depth).text; }
 
-  // Key events since the last call, without the NAV radios' identifiers going on and off.
+  // Key events since the last call, without the NAV and ADF identifiers that the radios' knobs
+  // switch at every update.
   std::vector<Event> events() {
     std::vector<Event> out;
     for (const panelhost::KeyEvent& event : host_.takeEvents())
-      if (event.id != evt::kNavIdentOn && event.id != evt::kNavIdentOff)
+      if (event.id != evt::kNavIdentOn && event.id != evt::kNavIdentOff &&
+          event.id != evt::kAdfIdentOn && event.id != evt::kAdfIdentOff)
         out.emplace_back(event.id, event.value);
     return out;
   }
