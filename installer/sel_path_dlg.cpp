@@ -65,7 +65,8 @@ void TSelPathDLG::DirBoxChange(const QString& folder) {
 }
 
 void TSelPathDLG::SelPathOKBtnClick() {
-  if (!candidate_.isEmpty()) Session.TargetFolder = ChildFolder(candidate_, QStringLiteral("QTP\\"));
+  if (!candidate_.isEmpty())
+    Session.TargetFolder = ChildFolder(candidate_, QStringLiteral("QTP\\"));
   accept();
 }
 
