@@ -108,6 +108,7 @@ void SimulatedAircraft::step(double seconds) {
   stepEngine(vars_, memory_, seconds);
   stepElectrics(vars_, memory_, seconds);
   stepFlight(vars_, seconds);
+  stepNavigation(vars_);
   stepClock(vars_, memory_, seconds);
 }
 

@@ -18,6 +18,13 @@ enum class AircraftStart { Cruise, Cold };
 
 std::optional<AircraftStart> aircraftStartNamed(std::string_view name);
 
+// Where the aircraft is on the ground stations' grid (panelhost/ground_stations.h), nautical
+// miles east and north of the runway threshold. Only the host keeps these tokens; a script sets
+// them to place the aircraft and releases them to let it fly on.
+inline constexpr ID32 kPositionEast = 0x1000;
+inline constexpr ID32 kPositionNorth = 0x1001;
+inline constexpr double kGridLimitNm = 10000;
+
 struct TokenDefault {
   ID32 token;
   VarKind kind;

@@ -1,8 +1,11 @@
 // Flight in its simplest form: level, with the airspeed following the engine's power, the
-// altitude following the vertical speed and the heading following the turn rate. Flaps and
+// altitude following the vertical speed, the heading following the turn rate and the aircraft
+// going over the ground at its airspeed (no wind) along its heading. Flaps and
 // gear travel after their handles; the clock runs.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 #include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
@@ -60,6 +63,14 @@ void stepPosition(VariableStore& vars, double seconds) {
   const double next = wrapDegrees(heading + 3 * rate / kStandardRate * seconds);
   vars.write(tok::kHeading, next);
   vars.write(tok::kCompass, next);
+
+  const double track = next * std::numbers::pi / 180;
+  const double nm = reading(vars, tok::kAirspeed, 0, 1000, 0) * seconds / 3600;
+  for (auto [token, along] :
+       {std::pair{kPositionEast, std::sin(track)}, std::pair{kPositionNorth, std::cos(track)}}) {
+    const double now = reading(vars, token, -kGridLimitNm, kGridLimitNm, 0);
+    vars.write(token, std::clamp(now + nm * along, -kGridLimitNm, kGridLimitNm));
+  }
 }
 
 void stepFlapsAndGear(VariableStore& vars, double seconds) {

@@ -43,4 +43,7 @@ void setNav1Frequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t
 void setNav2Frequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t value);
 void setAdfFrequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t value);
 
+// Receivers (aircraft_navigation.cpp): what the tuned radios hear where the aircraft is.
+void stepNavigation(VariableStore& vars);
+
 }  // namespace panelhost

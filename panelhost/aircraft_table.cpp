@@ -5,6 +5,11 @@
 // cruise at 3000 ft and one for a cold, parked aircraft. The engine speed token counts quarters
 // of an rpm (its scale token, 16384, says so), so an engine at its 800 rpm idle reads 3200 and
 // the switch panel sees it turning above 3000.
+//
+// The receivers' tokens follow from the tuned frequencies and where the aircraft is among the
+// ground stations (ground_stations.cpp); the cruise start is 14 nm out on the ILS's centreline
+// with NAV1 on the ILS, NAV2 on the VOR and the ADF on the NDB, the cold start parked beside the
+// runway.
 #include <array>
 
 #include "gauges/sim_ids.h"
@@ -32,18 +37,37 @@ constexpr auto kTokens = std::to_array<TokenDefault>({
     {kCom1Frequency,    I, 0x1850, 0x1850, "COM1 active frequency, BCD, less 100 MHz"},
     {kNav1Frequency,    I, 0x1030, 0x1030, "NAV1 active frequency, BCD, less 100 MHz"},
     {kNav2Frequency,    I, 0x1450, 0x1450, "NAV2 active frequency, BCD, less 100 MHz"},
-    {kNav1DmeDistance,  N, 12.5,  0,     "NAV1 DME distance, nautical miles"},
-    {kNav1DmeSpeed,     N, 110,   0,     "NAV1 DME ground speed, knots"},
-    {kNav2DmeDistance,  N, 24,    0,     "NAV2 DME distance, nautical miles"},
-    {kNav2DmeSpeed,     N, 105,   0,     "NAV2 DME ground speed, knots"},
+    {kNav1DmeDistance,  N, 14.2,  0,     "NAV1 DME slant distance, nm; 0 without a DME"},
+    {kNav1DmeSpeed,     N, 110,   0,     "NAV1 DME speed, knots the distance shrinks or grows"},
+    {kNav2DmeDistance,  N, 12.8,  0,     "NAV2 DME slant distance, nm; 0 without a DME"},
+    {kNav2DmeSpeed,     N, 69,    0,     "NAV2 DME speed, knots the distance shrinks or grows"},
     {kTransponderCode,  I, 0x1200, 0x1200, "transponder code, four BCD octal digits"},
-    {kNav1Deviation,    N, 0,     0,     "NAV1 course deviation"},
-    {kNav1ToFrom,       I, 0,     0,     "NAV1 to-from (0 none, 1 to, 2 from)"},
+    {kNav1Deviation,    N, 0,     0,     "NAV1 deviation, -127..127 full scale, + course right"},
+    {kNav1ToFrom,       I, 0,     0,     "NAV1 to-from (0 none or a localizer, 1 to, 2 from)"},
     {kNav1Course,       N, 90,    90,    "NAV1 course, degrees"},
-    {kNav1Flags,        I, 0,     0,     "NAV1 receiver flags"},
-    {kNav2ToFrom,       I, 0,     0,     "NAV2 to-from (0 none, 1 to, 2 from)"},
+    {kNav1Flags,        I, 0,     0x48,  "NAV1 state word: 0x48 nothing heard (no bearing,"
+                                         " no to-from, no glide slope), else 0"},
+    {kNav1Signal,       N, 1,     0,     "NAV1 signal: 1 a VOR or localizer heard, else 0"},
+    {kNav1Radial,       N, 49152, 0,     "NAV1 radial the aircraft is on, 65536 a turn; kept"
+                                         " while nothing is heard"},
+    {kGlideSlopeDeviation, N, 0,  0,     "glide slope, -127..127 full scale (0.7 degrees),"
+                                         " + aircraft above the path"},
+    {kGlideSlopeValid,  N, 0,     0,     "glide slope received (1) or not (0)"},
+    {kNav2Deviation,    N, -127,  0,     "NAV2 deviation, as NAV1's"},
+    {kNav2ToFrom,       I, 1,     0,     "NAV2 to-from (0 none or a localizer, 1 to, 2 from)"},
     {kNav2Course,       N, 90,    90,    "NAV2 course, degrees"},
-    {kNav2Flags,        I, 0,     0,     "NAV2 receiver flags (0x88: no bearing)"},
+    {kNav2Flags,        I, 0,     0x48,  "NAV2 state word, as NAV1's"},
+    {kNav2Signal,       N, 1,     0,     "NAV2 signal, as NAV1's"},
+    {kNav2Bearing,      N, 308.7, 0,     "NAV2 station's bearing off the nose, degrees; kept"
+                                         " while nothing is heard"},
+    {kAdfSignal,        N, 1,     0,     "ADF signal: 1 an NDB heard, else 0"},
+    {kAdfBearing,       N, 0,     0,     "NDB's bearing off the nose, degrees; kept while"
+                                         " nothing is heard"},
+    {kMarkerBeacon,     N, 0,     0,     "marker beacon overhead: 1 inner, 2 middle, 3 outer,"
+                                         " else 0"},
+    {kPositionEast,     N, -14,   0.3,   "nm east of the threshold (ground_stations.h); the"
+                                         " aircraft flies on at its airspeed and heading"},
+    {kPositionNorth,    N, 0,     -0.1,  "nm north of the threshold"},
     {kWarning,          I, 0,     0,     "warning word (not 0: warning flags in view)"},
     {kHeadingMarker,    N, 90,    90,    "heading marker, degrees"},
     {kOnGround,         N, 0,     1,     "on the ground (1) or flying (0)"},
