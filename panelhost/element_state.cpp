@@ -1,5 +1,6 @@
 #include "panelhost/element_state.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstring>
 #include <unordered_set>
@@ -126,6 +127,18 @@ void updateElement(ELEMENT_HEADER& element, const VariableStore& vars, ElementVa
     const auto& text = reinterpret_cast<ELEMENT_STRING&>(element).text;
     values.text.assign(text, strnlen(text, sizeof text));
   }
+}
+
+DrawnElement drawnElement(const ELEMENT_HEADER& element, const ElementValues& values) {
+  DrawnElement drawn;
+  for (std::size_t i = 0; i < values.value.size(); ++i)
+    drawn.value[i] = std::bit_cast<std::uint64_t>(values.value[i]);
+  if (values.needleDegrees)
+    drawn.needleDegrees = std::bit_cast<std::uint64_t>(*values.needleDegrees);
+  drawn.text = values.text;
+  drawn.imageFlags = element.image_flags;
+  drawn.resourceId = element.resource_id;
+  return drawn;
 }
 
 }  // namespace panelhost

@@ -22,6 +22,21 @@ struct ElementValues {
   std::uint64_t updatedCycle = 0;
 };
 
+// What an element's picture depends on that can change between cycles: the values the host
+// computed, the text, the image flags (hidden among them) and the image resource. Values are kept
+// as bit patterns so that a NaN that stays NaN does not count as a change.
+struct DrawnElement {
+  std::array<std::uint64_t, 3> value{};
+  std::optional<std::uint64_t> needleDegrees;
+  std::string text;
+  UINT32 imageFlags = 0;
+  UINT32 resourceId = 0;
+
+  bool operator==(const DrawnElement&) const = default;
+};
+
+DrawnElement drawnElement(const ELEMENT_HEADER& element, const ElementValues& values);
+
 bool isHidden(const ELEMENT_HEADER& element);
 // Follows the first entry of the next-element list `depth` times; null when a list ends first.
 PELEMENT_HEADER elementAtDepth(PELEMENT_HEADER root, int depth);

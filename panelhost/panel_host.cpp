@@ -265,13 +265,58 @@ QPoint PanelHost::toGaugePixels(const Gauge& gauge, QPoint panelPoint) const {
                 local.y() * gauge.size.height() / std::max(1, shown.height()));
 }
 
-QImage PanelHost::renderPanel() {
-  QImage image(panelSize(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::black);
-  QPainter painter(&image);
+// True when the gauge's elements would not draw as they did for its image.
+bool PanelHost::refreshDrawn(Gauge& gauge) {
+  std::size_t index = 0;
+  bool changed = false;
+  forEachElement(gauge.background(), [&](PELEMENT_HEADER element) {
+    DrawnElement now = drawnElement(*element, elements_[element]);
+    if (index == gauge.drawn.size()) {
+      gauge.drawn.push_back(std::move(now));
+      changed = true;
+    } else if (gauge.drawn[index] != now) {
+      gauge.drawn[index] = std::move(now);
+      changed = true;
+    }
+    ++index;
+  });
+  if (index != gauge.drawn.size()) {
+    gauge.drawn.resize(index);
+    changed = true;
+  }
+  return changed;
+}
+
+// Gauges overlap, so a changed gauge's area is composed again from every gauge it shows, in
+// stacking order, clipped to the changed areas.
+QRegion PanelHost::redrawPanel(Redraw redraw) {
+  const QSize size = panelSize();
+  const bool full = redraw == Redraw::Full || panel_.size() != size;
+  QRegion changed;
+  for (auto& gauge : gauges_) {
+    if (!refreshDrawn(*gauge) && !full && !gauge->image.isNull()) continue;
+    gauge->image = renderGauge(*gauge);
+    changed += shownRect(*gauge);
+  }
+  if (full) {
+    panel_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    changed = QRect(QPoint(0, 0), size);
+  }
+  if (changed.isEmpty()) return changed;
+  QPainter painter(&panel_);
+  painter.setClipRegion(changed);
+  painter.fillRect(panel_.rect(), Qt::black);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  for (const auto& gauge : gauges_) painter.drawImage(shownRect(*gauge), renderGauge(*gauge));
-  return image;
+  for (const auto& gauge : gauges_) {
+    const QRect shown = shownRect(*gauge);
+    if (changed.intersects(shown)) painter.drawImage(shown, gauge->image);
+  }
+  return changed;
+}
+
+QImage PanelHost::renderPanel(Redraw redraw) {
+  redrawPanel(redraw);
+  return panel_;
 }
 
 Gauge* PanelHost::gaugeAt(QPoint panelPoint, QPoint& gaugePoint) {

@@ -5,9 +5,12 @@
 //
 // A panel cycle: the aircraft steps 1/18 s; every gauge callback gets service 6; every gauge's
 // update routine runs and each element's callbacks are called exactly once; every gauge's draw
-// routine runs. Images are drawn from the elements' last values when they are asked for.
+// routine runs. Images are drawn from the elements' last values when they are asked for: a gauge
+// whose elements would draw as they did last time keeps its image, and the panel is composed
+// again only where a gauge changed.
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -35,9 +38,13 @@ struct Gauge {
   QRect placement;  // panel pixels
   QSize size;       // gauge pixels: the background bitmap's size
   MouseRouter mouse;
+  QImage image;                     // last drawn; null until the panel is first drawn
+  std::vector<DrawnElement> drawn;  // what `image` was drawn from, in tree order
 
   PELEMENT_HEADER background() const;
 };
+
+enum class Redraw { Changed, Full };
 
 struct KeyEvent {
   ID32 id = 0;
@@ -76,9 +83,15 @@ class PanelHost : public ServiceSink {
   // How often the module's routines reached each element-list service (slots 24-31).
   const std::map<std::size_t, int>& elementListCalls() const { return elementListCalls_; }
 
+  // Draws the gauge afresh from its elements' last values.
   QImage renderGauge(const Gauge& gauge);
   QSize panelSize() const;
-  QImage renderPanel();
+  // Brings the panel image up to date and returns the panel pixels that changed: with
+  // Redraw::Changed only the gauges whose elements would draw differently are drawn again,
+  // Redraw::Full draws every gauge (the first call and a change of panel size always do).
+  QRegion redrawPanel(Redraw redraw);
+  const QImage& panelImage() const { return panel_; }
+  QImage renderPanel(Redraw redraw = Redraw::Changed);
   // The gauge drawn on top at a panel point, and the point in its own pixels.
   Gauge* gaugeAt(QPoint panelPoint, QPoint& gaugePoint);
   // Where the gauge is drawn on the panel (its window stacked below the ones before it).
@@ -104,6 +117,7 @@ class PanelHost : public ServiceSink {
   void install(Gauge& gauge);
   void updateTree(PELEMENT_HEADER root);
   void placeInRows(Gauge& gauge);
+  bool refreshDrawn(Gauge& gauge);
   static int onMessageBox(HWND owner, const char* text, const char* caption, UINT style);
 
   VariableStore vars_;
@@ -117,6 +131,7 @@ class PanelHost : public ServiceSink {
   std::vector<GAUGEHDR*> installed_;  // install order; killed in reverse
   std::unordered_map<PELEMENT_HEADER, ElementValues> elements_;
   std::vector<QSize> windowSizes_;
+  QImage panel_;
   std::vector<KeyEvent> events_;
   std::vector<std::string> serviceErrors_;
   std::vector<std::string> messages_;

@@ -1,7 +1,9 @@
 #include "panelhost/panel_window.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -29,6 +31,7 @@ PanelWindow::PanelWindow(PanelHost& host, QWidget* parent) : QWidget(parent), ho
   setWindowTitle("panelhost");
   setFixedSize(host_.panelSize());
   setMouseTracking(true);
+  host_.redrawPanel(Redraw::Full);
   connect(&timer_, &QTimer::timeout, this, &PanelWindow::tick);
   timer_.start(static_cast<int>(SimulatedAircraft::kCycleSeconds * 1000));
 }
@@ -44,12 +47,12 @@ void PanelWindow::tick() {
       host_.click(*held_->gauge, held_->point, MOUSE_LEFT_SINGLE);
   }
   host_.runCycles(1);
-  update();
+  update(host_.redrawPanel(Redraw::Changed));
 }
 
-void PanelWindow::paintEvent(QPaintEvent*) {
+void PanelWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), host_.renderPanel());
+  painter.drawImage(event->rect(), host_.panelImage(), event->rect());
 }
 
 void PanelWindow::mousePressEvent(QMouseEvent* event) {
@@ -77,6 +80,11 @@ void PanelWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void PanelWindow::mouseReleaseEvent(QMouseEvent*) {
   held_.reset();
+}
+
+void PanelWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_F5) return QWidget::keyPressEvent(event);
+  update(host_.redrawPanel(Redraw::Full));
 }
 
 bool PanelWindow::event(QEvent* event) {

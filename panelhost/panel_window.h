@@ -1,7 +1,8 @@
 #pragma once
 // The panel for people: the panel drawn at its size, running at the panel rate; the mouse goes
 // through the gauges' rectangles (held buttons repeat, drags follow the pointer), the cursor
-// follows the area under it and the help id shows as a tooltip.
+// follows the area under it and the help id shows as a tooltip. Each cycle only the gauges that
+// changed are drawn again; F5 draws the whole panel afresh.
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -21,6 +22,7 @@ class PanelWindow : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
 
  private:

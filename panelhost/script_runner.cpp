@@ -126,7 +126,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"events", 0, 0, &ScriptRunner::events, "events"},
       {"sounds", 0, 0, &ScriptRunner::sounds, "sounds"},
       {"help", 3, 3, &ScriptRunner::help, "help GAUGE X Y"},
-      {"render", 2, 2, &ScriptRunner::render, "render GAUGE|panel FILE.png"},
+      {"render", 2, 3, &ScriptRunner::render, "render GAUGE|panel FILE.png [full]"},
       {"expect-value", 3, 4, &ScriptRunner::expectValue, "expect-value GAUGE DEPTH [<|>] VALUE"},
       {"expect-token", 2, 3, &ScriptRunner::expectToken, "expect-token TOKEN [<|>] VALUE"},
       {"expect-event", 2, 2, &ScriptRunner::expectEvent, "expect-event 0xID VALUE"},
@@ -397,9 +397,11 @@ Error ScriptRunner::help(const Args& args) {
 }
 
 Error ScriptRunner::render(const Args& args) {
+  const bool full = args.size() == 3;
+  if (full && args[2].text != "full") return fail("unknown render mode " + args[2].text);
   QImage image;
   if (args[0].text == "panel") {
-    image = host_.renderPanel();
+    image = host_.renderPanel(full ? Redraw::Full : Redraw::Changed);
   } else if (Gauge* gauge = host_.findGauge(args[0].text)) {
     image = host_.renderGauge(*gauge);
   } else {

@@ -5,14 +5,16 @@
 //
 //   load CFG | module PATH | set TOKEN VALUE | release TOKEN | get TOKEN | update [N]
 //   click GAUGE X Y [left|right] | hold GAUGE X Y N | drag GAUGE X Y | help GAUGE X Y
-//   value GAUGE DEPTH | events | sounds | render GAUGE|panel FILE.png
+//   value GAUGE DEPTH | events | sounds | render GAUGE|panel FILE.png [full]
 //   expect-value GAUGE DEPTH [<|>] VALUE | expect-token TOKEN [<|>] VALUE
 //   expect-event 0xID VALUE | aircraft cruise|cold
 //
 // DEPTH counts first entries of the next-element lists from the background (0); "DEPTH:y" or
 // "DEPTH:angle" picks another axis of a slider, moving image or sprite than its first. The
 // expectations compare for equality unless "<" or ">" stands before the value. "aircraft" starts
-// the simulated aircraft afresh, level in cruise or parked cold with everything off.
+// the simulated aircraft afresh, level in cruise or parked cold with everything off. "render"
+// draws only the gauges that changed since the last picture, all of them with "full"; a gauge
+// alone is always drawn afresh.
 #include <filesystem>
 #include <istream>
 #include <optional>

@@ -1,6 +1,9 @@
 // The product's gauge module under the host: all 44 gauges bound, run, drawn and killed.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "host_fixture.h"
 
 using namespace panelhost;
@@ -46,6 +49,38 @@ TEST(ProductModule, BindsAll44GaugesRunsThemAndRendersThePanel) {
   const Gauge* alt = host.findGauge("ALT");
   ASSERT_NE(alt, nullptr);
   EXPECT_EQ(host.help(*alt, QPoint(70, 70)).helpId, 0xAB07u);
+}
+
+// Switching the battery on and starting the engine changes some gauges and leaves others; the
+// panel drawn only where gauges changed must equal the panel drawn afresh after every step.
+TEST(ProductModule, ChangedOnlyRedrawEqualsFullRedraw) {
+  ensureGuiApp();
+  qputenv("ALSOFT_DRIVERS", "null");
+  PanelHost host;
+  std::string error;
+  ASSERT_TRUE(host.loadModule(NOR_NV36_PATH, error)) << error;
+  host.aircraft().reset(AircraftStart::Cold);
+  host.runCycles(2);
+  host.redrawPanel(Redraw::Full);
+  const QRegion whole(QRect(QPoint(0, 0), host.panelSize()));
+  Gauge& switches = *host.findGauge("SWIT");
+  Gauge& throttle = *host.findGauge("THR1");
+  int partial = 0;
+  const std::vector<std::function<void()>> steps = {
+      [&] { host.click(switches, QPoint(125, 45), MOUSE_LEFT_SINGLE); },
+      [&] { host.click(throttle, QPoint(210, 30), MOUSE_LEFT_SINGLE); },
+      [&] { host.hold(switches, QPoint(80, 50), 60); },
+      [&] { host.runCycles(40); },
+  };
+  for (const auto& step : steps) {
+    step();
+    host.runCycles(1);
+    const QRegion changed = host.redrawPanel(Redraw::Changed);
+    partial += !changed.isEmpty() && changed != whole;
+    const QImage image = host.panelImage();
+    EXPECT_EQ(image, host.renderPanel(Redraw::Full));
+  }
+  EXPECT_GE(partial, 3);
 }
 
 #endif
