@@ -3,7 +3,6 @@
 // follows on its way to a needle: a value that is not a number reads as 0, limits and infinities
 // hold at their ends, so no callback ever hands the host anything but a finite number.
 #include <array>
-#include <cmath>
 #include <cstddef>
 
 #include "gauges/finite_reading.h"
