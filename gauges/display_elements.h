@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "gauges/finite_reading.h"
 #include "gauges/switch_panel_elements.h"
 
 namespace build {
@@ -59,9 +60,10 @@ inline void show(PELEMENT element, const char* text) {
   format(element, "%s", text);
 }
 
-// One of the string element's three source values, as the host filled them.
+// One of the string element's three source values, as the host filled them; NaN reads as 0.
 inline FLOAT64 sourceValue(PELEMENT element, int index) {
-  return reinterpret_cast<ELEMENT_STRING*>(element)->source_var[index].var_value.n;
+  return reading::numberOrZero(
+      reinterpret_cast<ELEMENT_STRING*>(element)->source_var[index].var_value.n);
 }
 
 }  // namespace display

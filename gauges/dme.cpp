@@ -4,7 +4,6 @@
 // Reads: kNav1DmeDistance, kNav1DmeSpeed, kNav2DmeDistance, kNav2DmeSpeed, kClockSecond.
 // Sends: nothing.
 #include <algorithm>
-#include <cmath>
 
 #include "gauges/display_elements.h"
 #include "gauges/gauge_headers.h"
@@ -70,7 +69,7 @@ bool showsNoValue(PELEMENT element, const Readout& readout) {
 
 FLOAT64 distanceText(PELEMENT element) {
   if (showsNoValue(element, kDistance)) return 0.0;
-  distance = selectedSource(element);
+  distance = reading::finiteOrZero(selectedSource(element));
   showReadout(element, kDistance, distance);
   return distance;
 }
@@ -87,8 +86,8 @@ FLOAT64 speedText(PELEMENT element) {
 // exactly an hour shows as 60 like any other; only a time that is no number counts as none.
 FLOAT64 timeText(PELEMENT element) {
   if (showsNoValue(element, kTime)) return 0.0;
-  FLOAT64 minutes = distance / speed * 60.0;
-  if (std::isnan(minutes)) minutes = 0.0;
+  // An infinite time is as long as the readout goes, or none at all below 0.
+  FLOAT64 minutes = reading::finiteOr(distance / speed * 60.0, -kLongestShown, kLongestShown);
   if (minutes > kLongestShown) minutes = kLongestShown;
   if (minutes < 0.0) {
     display::show(element, "");

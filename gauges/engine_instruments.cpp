@@ -54,8 +54,12 @@ FLOAT64 rightFuel(PELEMENT) {
   return fuelPercent(rightQuantity, rightCapacity);
 }
 
+// Flaps run from up (0) to full (16384); beyond that the dial's table holds the needle, so only
+// the infinities need the ends.
+constexpr FLOAT64 kFlapsFull = 16384.0;
+
 FLOAT64 flapPosition(PELEMENT element) {
-  return reading::finiteOrZero(ownValue<ELEMENT_NEEDLE>(element));
+  return reading::finiteOr(ownValue<ELEMENT_NEEDLE>(element), 0.0, kFlapsFull);
 }
 
 }  // namespace

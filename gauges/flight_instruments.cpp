@@ -18,7 +18,7 @@ using reading::ownValue;
 
 // The altimeter's hands are angles (0 pointing right, clockwise, -90 up), one turn of the
 // 100-foot hand per 1000 ft, of the 1000-foot hand per 10000 ft, of the 10000-foot hand per
-// 100000 ft.
+// 100000 ft. The hands turn without end: an infinite height has no end to stop at and reads as 0.
 FLOAT64 hundredsHand(PELEMENT element) {
   return (finiteOrZero(ownValue<ELEMENT_NEEDLE>(element)) - 250.0) * 0.36;
 }
@@ -37,7 +37,9 @@ FLOAT64 fixedAxis(PELEMENT) {
 }
 
 FLOAT64 pressureSetting(PELEMENT element) {
-  return finiteOrZero(reinterpret_cast<ELEMENT_MOVING_IMAGE*>(element)->source_var_y.var_value.n);
+  return switch_panel::alongRangeY(
+      element, reading::numberOrZero(
+                   reinterpret_cast<ELEMENT_MOVING_IMAGE*>(element)->source_var_y.var_value.n));
 }
 
 // 1/256 metre per second to feet per minute: 60 x 3.28084 / 256.
@@ -56,7 +58,8 @@ FLOAT64 airspeed(PELEMENT element) {
 // The card is read from behind: it slides the other way as the heading grows.
 FLOAT64 compassCard(PELEMENT element) {
   const FLOAT64 x =
-      360.0 - reinterpret_cast<ELEMENT_MOVING_IMAGE*>(element)->source_var_x.var_value.n;
+      360.0 - reading::numberOrZero(
+                  reinterpret_cast<ELEMENT_MOVING_IMAGE*>(element)->source_var_x.var_value.n);
   return x >= 0.0 && x <= 360.0 ? x : 0.0;
 }
 

@@ -1,5 +1,6 @@
 #include "gauges/frame.h"
 
+#include "gauges/finite_reading.h"
 #include "gauges/gauge_headers.h"
 
 IMPORT_TABLE ImportTable = {{IMPORT_ID_PANELS, nullptr}, {0, nullptr}};
@@ -63,7 +64,7 @@ void triggerKeyEvent(ID32 eventId, UINT32 value) {
 
 FLOAT64 valueOf(MODULE_VAR& var) {
   lookupVar(var);
-  return var.var_value.n;
+  return reading::numberOrZero(var.var_value.n);
 }
 
 }  // namespace frame

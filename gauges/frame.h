@@ -27,7 +27,7 @@ void kill();
 // Services; without a service table (or a slot) they do nothing and the value stays as it was.
 void lookupVar(MODULE_VAR& var);
 void triggerKeyEvent(ID32 eventId, UINT32 value);
-// The current value of a module variable, looked up afresh.
+// The current value of a module variable, looked up afresh; NaN reads as 0.
 FLOAT64 valueOf(MODULE_VAR& var);
 
 }  // namespace frame

@@ -1,11 +1,11 @@
 #pragma once
 // Builders for the round instruments' needles and moving images, and the rules every reading
-// follows on its way to a needle: a value that is not a number reads as 0, limits hold at their
-// ends, so no callback ever hands the host a NaN.
+// follows on its way to a needle: a value that is not a number reads as 0, limits and infinities
+// hold at their ends, so no callback ever hands the host anything but a finite number.
 #include <array>
-#include <cmath>
 #include <cstddef>
 
+#include "gauges/finite_reading.h"
 #include "gauges/panel_state.h"
 #include "gauges/switch_panel_elements.h"
 
@@ -116,25 +116,22 @@ constexpr ELEMENT_STATIC_IMAGE dialBackground(SINT32 bitmap, GAUGEHDR& gauge,
 
 namespace reading {
 
-// A value that is not a number reads as 0.
-inline FLOAT64 numberOrZero(FLOAT64 value) {
-  return std::isnan(value) ? 0.0 : value;
-}
-
-// Readings without limits: anything but a finite number reads as 0.
+// Readings without ends (hands and cards that turn round, offsets the host holds in range): an
+// infinite value has no end to stop at and reads as 0 like NaN.
 inline FLOAT64 finiteOrZero(FLOAT64 value) {
-  return std::isfinite(value) ? value : 0.0;
+  return finiteOr(value, 0.0, 0.0);
 }
 
-// At most `high`: a value at or above it gives it, lower values pass unchanged.
+// At most `high`: a value at or above it gives it, lower values pass unchanged. These readings
+// are magnitudes with no lower stop of their own, so -inf reads as 0.
 inline FLOAT64 atMost(FLOAT64 value, FLOAT64 high) {
-  value = numberOrZero(value);
+  value = finiteOr(value, 0.0, high);
   return value >= high ? high : value;
 }
 
 // Clamped to [low, high]: a value at or above `high` gives `high`, one below `low` gives `low`.
 inline FLOAT64 clampTo(FLOAT64 value, FLOAT64 low, FLOAT64 high) {
-  value = numberOrZero(value);
+  value = finiteOr(value, low, high);
   if (value >= high) return high;
   return value < low ? low : value;
 }
@@ -142,7 +139,7 @@ inline FLOAT64 clampTo(FLOAT64 value, FLOAT64 low, FLOAT64 high) {
 // The value the host filled into a needle's or an icon's own source variable.
 template <typename Record>
 FLOAT64 ownValue(PELEMENT element) {
-  return reinterpret_cast<Record*>(element)->source_var.var_value.n;
+  return numberOrZero(reinterpret_cast<Record*>(element)->source_var.var_value.n);
 }
 
 }  // namespace reading

@@ -39,19 +39,19 @@ FLOAT64 batterySwitchImage(PELEMENT element) {
   if (value == 1.0 || (panelState.alternator == 1 && panelState.engine_speed_latch == 1))
     PlaySound(SoundId::ElectricHum, DSBPLAY_LOOPING);
   if (value == 0.0 && panelState.alternator == 0) StopSound(SoundId::ElectricHum);
-  return value;
+  return iconImage(element, value);
 }
 
 FLOAT64 alternatorSwitchImage(PELEMENT element) {
   const FLOAT64 value = ownSourceValue(element, &ELEMENT_ICON::source_var);
   panelState.alternator = truncateToInt32(value);
-  return value;
+  return iconImage(element, value);
 }
 
 FLOAT64 flapHandleImage(PELEMENT element) {
   const FLOAT64 value = ownSourceValue(element, &ELEMENT_ICON::source_var);
   flapPosition = truncateToInt32(value);
-  return std::trunc(value * kFlapImagePerUnit);
+  return iconImage(element, std::trunc(value * kFlapImagePerUnit));
 }
 
 FLOAT64 elevatorTabAcross(PELEMENT) {
@@ -59,7 +59,7 @@ FLOAT64 elevatorTabAcross(PELEMENT) {
 }
 
 FLOAT64 elevatorTabAlong(PELEMENT element) {
-  return ownSourceValue(element, &ELEMENT_MOVING_IMAGE::source_var_y);
+  return alongRangeY(element, ownSourceValue(element, &ELEMENT_MOVING_IMAGE::source_var_y));
 }
 
 FLOAT64 ventBlowerImage(PELEMENT) {

@@ -70,7 +70,7 @@ int turnTrimWheel(PPIXPOINT point, FLAGS32 mouseFlags) {
 FLOAT64 avionicsSwitchImage(PELEMENT element) {
   const FLOAT64 value = ownSourceValue(element, &ELEMENT_ICON::source_var);
   panelState.avionics = truncateToInt32(value);
-  return value;
+  return iconImage(element, value);
 }
 
 template <std::size_t Index>

@@ -70,9 +70,10 @@ TEST(Rmi, SwitchHandsTheSecondSourceToThePointerAndItsFlagAtItsNextUpdate) {
   EXPECT_EQ(reading(panel, "RMI", 2), 45);
   settle(panel, {{kNav2Flags, 0x88}});
   EXPECT_EQ(reading(panel, "RMI", 2), 90);
-  // The pointer's flag watches the selected source's signal, and drops without avionics.
+  // The pointer's flag watches the selected source's signal (NaN is none), and drops without
+  // avionics.
   const double nav1[] = {1, 0, kNaN, 0, 1, 1}, nav2[] = {0, 1, kNaN, 1, 0, 1};
-  const double avionics[] = {1, 1, 1, 1, 1, 0}, flag[] = {1, -1, -1, 1, -1, 1};
+  const double avionics[] = {1, 1, 1, 1, 1, 0}, flag[] = {1, -1, 1, 1, -1, 1};
   for (int i = 0; i < 6; ++i) {
     if (i == 3) panel.clickAt("RMSW", 20, 40);  // back to the first source
     settle(panel, {{kNav1Signal, nav1[i]}, {kNav2Signal, nav2[i]}, {kAvionicsMaster, avionics[i]}});

@@ -43,8 +43,7 @@ TEST(Hsi, GaugeCallbackShowsArrowAndGlideSlopeOnlyWhereTheReceiverGivesThem) {
 TEST(Hsi, GlideSlopeFlagShowsOnLocalizerChannelsWithoutSignal) {
   RadioPanel panel;
   const UINT32 bcd[] = {0x1030, 0x1020, 0x1210, 0x0810, 0x1190, 0x1195, 0x1030, 0x1030, 0xFFFFFFFF};
-  const double signal[] = {0, 0, 0, 0, 0, 0, 1, kNaN, 0},
-               flag[] = {1, -1, -1, 1, 1, -1, -1, -1, -1};
+  const double signal[] = {0, 0, 0, 0, 0, 0, 1, kNaN, 0}, flag[] = {1, -1, -1, 1, 1, -1, -1, 1, -1};
   for (int i = 0; i < 9; ++i) {
     settle(panel, {{kNav1Frequency, bcd[i]}, {kNav1Signal, signal[i]}});
     EXPECT_EQ(reading(panel, "HSI", GsFlag), flag[i]) << std::hex << bcd[i];
