@@ -92,15 +92,31 @@ double slide(double value, double low, double high, int imageLength, int windowL
   return share * (imageLength - windowLength);
 }
 
-// The window of a moving image runs from its position to the far edges of the gauge.
+// A moving image shows through the hole its gauge's background leaves clear at its position:
+// the run of see-through pixels from there to the right and downwards. A background without a
+// hole there lets the image run to the gauge's far edges.
+QRect movingWindow(BitmapSource& b, const ELEMENT_HEADER& e, QSize gauge) {
+  const QRect toEdges(e.position.x, e.position.y, gauge.width() - e.position.x,
+                      gauge.height() - e.position.y);
+  const PELEMENT_HEADER* list = e.gauge_header ? e.gauge_header->elements_list : nullptr;
+  if (!list || !*list || toEdges.isEmpty()) return toEdges;
+  const QImage& background = imageOf(b, **list, (*list)->resource_id);
+  const auto clear = [&](int x, int y) {
+    return background.valid(x, y) && qAlpha(background.pixel(x, y)) == 0;
+  };
+  if (!clear(e.position.x, e.position.y)) return toEdges;
+  int width = 1, height = 1;
+  while (clear(e.position.x + width, e.position.y)) ++width;
+  while (clear(e.position.x, e.position.y + height)) ++height;
+  return QRect(e.position.x, e.position.y, width, height);
+}
+
 void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
                       QSize gauge) {
   const auto& m = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(e);
   const QImage& image = imageOf(b, e, e.resource_id);
   if (!allFinite({v.value[0], v.value[1]}) || image.isNull()) return;
-  const QRect window(e.position.x, e.position.y, gauge.width() - e.position.x,
-                     gauge.height() - e.position.y);
-  if (window.isEmpty()) return;
+  const QRect window = movingWindow(b, e, gauge);
   const double sx = slide(v.value[0], m.min_x, m.max_x, image.width(), window.width());
   const double sy = slide(v.value[1], m.min_y, m.max_y, image.height(), window.height());
   p.save();
@@ -109,8 +125,9 @@ void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, con
   p.restore();
 }
 
-// The texture centre sits on the element's position; x and y scroll the texture under it, the
-// angle (radians after scaling) turns it, the texture scales size it.
+// The texture's middle sits on the texture centre, in gauge pixels; x and y shift the texture
+// along its own axes, the angle (radians after scaling) turns it about that centre, the texture
+// scales size it. It shows in the box from its position to the point opposite about the centre.
 void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
                  QSize gauge) {
   const auto& s = reinterpret_cast<const ELEMENT_SPRITE&>(e);
@@ -120,12 +137,16 @@ void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const El
   const double tx = s.texture_scale_x != 0 ? s.texture_scale_x : 1.0;
   const double ty = s.texture_scale_y != 0 ? s.texture_scale_y : 1.0;
   if (!allFinite({dx, dy, radians, tx, ty})) return;
+  const QImage& image = imageOf(b, e, e.resource_id);
+  const QPoint centre(e.ofs.x, e.ofs.y);
+  const QPoint corner(e.position.x, e.position.y);
+  const QRect box = QRect(corner, 2 * centre - corner).normalized() & QRect(QPoint(0, 0), gauge);
   p.save();
-  p.setClipRect(QRect(QPoint(0, 0), gauge));
-  p.translate(at(e.position));
+  p.setClipRect(box);
+  p.translate(centre);
   p.rotate(radians * 180.0 / std::numbers::pi);
   p.scale(tx, ty);
-  p.drawImage(-at(e.ofs) + QPointF(dx, dy), imageOf(b, e, e.resource_id));
+  p.drawImage(QPointF(dx - image.width() / 2.0, dy - image.height() / 2.0), image);
   p.restore();
 }
 

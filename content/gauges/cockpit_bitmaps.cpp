@@ -200,6 +200,8 @@ QImage switchPanel() {
                    {652, 28, 40, 60},
                    {831, 20, 78, 86}});
   recesses(image, {{14, 17, 73, 73}, {736, 37, 53, 53}}, true);
+  QPainter painter(&image);
+  movingImageHole(painter, {654, 30, 36, 56});  // the elevator tab indicator's window
   return image;
 }
 

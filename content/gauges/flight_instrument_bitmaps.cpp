@@ -124,6 +124,9 @@ QImage smallDial(int size, QPointF pivot, const std::vector<Mark>& marks, const 
   return image;
 }
 
+// Where the pressure drum shows on the altimeter face; the drum's bitmap is as wide.
+constexpr QRect kDrumWindow(109, 61, 22, 27);
+
 QImage altimeter() {
   QImage image = canvas(144, 144);
   QPainter painter(&image);
@@ -136,27 +139,30 @@ QImage altimeter() {
   circularScale(painter, pivot, 62, -90, 360, 10, 5, digits);
   text(painter, centredBox(pivot + QPointF(0, -22), 60, 10), "ALT", 9, kMarking);
   text(painter, centredBox(pivot + QPointF(0, 24), 70, 10), "100 FEET", 7, kMarking);
-  // The window through which the pressure drum shows.
-  painter.fillRect(QRectF(108, 60, 24, 28), QColor(2, 2, 2));
+  // The drum's window, with the index mark at its middle row.
   painter.setPen(QPen(QColor(160, 160, 160), 1));
-  painter.drawRect(QRectF(107.5, 59.5, 25, 29));
+  painter.drawRect(QRectF(108.5, 60.5, 23, 28));
+  painter.setPen(QPen(kMarking, 2));
+  painter.drawLine(QPointF(103, 74.5), QPointF(108, 74.5));
+  movingImageHole(painter, kDrumWindow);
   return image;
 }
 
 QImage pressureDrum() {
-  // The drum slides over the window from its place (109,61) to the gauge's edge, 83 pixels,
-  // from 27.99 at the top to 32.01 at the bottom: 50 pixels an inch brings the setting to the
-  // face window's index line, 13 pixels into the drum's window. One line a tenth.
-  constexpr double kPixelsPerInch = 50.0, kIndex = 13.0, kLowest = 27.99;
-  QImage image = canvas(22, 284);
+  // The drum slides through its window from 27.99 at the top to 32.01 at the bottom; the
+  // setting stands at the window's index row. A line a tenth, a figure every fifth of an inch.
+  constexpr double kLowest = 27.99, kHighest = 32.01, kIndex = 13.5;
+  constexpr int kLength = 284;
+  const double pixelsPerInch = (kLength - kDrumWindow.height()) / (kHighest - kLowest);
+  QImage image = canvas(kDrumWindow.width(), kLength);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(235, 235, 228));
   for (int tenth = 277; tenth <= 334; ++tenth) {
-    const double y = kIndex + (tenth / 10.0 - kLowest) * kPixelsPerInch;
+    const double y = kIndex + (tenth / 10.0 - kLowest) * pixelsPerInch;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
-    painter.drawLine(QPointF(0, y), QPointF(tenth % 5 == 0 ? 6 : 3, y));
-    if (tenth % 5 == 0)
-      text(painter, QRectF(6, y - 5, 16, 10), QString::number(tenth / 10.0, 'f', 1).left(4), 6,
+    painter.drawLine(QPointF(0, y), QPointF(tenth % 2 == 0 ? 5 : 3, y));
+    if (tenth % 2 == 0)
+      text(painter, QRectF(5, y - 5, 17, 10), QString::number(tenth / 10.0, 'f', 1), 6,
            QColor(20, 20, 20), Qt::AlignLeft | Qt::AlignVCenter);
   }
   return image;
@@ -237,6 +243,9 @@ QImage inclinometerTube() {
   return image;
 }
 
+// Where the card shows; its lubber line stands over the card's 24.5th pixel.
+constexpr QRect kCardWindow(5, 5, 49, 24);
+
 QImage compassBody() {
   QImage image = canvas(59, 48);
   QPainter painter(&image);
@@ -244,9 +253,11 @@ QImage compassBody() {
   painter.setBrush(QColor(30, 30, 32));
   painter.setPen(QPen(QColor(110, 110, 116), 2));
   painter.drawRoundedRect(QRectF(1, 1, 57, 46), 8, 8);
-  painter.fillRect(QRectF(5, 5, 49, 24), QColor(2, 2, 2));
+  movingImageHole(painter, kCardWindow);
+  // The lubber line, above and below the card.
   painter.setPen(QPen(QColor(230, 120, 30), 2));
-  painter.drawLine(QPointF(29.5, 3), QPointF(29.5, 31));
+  painter.drawLine(QPointF(29.5, 1), QPointF(29.5, 4));
+  painter.drawLine(QPointF(29.5, 29), QPointF(29.5, 32));
   text(painter, QRectF(0, 32, 59, 12), "COMPASS", 7, kMarking);
   return image;
 }
@@ -261,17 +272,18 @@ QImage compassGlass() {
 
 QImage compassStrip() {
   // Read from behind, as a whiskey compass card is: headings grow to the left. The card slides
-  // by 360 - heading over its 54-pixel window; at this width that is one pixel a degree, and
-  // the heading stands under the lubber line, 24.5 pixels into the window. Marks are drawn a
-  // label beyond both ends, so that 0 and 360 look alike.
+  // by 360 - heading over its window, its length less the window's for a full turn; the heading
+  // stands under the lubber line. Marks are drawn a label beyond both ends, so that 0 and 360
+  // look alike.
   constexpr int kWidth = 414;
-  constexpr double kNorth = 384.5;
+  const double pixelsPerDegree = (kWidth - kCardWindow.width()) / 360.0;
+  const double north = 24.5 + 360 * pixelsPerDegree;
   QImage image = canvas(kWidth, 24);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(232, 226, 206));
   const QString cardinal[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
   for (int degree = -45; degree <= 430; degree += 5) {
-    const double x = kNorth - degree;
+    const double x = north - degree * pixelsPerDegree;
     const int heading = (degree % 360 + 360) % 360;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
     painter.drawLine(QPointF(x, 0), QPointF(x, heading % 10 == 0 ? 7 : 4));
