@@ -6,7 +6,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <numbers>
+#include <tuple>
+#include <vector>
 
 namespace panelhost {
 namespace {
@@ -92,23 +95,48 @@ double slide(double value, double low, double high, int imageLength, int windowL
   return share * (imageLength - windowLength);
 }
 
-// A moving image shows through the hole its gauge's background leaves clear at its position:
-// the run of see-through pixels from there to the right and downwards. A background without a
-// hole there lets the image run to the gauge's far edges.
-QRect movingWindow(BitmapSource& b, const ELEMENT_HEADER& e, QSize gauge) {
-  const QRect toEdges(e.position.x, e.position.y, gauge.width() - e.position.x,
-                      gauge.height() - e.position.y);
-  const PELEMENT_HEADER* list = e.gauge_header ? e.gauge_header->elements_list : nullptr;
-  if (!list || !*list || toEdges.isEmpty()) return toEdges;
-  const QImage& background = imageOf(b, **list, (*list)->resource_id);
-  const auto clear = [&](int x, int y) {
-    return background.valid(x, y) && qAlpha(background.pixel(x, y)) == 0;
+// The see-through pixels of the gauge's background connected to a point: the hole a moving image
+// or a sprite shows through. Kept per background bitmap and point, since both are fixed.
+struct Hole {
+  QImage mask;  // opaque over the hole; null when the background is drawn at the point
+  QRect bounds;
+};
+
+Hole computeHole(const QImage& background, QPoint seed) {
+  const auto clear = [&](QPoint p) {
+    return background.valid(p) && qAlpha(background.pixel(p)) == 0;
   };
-  if (!clear(e.position.x, e.position.y)) return toEdges;
-  int width = 1, height = 1;
-  while (clear(e.position.x + width, e.position.y)) ++width;
-  while (clear(e.position.x, e.position.y + height)) ++height;
-  return QRect(e.position.x, e.position.y, width, height);
+  Hole hole;
+  if (!clear(seed)) return hole;
+  hole.mask = QImage(background.size(), QImage::Format_ARGB32_Premultiplied);
+  hole.mask.fill(Qt::transparent);
+  hole.mask.setPixel(seed, 0xFFFFFFFFu);
+  hole.bounds = QRect(seed, QSize(1, 1));
+  std::vector<QPoint> todo{seed};
+  while (!todo.empty()) {
+    const QPoint p = todo.back();
+    todo.pop_back();
+    for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+      const QPoint q = p + step;
+      if (!clear(q) || hole.mask.pixel(q) != 0) continue;
+      hole.mask.setPixel(q, 0xFFFFFFFFu);
+      hole.bounds |= QRect(q, QSize(1, 1));
+      todo.push_back(q);
+    }
+  }
+  return hole;
+}
+
+const Hole& backgroundHole(BitmapSource& b, const ELEMENT_HEADER& e, QPoint seed) {
+  static const Hole kNone;
+  static std::map<std::tuple<qint64, int, int>, Hole> holes;
+  const PELEMENT_HEADER* list = e.gauge_header ? e.gauge_header->elements_list : nullptr;
+  if (!list || !*list) return kNone;
+  const QImage& background = imageOf(b, **list, (*list)->resource_id);
+  const auto key = std::make_tuple(background.cacheKey(), seed.x(), seed.y());
+  auto found = holes.find(key);
+  if (found == holes.end()) found = holes.emplace(key, computeHole(background, seed)).first;
+  return found->second;
 }
 
 void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
@@ -116,7 +144,13 @@ void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, con
   const auto& m = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(e);
   const QImage& image = imageOf(b, e, e.resource_id);
   if (!allFinite({v.value[0], v.value[1]}) || image.isNull()) return;
-  const QRect window = movingWindow(b, e, gauge);
+  // A background without a hole there lets the image run to the gauge's far edges.
+  const Hole& hole = backgroundHole(b, e, QPoint(e.position.x, e.position.y));
+  const QRect window = !hole.mask.isNull()
+                           ? hole.bounds
+                           : QRect(e.position.x, e.position.y, gauge.width() - e.position.x,
+                                   gauge.height() - e.position.y);
+  if (window.isEmpty()) return;
   const double sx = slide(v.value[0], m.min_x, m.max_x, image.width(), window.width());
   const double sy = slide(v.value[1], m.min_y, m.max_y, image.height(), window.height());
   p.save();
@@ -127,7 +161,8 @@ void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, con
 
 // The texture's middle sits on the texture centre, in gauge pixels; x and y shift the texture
 // along its own axes, the angle (radians after scaling) turns it about that centre, the texture
-// scales size it. It shows in the box from its position to the point opposite about the centre.
+// scales size it. It shows through the background's hole at its centre, or, where the background
+// is drawn there, in the box from its position to the point opposite about the centre.
 void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
                  QSize gauge) {
   const auto& s = reinterpret_cast<const ELEMENT_SPRITE&>(e);
@@ -139,15 +174,30 @@ void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const El
   if (!allFinite({dx, dy, radians, tx, ty})) return;
   const QImage& image = imageOf(b, e, e.resource_id);
   const QPoint centre(e.ofs.x, e.ofs.y);
-  const QPoint corner(e.position.x, e.position.y);
-  const QRect box = QRect(corner, 2 * centre - corner).normalized() & QRect(QPoint(0, 0), gauge);
-  p.save();
-  p.setClipRect(box);
-  p.translate(centre);
-  p.rotate(radians * 180.0 / std::numbers::pi);
-  p.scale(tx, ty);
-  p.drawImage(QPointF(dx - image.width() / 2.0, dy - image.height() / 2.0), image);
-  p.restore();
+  const auto drawTexture = [&](QPainter& painter) {
+    painter.translate(centre);
+    painter.rotate(radians * 180.0 / std::numbers::pi);
+    painter.scale(tx, ty);
+    painter.drawImage(QPointF(dx - image.width() / 2.0, dy - image.height() / 2.0), image);
+  };
+  const Hole& hole = backgroundHole(b, e, centre);
+  if (hole.mask.isNull()) {
+    const QPoint corner(e.position.x, e.position.y);
+    p.save();
+    p.setClipRect(QRect(corner, 2 * centre - corner).normalized() & QRect(QPoint(0, 0), gauge));
+    drawTexture(p);
+    p.restore();
+    return;
+  }
+  QImage layer(hole.mask.size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  QPainter onLayer(&layer);
+  drawTexture(onLayer);
+  onLayer.resetTransform();
+  onLayer.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+  onLayer.drawImage(0, 0, hole.mask);
+  onLayer.end();
+  p.drawImage(0, 0, layer);
 }
 
 using Painter = void (*)(QPainter&, BitmapSource&, const ELEMENT_HEADER&, const ElementValues&,
