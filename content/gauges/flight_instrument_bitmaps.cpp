@@ -41,16 +41,16 @@ const std::vector<Mark> kRpmMarks = {{0, {26, 121}, "0"},     {500, {3, 87}, "5"
                                      {2000, {88, 5}, "20"},   {2500, {125, 34}, "25"},
                                      {3000, {133, 83}, "30"}, {3500, {104, 121}, "35"}};
 const std::vector<Mark> kMapLeftMarks = {
-    {0, {68, 135}, ""},  {10, {63, 134}, "10"}, {15, {28, 120}, "15"}, {20, {6, 88}, "20"},
-    {25, {7, 47}, "25"}, {30, {29, 16}, "30"},  {35, {66, 2}, "35"},   {40, {71, 2}, ""}};
+    {0, {68, 135}, ""},  {10, {63, 134}, ""},  {15, {28, 120}, "15"}, {20, {6, 88}, "20"},
+    {25, {7, 47}, "25"}, {30, {29, 16}, "30"}, {35, {66, 2}, ""},     {40, {71, 2}, ""}};
 const std::vector<Mark> kMapRightMarks = {
     {0, {71, 3}, "0"},   {4, {107, 15}, "4"},    {6, {115, 20}, ""},  {8, {122, 28}, "8"},
     {10, {128, 37}, ""}, {12, {132, 50}, "12"},  {14, {136, 65}, ""}, {16, {135, 81}, "16"},
     {18, {129, 99}, ""}, {20, {116, 117}, "20"}, {22, {96, 130}, ""}, {24, {69, 135}, "24"}};
 const std::vector<Mark> kFuelMarks = {{0, {9, 32}, "E"},
-                                      {25, {31, 20}, "1/4"},
+                                      {25, {31, 20}, ""},
                                       {50, {43, 17}, "1/2"},
-                                      {75, {62, 22}, "3/4"},
+                                      {75, {62, 22}, ""},
                                       {100, {77, 32}, "F"}};
 const std::vector<Mark> kFlapMarks = {
     {0, {61, 18}, "UP"}, {8190, {69, 44}, "10"}, {16384, {60, 60}, "40"}};
@@ -208,6 +208,10 @@ QImage turnCoordinator() {
   QImage image = dial(135, {64, 45}, kTurnMarks, 1, "", "");
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  // The inclinometer's glass, light behind the dark ball.
+  painter.setPen(QPen(QColor(120, 120, 126), 1));
+  painter.setBrush(QColor(206, 206, 196));
+  painter.drawRoundedRect(QRectF(30.5, 60.5, 72, 15), 7, 7);
   text(painter, centredBox({67, 86}, 90, 10), "TURN COORDINATOR", 7, kMarking);
   text(painter, centredBox({67, 118}, 60, 10), "2 MIN", 7, kMarking);
   text(painter, centredBox({67, 106}, 90, 10), "NO PITCH INFORMATION", 6, kMarking);
@@ -215,9 +219,34 @@ QImage turnCoordinator() {
 }
 
 QImage turnAirplane() {
-  // Points up from the pivot (4,4) with the wings across it: the symbol turns about (64,45).
+  // A small aircraft seen from above at the end of a shaft from the pivot (4,4), nose outwards:
+  // the symbol turns about (64,45) and points up in level flight.
   QImage image = canvas(52, 9);
-  needle(image, {4, 4}, QColor(240, 240, 236));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(240, 240, 236));
+  painter.drawEllipse(QPointF(4, 4.5), 3.5, 3.5);
+  painter.drawRect(QRectF(4, 3.5, 24, 2));
+  // Its nose reaches the dial's L and R marks, 50 pixels out.
+  const QPolygonF aircraft({{51.5, 4.5},
+                            {47, 3},
+                            {41, 3},
+                            {40, 0},
+                            {36, 0},
+                            {35, 3},
+                            {29, 3},
+                            {28, 1.5},
+                            {26, 1.5},
+                            {26, 7.5},
+                            {28, 7.5},
+                            {29, 6},
+                            {35, 6},
+                            {36, 9},
+                            {40, 9},
+                            {41, 6},
+                            {47, 6}});
+  painter.drawPolygon(aircraft);
   return image;
 }
 
@@ -237,7 +266,7 @@ QImage inclinometerTube() {
   QImage image = canvas(28, 16);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(220, 220, 214), 1.5));
+  painter.setPen(QPen(QColor(60, 60, 64), 1.5));
   painter.drawLine(QPointF(10, 1), QPointF(10, 15));
   painter.drawLine(QPointF(18, 1), QPointF(18, 15));
   return image;
@@ -313,10 +342,11 @@ QImage engineOverlay() {
   QImage image = canvas(135, 132);
   QPainter painter(&image);
   const QColor label(230, 230, 220);
-  text(painter, QRectF(6, 52, 60, 10), "CYL TEMP °C", 7, label);
-  text(painter, QRectF(69, 52, 60, 10), "OIL TEMP °C", 7, label);
-  text(painter, QRectF(6, 117, 60, 10), "AMPERES", 7, label);
-  text(painter, QRectF(69, 117, 60, 10), "OIL PRESS PSI", 7, label);
+  // Each caption left of its dial's test button.
+  text(painter, QRectF(4, 52, 48, 10), "CYL °C", 7, label);
+  text(painter, QRectF(70, 52, 48, 10), "OIL °C", 7, label);
+  text(painter, QRectF(4, 117, 48, 10), "AMPS", 7, label);
+  text(painter, QRectF(70, 117, 48, 10), "OIL PSI", 7, label);
   painter.setPen(QPen(QColor(130, 130, 136), 1));
   painter.drawLine(QPointF(67.5, 4), QPointF(67.5, 128));
   painter.drawLine(QPointF(4, 65.5), QPointF(131, 65.5));
@@ -361,7 +391,7 @@ Bitmaps flightInstrumentBitmaps() {
       {102, needleImage(87, 10, {21, 5}, QColor(238, 238, 232))},
       {103, manifoldPressure()},
       {104, needleImage(98, 18, {32, 9}, QColor(238, 238, 232))},
-      {105, smallDial(86, {43, 58}, kFuelMarks, "FUEL")},
+      {105, smallDial(86, {43, 58}, kFuelMarks, "")},
       {106, fuelCover()},
       {107, needleImage(51, 8, {10, 4}, QColor(238, 238, 232))},
       {108, smallDial(80, {16, 39}, kFlapMarks, "FLAPS")},
