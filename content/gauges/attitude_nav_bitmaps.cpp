@@ -132,7 +132,7 @@ QImage rmiSwitchPlate() {
 QImage markerLabel() {
   QImage image = canvas(127, 25);
   QPainter painter(&image);
-  text(painter, QRectF(82, 0, 45, 8), "MKR", 5, kMarking);
+  text(painter, QRectF(105, 0, 22, 8), "MKR", 6, kMarking);
   return image;
 }
 
@@ -160,8 +160,8 @@ QImage markerPanel() {
   QImage image = canvas(127, 25);
   plate(image, QColor(50, 52, 56), false);
   QPainter painter(&image);
-  text(painter, QRectF(105, 2, 22, 10), "HI", 6, kMarking);
-  text(painter, QRectF(105, 13, 22, 10), "LO", 6, kMarking);
+  text(painter, QRectF(105, 8, 22, 8), "HI", 6, kMarking);
+  text(painter, QRectF(105, 17, 22, 8), "LO", 6, kMarking);
   return image;
 }
 
