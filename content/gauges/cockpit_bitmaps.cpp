@@ -61,15 +61,15 @@ QImage ignitionKey(int position) {
   const QString names[] = {"OFF", "R", "L", "BOTH", "START"};
   // The positions spread over the upper half, outside the key, each word inside the bitmap.
   const double angles[] = {-160, -125, -90, -55, -20};
+  QImage key = canvas(28, 28);
+  rotaryKnob(key, angles[position], QColor(150, 150, 156));
+  painter.drawImage(QPointF(18.5, 18.5), key);  // before the words, which its corners would cover
   for (int p = 0; p < 5; ++p) {
     const double a = angles[p] * std::numbers::pi / 180.0;
     const QRectF box = centredBox(QPointF(32.5 + std::cos(a) * 24, 32.5 + std::sin(a) * 24), 24, 8);
     text(painter, box.translated(std::clamp(0.0, -box.left(), 65 - box.right()), 0), names[p], 6,
          kMarking);
   }
-  QImage key = canvas(30, 30);
-  rotaryKnob(key, angles[position], QColor(150, 150, 156));
-  painter.drawImage(QPointF(17.5, 17.5), key);
   return image;
 }
 
