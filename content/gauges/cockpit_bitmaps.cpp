@@ -315,7 +315,7 @@ Bitmaps cockpitBitmaps() {
                      {{640, 96, 64, 10}, "ELEV TRIM"},
                      {{730, 12, 60, 10}, "COWL FLAP"},
                      {{831, 8, 78, 10}, "WING FLAPS"},
-                     {{970, 4, 54, 10}, "VENT BLOWER"}})},
+                     {{978, 1, 42, 18}, "VENT\nBLOWER"}})},
       {309, trimStrip()},
       {310, overlay(36, 60, {{{0, 25, 36, 10}, "TAB"}})},
       {314, cowlFlapKnob()},

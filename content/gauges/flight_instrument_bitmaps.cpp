@@ -119,8 +119,16 @@ QImage manifoldPressure() {
   return image;
 }
 
-QImage smallDial(int size, QPointF pivot, const std::vector<Mark>& marks, const QString& title) {
-  QImage image = dial(size, pivot, marks, 2, title, "");
+// The fuel and flap dials: their names are printed elsewhere than a round dial's title.
+QImage smallDial(int size, QPointF pivot, const std::vector<Mark>& marks) {
+  return dial(size, pivot, marks, 2, "", "");
+}
+
+QImage flapDial() {
+  // The pivot sits left of centre; the title goes below the needle's sweep.
+  QImage image = smallDial(80, {16, 39}, kFlapMarks);
+  QPainter painter(&image);
+  text(painter, centredBox({34, 67}, 40, 10), "FLAPS", 8, kMarking);
   return image;
 }
 
@@ -391,10 +399,10 @@ Bitmaps flightInstrumentBitmaps() {
       {102, needleImage(87, 10, {21, 5}, QColor(238, 238, 232))},
       {103, manifoldPressure()},
       {104, needleImage(98, 18, {32, 9}, QColor(238, 238, 232))},
-      {105, smallDial(86, {43, 58}, kFuelMarks, "")},
+      {105, smallDial(86, {43, 58}, kFuelMarks)},
       {106, fuelCover()},
       {107, needleImage(51, 8, {10, 4}, QColor(238, 238, 232))},
-      {108, smallDial(80, {16, 39}, kFlapMarks, "FLAPS")},
+      {108, flapDial()},
       {109, flapPlacard()},
       {110, altimeter()},
       {111, altitudeHand(92, 8, {33, 4}, false)},

@@ -107,7 +107,7 @@ QImage digitImage(int index) {
 
 QImage transponderFace() {
   QImage image = radioFace(274, 59, "XPDR", {{100, 8, 150, 15}},
-                           {{{8, 42, 60, 8}, "OFF SBY ON ALT TST"}, {{60, 32, 30, 8}, "IDENT"}});
+                           {{{2, 42, 84, 8}, "OFF SBY ON ALT TST"}, {{60, 32, 30, 8}, "IDENT"}});
   controls(image, {{103, 25, 16, 14}, {147, 25, 16, 14}, {190, 25, 16, 14}, {233, 25, 16, 14}});
   return image;
 }
