@@ -6,7 +6,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <numbers>
+#include <tuple>
+#include <vector>
 
 namespace panelhost {
 namespace {
@@ -92,14 +95,61 @@ double slide(double value, double low, double high, int imageLength, int windowL
   return share * (imageLength - windowLength);
 }
 
-// The window of a moving image runs from its position to the far edges of the gauge.
+// The see-through pixels of the gauge's background connected to a point: the hole a moving image
+// or a sprite shows through. Kept per background bitmap and point, since both are fixed.
+struct Hole {
+  QImage mask;  // opaque over the hole; null when the background is drawn at the point
+  QRect bounds;
+};
+
+Hole computeHole(const QImage& background, QPoint seed) {
+  const auto clear = [&](QPoint p) {
+    return background.valid(p) && qAlpha(background.pixel(p)) == 0;
+  };
+  Hole hole;
+  if (!clear(seed)) return hole;
+  hole.mask = QImage(background.size(), QImage::Format_ARGB32_Premultiplied);
+  hole.mask.fill(Qt::transparent);
+  hole.mask.setPixel(seed, 0xFFFFFFFFu);
+  hole.bounds = QRect(seed, QSize(1, 1));
+  std::vector<QPoint> todo{seed};
+  while (!todo.empty()) {
+    const QPoint p = todo.back();
+    todo.pop_back();
+    for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+      const QPoint q = p + step;
+      if (!clear(q) || hole.mask.pixel(q) != 0) continue;
+      hole.mask.setPixel(q, 0xFFFFFFFFu);
+      hole.bounds |= QRect(q, QSize(1, 1));
+      todo.push_back(q);
+    }
+  }
+  return hole;
+}
+
+const Hole& backgroundHole(BitmapSource& b, const ELEMENT_HEADER& e, QPoint seed) {
+  static const Hole kNone;
+  static std::map<std::tuple<qint64, int, int>, Hole> holes;
+  const PELEMENT_HEADER* list = e.gauge_header ? e.gauge_header->elements_list : nullptr;
+  if (!list || !*list) return kNone;
+  const QImage& background = imageOf(b, **list, (*list)->resource_id);
+  const auto key = std::make_tuple(background.cacheKey(), seed.x(), seed.y());
+  auto found = holes.find(key);
+  if (found == holes.end()) found = holes.emplace(key, computeHole(background, seed)).first;
+  return found->second;
+}
+
 void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
                       QSize gauge) {
   const auto& m = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(e);
   const QImage& image = imageOf(b, e, e.resource_id);
   if (!allFinite({v.value[0], v.value[1]}) || image.isNull()) return;
-  const QRect window(e.position.x, e.position.y, gauge.width() - e.position.x,
-                     gauge.height() - e.position.y);
+  // A background without a hole there lets the image run to the gauge's far edges.
+  const Hole& hole = backgroundHole(b, e, QPoint(e.position.x, e.position.y));
+  const QRect window = !hole.mask.isNull()
+                           ? hole.bounds
+                           : QRect(e.position.x, e.position.y, gauge.width() - e.position.x,
+                                   gauge.height() - e.position.y);
   if (window.isEmpty()) return;
   const double sx = slide(v.value[0], m.min_x, m.max_x, image.width(), window.width());
   const double sy = slide(v.value[1], m.min_y, m.max_y, image.height(), window.height());
@@ -109,8 +159,10 @@ void paintMovingImage(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, con
   p.restore();
 }
 
-// The texture centre sits on the element's position; x and y scroll the texture under it, the
-// angle (radians after scaling) turns it, the texture scales size it.
+// The texture's middle sits on the texture centre, in gauge pixels; x and y shift the texture
+// along its own axes, the angle (radians after scaling) turns it about that centre, the texture
+// scales size it. It shows through the background's hole at its centre, or, where the background
+// is drawn there, in the box from its position to the point opposite about the centre.
 void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const ElementValues& v,
                  QSize gauge) {
   const auto& s = reinterpret_cast<const ELEMENT_SPRITE&>(e);
@@ -120,13 +172,32 @@ void paintSprite(QPainter& p, BitmapSource& b, const ELEMENT_HEADER& e, const El
   const double tx = s.texture_scale_x != 0 ? s.texture_scale_x : 1.0;
   const double ty = s.texture_scale_y != 0 ? s.texture_scale_y : 1.0;
   if (!allFinite({dx, dy, radians, tx, ty})) return;
-  p.save();
-  p.setClipRect(QRect(QPoint(0, 0), gauge));
-  p.translate(at(e.position));
-  p.rotate(radians * 180.0 / std::numbers::pi);
-  p.scale(tx, ty);
-  p.drawImage(-at(e.ofs) + QPointF(dx, dy), imageOf(b, e, e.resource_id));
-  p.restore();
+  const QImage& image = imageOf(b, e, e.resource_id);
+  const QPoint centre(e.ofs.x, e.ofs.y);
+  const auto drawTexture = [&](QPainter& painter) {
+    painter.translate(centre);
+    painter.rotate(radians * 180.0 / std::numbers::pi);
+    painter.scale(tx, ty);
+    painter.drawImage(QPointF(dx - image.width() / 2.0, dy - image.height() / 2.0), image);
+  };
+  const Hole& hole = backgroundHole(b, e, centre);
+  if (hole.mask.isNull()) {
+    const QPoint corner(e.position.x, e.position.y);
+    p.save();
+    p.setClipRect(QRect(corner, 2 * centre - corner).normalized() & QRect(QPoint(0, 0), gauge));
+    drawTexture(p);
+    p.restore();
+    return;
+  }
+  QImage layer(hole.mask.size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  QPainter onLayer(&layer);
+  drawTexture(onLayer);
+  onLayer.resetTransform();
+  onLayer.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+  onLayer.drawImage(0, 0, hole.mask);
+  onLayer.end();
+  p.drawImage(0, 0, layer);
 }
 
 using Painter = void (*)(QPainter&, BitmapSource&, const ELEMENT_HEADER&, const ElementValues&,

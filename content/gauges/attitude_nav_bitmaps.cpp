@@ -66,8 +66,12 @@ QImage attitudeBackground() {
   QImage image = face(161, 161, "");
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  // Bank marks 10, 20, 30, 60 and 90 degrees either side of the top.
+  // The sphere shows through a round hole about its centre, inside the bank marks.
   const QPointF centre(82, 84);
+  painter.setPen(QPen(QColor(70, 70, 76), 2));
+  painter.setBrush(kSeeThrough);
+  painter.drawEllipse(centre, 56, 56);
+  // Bank marks 10, 20, 30, 60 and 90 degrees either side of the top.
   for (int bank : {-90, -60, -30, -20, -10, 0, 10, 20, 30, 60, 90}) {
     const double a = (bank - 90) * std::numbers::pi / 180.0;
     const double inner = bank % 30 == 0 ? 58 : 62;
@@ -128,7 +132,7 @@ QImage rmiSwitchPlate() {
 QImage markerLabel() {
   QImage image = canvas(127, 25);
   QPainter painter(&image);
-  text(painter, QRectF(82, 0, 45, 8), "MKR", 5, kMarking);
+  text(painter, QRectF(105, 0, 22, 8), "MKR", 6, kMarking);
   return image;
 }
 
@@ -156,8 +160,8 @@ QImage markerPanel() {
   QImage image = canvas(127, 25);
   plate(image, QColor(50, 52, 56), false);
   QPainter painter(&image);
-  text(painter, QRectF(105, 2, 22, 10), "HI", 6, kMarking);
-  text(painter, QRectF(105, 13, 22, 10), "LO", 6, kMarking);
+  text(painter, QRectF(105, 8, 22, 8), "HI", 6, kMarking);
+  text(painter, QRectF(105, 17, 22, 8), "LO", 6, kMarking);
   return image;
 }
 

@@ -1,5 +1,6 @@
 // Switch panel, pedestal, levers, fuel selector, parking brake, gear panel and warning lights.
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -58,15 +59,17 @@ QImage ignitionKey(int position) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QString names[] = {"OFF", "R", "L", "BOTH", "START"};
-  const double angles[] = {-150, -115, -80, -45, -10};
+  // The positions spread over the upper half, outside the key, each word inside the bitmap.
+  const double angles[] = {-160, -125, -90, -55, -20};
+  QImage key = canvas(28, 28);
+  rotaryKnob(key, angles[position], QColor(150, 150, 156));
+  painter.drawImage(QPointF(18.5, 18.5), key);  // before the words, which its corners would cover
   for (int p = 0; p < 5; ++p) {
     const double a = angles[p] * std::numbers::pi / 180.0;
-    text(painter, centredBox(QPointF(32.5 + std::cos(a) * 26, 32.5 + std::sin(a) * 26), 22, 8),
-         names[p], 5, kMarking);
+    const QRectF box = centredBox(QPointF(32.5 + std::cos(a) * 24, 32.5 + std::sin(a) * 24), 24, 8);
+    text(painter, box.translated(std::clamp(0.0, -box.left(), 65 - box.right()), 0), names[p], 6,
+         kMarking);
   }
-  QImage key = canvas(40, 40);
-  rotaryKnob(key, angles[position], QColor(150, 150, 156));
-  painter.drawImage(QPointF(12.5, 12.5), key);
   return image;
 }
 
@@ -91,6 +94,13 @@ QImage trimStrip() {
   painter.fillRect(image.rect(), QColor(40, 40, 44));
   for (int y = 7; y < 295; y += 14) painter.fillRect(QRectF(6, y, 24, 2), QColor(200, 200, 196));
   painter.fillRect(QRectF(2, 146, 32, 4), kAmber);
+  return image;
+}
+
+QImage cowlFlapKnob() {
+  // Smaller than its bitmap, so that it stays in its slot at both ends of its travel.
+  QImage image = canvas(45, 45);
+  QPainter(&image).drawImage(6, 6, knobImage(33, 33, -90, QColor(90, 90, 96)));
   return image;
 }
 
@@ -199,7 +209,17 @@ QImage switchPanel() {
                    {602, 25, 14, 64},
                    {652, 28, 40, 60},
                    {831, 20, 78, 86}});
-  recesses(image, {{14, 17, 73, 73}, {736, 37, 53, 53}}, true);
+  recesses(image, {{14, 17, 73, 73}}, true);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The cowl flap knob's slot, from shut to open (the slider moves it 19 across, 26 down).
+  const QLineF slot(QPointF(762.5, 63.5), QPointF(781.5, 89.5));
+  painter.setPen(QPen(QColor(110, 112, 118), 40, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(slot);
+  painter.setPen(QPen(QColor(24, 24, 26), 38, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(slot);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  movingImageHole(painter, {654, 30, 36, 56});  // the elevator tab indicator's window
   return image;
 }
 
@@ -259,7 +279,7 @@ Bitmaps cockpitBitmaps() {
                     {{{119, 20, 100, 12}, "OFF"},
                      {{60, 140, 100, 12}, "LEFT MAIN"},
                      {{180, 140, 100, 12}, "RIGHT MAIN"},
-                     {{190, 96, 70, 20}, "DEPRESS STOP\nTURN HANDLE TO OFF"}})},
+                     {{196, 94, 64, 28}, "DEPRESS STOP\nTURN HANDLE\nTO OFF"}})},
       {220, pedestal()},
       {221, overlay(337, 175,
                     {{{10, 112, 50, 10}, "ELEV TRIM"},
@@ -270,11 +290,11 @@ Bitmaps cockpitBitmaps() {
                      {{240, 150, 90, 10}, "FUEL MIX"}})},
       {222, button(39, 51, false, QColor(200, 40, 30), "PUMP")},
       {223, button(39, 51, true, QColor(200, 40, 30), "PUMP")},
-      {227, panel(80, 67, {{{0, 0, 80, 10}, "THROTTLE"}})},
+      {227, panel(80, 67, {{{2, 56, 44, 10}, "THROTTLE"}})},
       {228, leverSlider(55, 58, QColor(30, 30, 32), "")},
-      {229, panel(80, 67, {{{0, 0, 80, 10}, "PROP"}})},
+      {229, panel(80, 67, {{{2, 56, 44, 10}, "PROP"}})},
       {230, leverSlider(55, 58, QColor(40, 80, 180), "")},
-      {231, panel(80, 67, {{{0, 0, 80, 10}, "MIXTURE"}})},
+      {231, panel(80, 67, {{{2, 56, 44, 10}, "MIXTURE"}})},
       {232, leverSlider(55, 58, QColor(200, 40, 30), "")},
       {233, panel(47, 57, {{{0, 2, 47, 10}, "AVIONICS"}})},
       {234, switchImage(24, 35, false)},
@@ -283,22 +303,22 @@ Bitmaps cockpitBitmaps() {
       {279, leverSlider(44, 31, QColor(30, 30, 32), "")},
       {296, switchPanel()},
       {297, overlay(1024, 110,
-                    {{{108, 4, 40, 10}, "BAT"},
-                     {{140, 4, 40, 10}, "ALT"},
-                     {{172, 4, 50, 10}, "PROP DE-ICE"},
-                     {{210, 4, 50, 10}, "PITOT HEAT"},
-                     {{250, 4, 40, 10}, "STROBE"},
-                     {{290, 4, 40, 10}, "BEACON"},
-                     {{330, 4, 40, 10}, "NAV"},
-                     {{370, 4, 40, 10}, "TAXI"},
-                     {{410, 4, 40, 10}, "LAND"},
-                     {{640, 100, 60, 10}, "ELEV TRIM"},
-                     {{730, 100, 60, 10}, "COWL FLAP"},
-                     {{831, 100, 78, 10}, "WING FLAPS"},
-                     {{970, 4, 54, 10}, "VENT BLOWER"}})},
+                    {{{111, 6, 32, 10}, "BAT"},
+                     {{143, 6, 36, 10}, "ALT"},
+                     {{180, 1, 36, 18}, "PROP\nDE-ICE"},
+                     {{216, 1, 36, 18}, "PITOT\nHEAT"},
+                     {{255, 6, 39, 10}, "STROBE"},
+                     {{295, 6, 39, 10}, "BEACON"},
+                     {{334, 6, 39, 10}, "NAV"},
+                     {{373, 6, 39, 10}, "TAXI"},
+                     {{413, 6, 39, 10}, "LAND"},
+                     {{640, 96, 64, 10}, "ELEV TRIM"},
+                     {{730, 12, 60, 10}, "COWL FLAP"},
+                     {{831, 8, 78, 10}, "WING FLAPS"},
+                     {{978, 1, 42, 18}, "VENT\nBLOWER"}})},
       {309, trimStrip()},
       {310, overlay(36, 60, {{{0, 25, 36, 10}, "TAB"}})},
-      {314, knobImage(45, 45, -90, QColor(90, 90, 96))},
+      {314, cowlFlapKnob()},
       {319, panel(37, 26, {})},
       {320, button(37, 26, false, QColor(200, 40, 30), "BRAKE")},
       {321, warningPanel()},

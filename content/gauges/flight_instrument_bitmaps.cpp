@@ -41,16 +41,16 @@ const std::vector<Mark> kRpmMarks = {{0, {26, 121}, "0"},     {500, {3, 87}, "5"
                                      {2000, {88, 5}, "20"},   {2500, {125, 34}, "25"},
                                      {3000, {133, 83}, "30"}, {3500, {104, 121}, "35"}};
 const std::vector<Mark> kMapLeftMarks = {
-    {0, {68, 135}, ""},  {10, {63, 134}, "10"}, {15, {28, 120}, "15"}, {20, {6, 88}, "20"},
-    {25, {7, 47}, "25"}, {30, {29, 16}, "30"},  {35, {66, 2}, "35"},   {40, {71, 2}, ""}};
+    {0, {68, 135}, ""},  {10, {63, 134}, ""},  {15, {28, 120}, "15"}, {20, {6, 88}, "20"},
+    {25, {7, 47}, "25"}, {30, {29, 16}, "30"}, {35, {66, 2}, ""},     {40, {71, 2}, ""}};
 const std::vector<Mark> kMapRightMarks = {
     {0, {71, 3}, "0"},   {4, {107, 15}, "4"},    {6, {115, 20}, ""},  {8, {122, 28}, "8"},
     {10, {128, 37}, ""}, {12, {132, 50}, "12"},  {14, {136, 65}, ""}, {16, {135, 81}, "16"},
     {18, {129, 99}, ""}, {20, {116, 117}, "20"}, {22, {96, 130}, ""}, {24, {69, 135}, "24"}};
 const std::vector<Mark> kFuelMarks = {{0, {9, 32}, "E"},
-                                      {25, {31, 20}, "1/4"},
+                                      {25, {31, 20}, ""},
                                       {50, {43, 17}, "1/2"},
-                                      {75, {62, 22}, "3/4"},
+                                      {75, {62, 22}, ""},
                                       {100, {77, 32}, "F"}};
 const std::vector<Mark> kFlapMarks = {
     {0, {61, 18}, "UP"}, {8190, {69, 44}, "10"}, {16384, {60, 60}, "40"}};
@@ -119,10 +119,21 @@ QImage manifoldPressure() {
   return image;
 }
 
-QImage smallDial(int size, QPointF pivot, const std::vector<Mark>& marks, const QString& title) {
-  QImage image = dial(size, pivot, marks, 2, title, "");
+// The fuel and flap dials: their names are printed elsewhere than a round dial's title.
+QImage smallDial(int size, QPointF pivot, const std::vector<Mark>& marks) {
+  return dial(size, pivot, marks, 2, "", "");
+}
+
+QImage flapDial() {
+  // The pivot sits left of centre; the title goes below the needle's sweep.
+  QImage image = smallDial(80, {16, 39}, kFlapMarks);
+  QPainter painter(&image);
+  text(painter, centredBox({34, 67}, 40, 10), "FLAPS", 8, kMarking);
   return image;
 }
+
+// Where the pressure drum shows on the altimeter face; the drum's bitmap is as wide.
+constexpr QRect kDrumWindow(109, 61, 22, 27);
 
 QImage altimeter() {
   QImage image = canvas(144, 144);
@@ -136,27 +147,30 @@ QImage altimeter() {
   circularScale(painter, pivot, 62, -90, 360, 10, 5, digits);
   text(painter, centredBox(pivot + QPointF(0, -22), 60, 10), "ALT", 9, kMarking);
   text(painter, centredBox(pivot + QPointF(0, 24), 70, 10), "100 FEET", 7, kMarking);
-  // The window through which the pressure drum shows.
-  painter.fillRect(QRectF(108, 60, 24, 28), QColor(2, 2, 2));
+  // The drum's window, with the index mark at its middle row.
   painter.setPen(QPen(QColor(160, 160, 160), 1));
-  painter.drawRect(QRectF(107.5, 59.5, 25, 29));
+  painter.drawRect(QRectF(108.5, 60.5, 23, 28));
+  painter.setPen(QPen(kMarking, 2));
+  painter.drawLine(QPointF(103, 74.5), QPointF(108, 74.5));
+  movingImageHole(painter, kDrumWindow);
   return image;
 }
 
 QImage pressureDrum() {
-  // The drum slides over the window from its place (109,61) to the gauge's edge, 83 pixels,
-  // from 27.99 at the top to 32.01 at the bottom: 50 pixels an inch brings the setting to the
-  // face window's index line, 13 pixels into the drum's window. One line a tenth.
-  constexpr double kPixelsPerInch = 50.0, kIndex = 13.0, kLowest = 27.99;
-  QImage image = canvas(22, 284);
+  // The drum slides through its window from 27.99 at the top to 32.01 at the bottom; the
+  // setting stands at the window's index row. A line a tenth, a figure every fifth of an inch.
+  constexpr double kLowest = 27.99, kHighest = 32.01, kIndex = 13.5;
+  constexpr int kLength = 284;
+  const double pixelsPerInch = (kLength - kDrumWindow.height()) / (kHighest - kLowest);
+  QImage image = canvas(kDrumWindow.width(), kLength);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(235, 235, 228));
   for (int tenth = 277; tenth <= 334; ++tenth) {
-    const double y = kIndex + (tenth / 10.0 - kLowest) * kPixelsPerInch;
+    const double y = kIndex + (tenth / 10.0 - kLowest) * pixelsPerInch;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
-    painter.drawLine(QPointF(0, y), QPointF(tenth % 5 == 0 ? 6 : 3, y));
-    if (tenth % 5 == 0)
-      text(painter, QRectF(6, y - 5, 16, 10), QString::number(tenth / 10.0, 'f', 1).left(4), 6,
+    painter.drawLine(QPointF(0, y), QPointF(tenth % 2 == 0 ? 5 : 3, y));
+    if (tenth % 2 == 0)
+      text(painter, QRectF(5, y - 5, 17, 10), QString::number(tenth / 10.0, 'f', 1), 6,
            QColor(20, 20, 20), Qt::AlignLeft | Qt::AlignVCenter);
   }
   return image;
@@ -202,6 +216,10 @@ QImage turnCoordinator() {
   QImage image = dial(135, {64, 45}, kTurnMarks, 1, "", "");
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  // The inclinometer's glass, light behind the dark ball.
+  painter.setPen(QPen(QColor(120, 120, 126), 1));
+  painter.setBrush(QColor(206, 206, 196));
+  painter.drawRoundedRect(QRectF(30.5, 60.5, 72, 15), 7, 7);
   text(painter, centredBox({67, 86}, 90, 10), "TURN COORDINATOR", 7, kMarking);
   text(painter, centredBox({67, 118}, 60, 10), "2 MIN", 7, kMarking);
   text(painter, centredBox({67, 106}, 90, 10), "NO PITCH INFORMATION", 6, kMarking);
@@ -209,9 +227,34 @@ QImage turnCoordinator() {
 }
 
 QImage turnAirplane() {
-  // Points up from the pivot (4,4) with the wings across it: the symbol turns about (64,45).
+  // A small aircraft seen from above at the end of a shaft from the pivot (4,4), nose outwards:
+  // the symbol turns about (64,45) and points up in level flight.
   QImage image = canvas(52, 9);
-  needle(image, {4, 4}, QColor(240, 240, 236));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(240, 240, 236));
+  painter.drawEllipse(QPointF(4, 4.5), 3.5, 3.5);
+  painter.drawRect(QRectF(4, 3.5, 24, 2));
+  // Its nose reaches the dial's L and R marks, 50 pixels out.
+  const QPolygonF aircraft({{51.5, 4.5},
+                            {47, 3},
+                            {41, 3},
+                            {40, 0},
+                            {36, 0},
+                            {35, 3},
+                            {29, 3},
+                            {28, 1.5},
+                            {26, 1.5},
+                            {26, 7.5},
+                            {28, 7.5},
+                            {29, 6},
+                            {35, 6},
+                            {36, 9},
+                            {40, 9},
+                            {41, 6},
+                            {47, 6}});
+  painter.drawPolygon(aircraft);
   return image;
 }
 
@@ -231,11 +274,14 @@ QImage inclinometerTube() {
   QImage image = canvas(28, 16);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(220, 220, 214), 1.5));
+  painter.setPen(QPen(QColor(60, 60, 64), 1.5));
   painter.drawLine(QPointF(10, 1), QPointF(10, 15));
   painter.drawLine(QPointF(18, 1), QPointF(18, 15));
   return image;
 }
+
+// Where the card shows; its lubber line stands over the card's 24.5th pixel.
+constexpr QRect kCardWindow(5, 5, 49, 24);
 
 QImage compassBody() {
   QImage image = canvas(59, 48);
@@ -244,9 +290,11 @@ QImage compassBody() {
   painter.setBrush(QColor(30, 30, 32));
   painter.setPen(QPen(QColor(110, 110, 116), 2));
   painter.drawRoundedRect(QRectF(1, 1, 57, 46), 8, 8);
-  painter.fillRect(QRectF(5, 5, 49, 24), QColor(2, 2, 2));
+  movingImageHole(painter, kCardWindow);
+  // The lubber line, above and below the card.
   painter.setPen(QPen(QColor(230, 120, 30), 2));
-  painter.drawLine(QPointF(29.5, 3), QPointF(29.5, 31));
+  painter.drawLine(QPointF(29.5, 1), QPointF(29.5, 4));
+  painter.drawLine(QPointF(29.5, 29), QPointF(29.5, 32));
   text(painter, QRectF(0, 32, 59, 12), "COMPASS", 7, kMarking);
   return image;
 }
@@ -261,17 +309,18 @@ QImage compassGlass() {
 
 QImage compassStrip() {
   // Read from behind, as a whiskey compass card is: headings grow to the left. The card slides
-  // by 360 - heading over its 54-pixel window; at this width that is one pixel a degree, and
-  // the heading stands under the lubber line, 24.5 pixels into the window. Marks are drawn a
-  // label beyond both ends, so that 0 and 360 look alike.
+  // by 360 - heading over its window, its length less the window's for a full turn; the heading
+  // stands under the lubber line. Marks are drawn a label beyond both ends, so that 0 and 360
+  // look alike.
   constexpr int kWidth = 414;
-  constexpr double kNorth = 384.5;
+  const double pixelsPerDegree = (kWidth - kCardWindow.width()) / 360.0;
+  const double north = 24.5 + 360 * pixelsPerDegree;
   QImage image = canvas(kWidth, 24);
   QPainter painter(&image);
   painter.fillRect(image.rect(), QColor(232, 226, 206));
   const QString cardinal[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
   for (int degree = -45; degree <= 430; degree += 5) {
-    const double x = kNorth - degree;
+    const double x = north - degree * pixelsPerDegree;
     const int heading = (degree % 360 + 360) % 360;
     painter.setPen(QPen(QColor(20, 20, 20), 1));
     painter.drawLine(QPointF(x, 0), QPointF(x, heading % 10 == 0 ? 7 : 4));
@@ -301,10 +350,11 @@ QImage engineOverlay() {
   QImage image = canvas(135, 132);
   QPainter painter(&image);
   const QColor label(230, 230, 220);
-  text(painter, QRectF(6, 52, 60, 10), "CYL TEMP °C", 7, label);
-  text(painter, QRectF(69, 52, 60, 10), "OIL TEMP °C", 7, label);
-  text(painter, QRectF(6, 117, 60, 10), "AMPERES", 7, label);
-  text(painter, QRectF(69, 117, 60, 10), "OIL PRESS PSI", 7, label);
+  // Each caption left of its dial's test button.
+  text(painter, QRectF(4, 52, 48, 10), "CYL °C", 7, label);
+  text(painter, QRectF(70, 52, 48, 10), "OIL °C", 7, label);
+  text(painter, QRectF(4, 117, 48, 10), "AMPS", 7, label);
+  text(painter, QRectF(70, 117, 48, 10), "OIL PSI", 7, label);
   painter.setPen(QPen(QColor(130, 130, 136), 1));
   painter.drawLine(QPointF(67.5, 4), QPointF(67.5, 128));
   painter.drawLine(QPointF(4, 65.5), QPointF(131, 65.5));
@@ -349,10 +399,10 @@ Bitmaps flightInstrumentBitmaps() {
       {102, needleImage(87, 10, {21, 5}, QColor(238, 238, 232))},
       {103, manifoldPressure()},
       {104, needleImage(98, 18, {32, 9}, QColor(238, 238, 232))},
-      {105, smallDial(86, {43, 58}, kFuelMarks, "FUEL")},
+      {105, smallDial(86, {43, 58}, kFuelMarks)},
       {106, fuelCover()},
       {107, needleImage(51, 8, {10, 4}, QColor(238, 238, 232))},
-      {108, smallDial(80, {16, 39}, kFlapMarks, "FLAPS")},
+      {108, flapDial()},
       {109, flapPlacard()},
       {110, altimeter()},
       {111, altitudeHand(92, 8, {33, 4}, false)},

@@ -61,6 +61,10 @@ QImage canvas(int width, int height) {
   return image;
 }
 
+void movingImageHole(QPainter& painter, const QRect& hole) {
+  painter.fillRect(hole, kSeeThrough);
+}
+
 QFont labelFont(double pixelSize, bool bold) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(std::max(6, static_cast<int>(std::lround(pixelSize))));

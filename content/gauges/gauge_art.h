@@ -52,6 +52,10 @@ void verticalPointer(QImage& image, QPoint pivot, const QColor& colour, bool dou
 // A compass card centred in the image.
 void compassCard(QImage& image, const QColor& ring);
 
+// The window a moving image shows through: a see-through hole in a background, which the host
+// takes as the image's window. Its edges must border drawn pixels.
+void movingImageHole(QPainter& painter, const QRect& hole);
+
 // Rectangular panel plate with optional screws.
 void plate(QImage& image, const QColor& base, bool screws = true);
 // A lamp: a coloured lens, dark when `lit` is false.

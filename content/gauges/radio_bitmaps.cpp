@@ -107,20 +107,29 @@ QImage digitImage(int index) {
 
 QImage transponderFace() {
   QImage image = radioFace(274, 59, "XPDR", {{100, 8, 150, 15}},
-                           {{{8, 42, 60, 8}, "OFF SBY ON ALT TST"}, {{60, 32, 30, 8}, "IDENT"}});
+                           {{{2, 42, 84, 8}, "OFF SBY ON ALT TST"}, {{60, 32, 30, 8}, "IDENT"}});
   controls(image, {{103, 25, 16, 14}, {147, 25, 16, 14}, {190, 25, 16, 14}, {233, 25, 16, 14}});
   return image;
 }
 
 QImage audioPanel() {
+  // A name over each column of buttons, narrow enough to keep to its column; the rows' names
+  // left of the lamps.
+  const int columns[] = {49, 69, 89, 109, 129, 149, 169, 189, 209};
+  const QString names[] = {"TEL", "COM1", "COM2", "NAV1", "NAV2", "DME", "MKR", "ADF", "AUTO"};
   QImage image = radioFace(274, 56, "", {},
-                           {{{44, 0, 180, 9}, "TEL COM1 COM2 NAV1 NAV2 DME MKR ADF AUTO"},
-                            {{200, 25, 24, 8}, "SPKR"},
-                            {{200, 47, 24, 8}, "PHONE"},
+                           {{{0, 14, 28, 8}, "SPKR"},
+                            {{0, 37, 28, 8}, "PHONE"},
                             {{223, 0, 48, 8}, "OFF HF C1 C2 INT EXT"}});
   QPainter painter(&image);
-  for (int x : {49, 69, 89, 109, 129, 149, 169, 189, 209})
-    for (int y : {11, 34}) painter.fillRect(QRectF(x, y, 9, 14), QColor(70, 72, 76));
+  QFont narrow = labelFont(7);
+  narrow.setStretch(QFont::Condensed);
+  painter.setFont(narrow);
+  painter.setPen(kMarking);
+  for (std::size_t c = 0; c < std::size(columns); ++c) {
+    painter.drawText(QRectF(columns[c] - 5.5, 0, 20, 11), Qt::AlignCenter, names[c]);
+    for (int y : {11, 34}) painter.fillRect(QRectF(columns[c], y, 9, 14), QColor(70, 72, 76));
+  }
   return image;
 }
 

@@ -242,6 +242,22 @@ TEST(InstrumentFaces, TurnFlagDrawsItsOneImageOnlyWithoutPower) {
   EXPECT_EQ(redOn, 0);
 }
 
+TEST(InstrumentFaces, PressureDrumShowsOnlyThroughItsWindow) {
+  InstrumentPanel panel;
+  const QRect window(109, 61, 22, 27);
+  for (const char* setting : {"27.99", "29.92", "32.01"}) {
+    const QImage image =
+        renderAfter(panel, "ALT", std::string("set 0x4C ") + setting + "\n", "alt.png");
+    ASSERT_FALSE(image.isNull());
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == qRgb(235, 235, 228)) ++(window.contains(x, y) ? inside : outside);
+    EXPECT_GT(inside, 100) << setting;
+    EXPECT_EQ(outside, 0) << setting;
+  }
+}
+
 TEST(InstrumentFaces, CompassCardShowsTheSameNorthAtZeroAnd360) {
   InstrumentPanel panel;
   const QImage zero = renderAfter(panel, "WCMP", "set 0x53 0\n", "h0.png");

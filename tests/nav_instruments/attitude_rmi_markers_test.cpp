@@ -12,6 +12,21 @@ double horizonAt(RadioPanel& panel, double pitch) {
   return reading(panel, "ADI", 1, Y);
 }
 
+TEST(AttitudeIndicator, SphereFillsItsRoundWindowAboutTheTextureCentreOnly) {
+  RadioPanel panel;
+  for (const double pitch : {-40.0, 0.0, 40.0}) {
+    settle(panel, {{kPitch, pitch}, {kBank, 30}});
+    const QImage image = panel.host().renderGauge(*panel.host().findGauge("ADI"));
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == qRgb(40, 120, 200) || image.pixel(x, y) == qRgb(130, 80, 40))
+          ++(std::hypot(x - 82, y - 84) < 57 ? inside : outside);
+    EXPECT_GT(inside, 7000) << pitch;  // sky and earth fill the window, r 56
+    EXPECT_EQ(outside, 0) << pitch;
+  }
+}
+
 TEST(AttitudeIndicator, PitchKnobStopsAtFifteenAndItsHalvesMeetAtTheirEdges) {
   RadioPanel panel;
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(panel.clickAt("ADI", 66, 128));

@@ -124,15 +124,16 @@ TEST_F(HostTest, SliderMovingImageAndSpriteFollowTheirValues) {
   QImage image = host_->renderGauge(gauge("MOVE"));
   EXPECT_EQ(image.pixel(16, 17), 0xFFFFFFFFu);  // slider at (10 + 5, 10 + 6)
   EXPECT_EQ(image.pixel(12, 12), 0xFF202020u);
-  EXPECT_EQ(image.pixel(0, 30), 0xFFFFFF00u);   // the strip's black corner has slid away
-  EXPECT_EQ(image.pixel(30, 15), 0xFFFF00FFu);  // sprite centred on its position
+  EXPECT_EQ(image.pixel(0, 30), 0xFFFFFF00u);  // the strip's black corner has slid away
+  EXPECT_EQ(image.pixel(4, 4), 0xFFFF00FFu);   // the texture's middle on its centre (4,4)
+  EXPECT_EQ(image.pixel(30, 15), 0xFF202020u);
 
   host_->vars().pin(0x62, 0);
   host_->vars().pin(0x63, std::nan(""));
   host_->runCycles(1);
   image = host_->renderGauge(gauge("MOVE"));
-  EXPECT_EQ(image.pixel(0, 30), 0xFF202020u);   // strip at its start shows its see-through corner
-  EXPECT_EQ(image.pixel(30, 15), 0xFF202020u);  // a sprite with no angle is not drawn
+  EXPECT_EQ(image.pixel(0, 30), 0xFF202020u);  // strip at its start shows its see-through corner
+  EXPECT_EQ(image.pixel(4, 4), 0xFF202020u);   // a sprite with no angle is not drawn
 }
 
 TEST_F(HostTest, StringShowsTheCallbacksTextInItsColours) {
