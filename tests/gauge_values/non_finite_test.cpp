@@ -59,7 +59,10 @@ Readings readingsWith(double value) {
   testsupport::GaugePanel panel;
   for (const panelhost::TokenDefault& token : panelhost::aircraftTokens())
     if (token.kind == panelhost::VarKind::Number) panel.pin(token.token, value);
-  for (ID32 token : {tok::kBatteryMaster, tok::kAvionicsMaster}) panel.pin(token, 1);
+  // Power on and every receiver hearing its station, so the powered readings are the ones fed.
+  for (ID32 token : {tok::kBatteryMaster, tok::kAvionicsMaster, tok::kNav1Signal, tok::kNav2Signal,
+                     tok::kAdfSignal})
+    panel.pin(token, 1);
   Readings out;
   for (double word : {0.0, 7.0, double(0xFFFFFFFF), double(0x9ABCDEF7)}) {
     for (const panelhost::TokenDefault& token : panelhost::aircraftTokens())
