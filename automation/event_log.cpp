@@ -53,11 +53,16 @@ EventLog::EventLog(LineWriter writer) : writer_(std::move(writer)) {
       [this](const QString& text) { write(QStringLiteral("plain ") + quoted(text)); });
   platform::setShellOpenRecorder(
       [this](const platform::ShellOpenRequest& request) { write(openLine(request)); });
+  hooks::setFileReadObserver([this](const QString& path, const QString& failure) {
+    write(QStringLiteral("read ") + quoted(path) +
+          (failure.isEmpty() ? QString() : QStringLiteral(" failed ") + quoted(failure)));
+  });
 }
 
 EventLog::~EventLog() {
   hooks::setMessageObserver({});
   hooks::setPlainObserver({});
+  hooks::setFileReadObserver({});
   platform::setShellOpenRecorder({});
 }
 

@@ -10,6 +10,7 @@ struct HookState {
   int plainAnswers = 0;
   std::function<void(const MessageRecord&)> messageObserver;
   std::function<void(const QString&)> plainObserver;
+  std::function<void(const QString&, const QString&)> fileReadObserver;
 };
 
 HookState& state() {
@@ -59,6 +60,15 @@ void notifyMessage(const MessageRecord& record) {
 
 void notifyPlain(const QString& text) {
   if (state().plainObserver) state().plainObserver(text);
+}
+
+void setFileReadObserver(
+    std::function<void(const QString& path, const QString& failure)> observer) {
+  state().fileReadObserver = std::move(observer);
+}
+
+void notifyFileRead(const QString& path, const QString& failure) {
+  if (state().fileReadObserver) state().fileReadObserver(path, failure);
 }
 
 void dropQueuedAnswers() {

@@ -24,6 +24,7 @@ struct DecodeContext {
   jpeg_error_mgr errorManager{};
   std::jmp_buf jump{};
   char message[JMSG_LENGTH_MAX] = {};
+  char warning[JMSG_LENGTH_MAX] = {};
   std::vector<JSAMPLE> row;
   QImage image;
   bool decoded = false;
@@ -35,8 +36,12 @@ void ErrorExit(j_common_ptr cinfo) {
   std::longjmp(context->jump, 1);
 }
 
-// Warnings (for instance a truncated file) keep the partial picture and are not printed.
-void OutputMessage(j_common_ptr) {}
+// Warnings (for instance a truncated file) are kept, not printed: the caller decides whether a
+// partial picture will do.
+void OutputMessage(j_common_ptr cinfo) {
+  auto* context = static_cast<DecodeContext*>(cinfo->client_data);
+  (*cinfo->err->format_message)(cinfo, context->warning);
+}
 
 QRgb CmykToRgb(const JSAMPLE* p, bool inverted) {
   // Adobe writes CMYK JPEGs inverted; plain CMYK is the complement.
@@ -90,7 +95,7 @@ bool Decode(DecodeContext* context, const QByteArray& data) {
 
 }  // namespace
 
-QImage LoadJpeg(const QByteArray& data, QString* why) {
+QImage LoadJpeg(const QByteArray& data, QString* why, JpegDamage damage) {
   if (data.isEmpty()) {
     if (why) *why = QStringLiteral("empty file");
     return {};
@@ -103,7 +108,12 @@ QImage LoadJpeg(const QByteArray& data, QString* why) {
   jpeg_create_decompress(&context->cinfo);
 
   if (setjmp(context->jump) == 0) context->decoded = Decode(context.get(), data);
+  const long warnings = context->errorManager.num_warnings;
   jpeg_destroy_decompress(&context->cinfo);
+  if (context->decoded && warnings > 0 && damage == JpegDamage::Refuse) {
+    if (why) *why = QString::fromLocal8Bit(context->warning);
+    return {};
+  }
   if (!context->decoded) {
     if (why) *why = QString::fromLocal8Bit(context->message);
     return {};

@@ -14,7 +14,6 @@ constexpr Place kLogoSmall{402, 406, 193, 39};
 constexpr Place kLogoLarge{504, 512, 242, 47};
 constexpr QSize kReturnSize(144, 41);
 constexpr QSize kExitSize(136, 39);
-constexpr QPoint kReturnLarge(8, 464);
 constexpr QPoint kExitLarge(8, 512);
 
 }  // namespace
@@ -59,7 +58,7 @@ TPageDLG::TPageDLG(const PageFrameSpec& desc, QWidget* owner)
       {"NVImage", kLogoSmall, kLogoLarge},
       {"ReturnBtn",
        {desc.returnPlace.x(), desc.returnPlace.y(), kReturnSize.width(), kReturnSize.height()},
-       {kReturnLarge.x(), kReturnLarge.y()}},
+       {desc.returnPlaceLarge.x(), desc.returnPlaceLarge.y()}},
       {"ExitBtn",
        {desc.exitPlace.x(), desc.exitPlace.y(), kExitSize.width(), kExitSize.height()},
        {kExitLarge.x(), kExitLarge.y()}},

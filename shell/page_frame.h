@@ -19,9 +19,10 @@ class TPanel;
 // What distinguishes one page's frame from another's.
 struct PageFrameSpec {
   const char* formName;
-  QPoint returnPlace;  // small layout; the large layout puts Return at 8, 464
+  QPoint returnPlace;  // small layout
   QPoint exitPlace;    // small layout; the large layout puts Exit at 8, 512
   bool logoShownAtOpen = false;
+  QPoint returnPlaceLarge{8, 464};
 };
 
 // The logo rule: the logo is visible exactly while (x, y) on the picture lies within the

@@ -57,6 +57,10 @@ const ButtonArt kButtons[] = {
     {"return", "Zurück", {144, 41}, ButtonShape::Rounded, QColor(40, 120, 70)},
     {"install", "Installieren", {100, 50}, ButtonShape::Rounded, QColor(170, 110, 20)},
     {"startfs", "FS starten", {100, 50}, ButtonShape::Rounded, QColor(20, 110, 130)},
+    {"help", "Hilfe", {100, 50}, ButtonShape::Rounded, QColor(20, 110, 130)},
+    {"previous", "<<", {72, 39}, ButtonShape::Rounded, QColor(40, 90, 160)},
+    {"next", ">>", {72, 39}, ButtonShape::Rounded, QColor(40, 90, 160)},
+    {"enlarge", "Vergrößern", {144, 41}, ButtonShape::Rounded, QColor(170, 110, 20)},
 };
 
 struct StateName {
