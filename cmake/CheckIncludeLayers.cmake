@@ -19,7 +19,8 @@ set(layers
   "winapi:"
   "gauges:winapi"
   "gauges/resources:gauges,winapi,platform"
-  "panelhost:gauges,winapi,platform")
+  "panelhost:gauges,winapi,platform"
+  "content:pages,shell,libs/unrar")
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")

@@ -1,36 +1,10 @@
 #include "pages/certification_dlg.h"
 
 #include <QPainter>
-#include <array>
 
 #include "controls/jet_button.h"
-
-namespace {
-
-constexpr QSize kLargeButtonSize(113, 41);
-
-// The large layout also narrows both buttons to 113 x 41.
-constexpr std::array<ControlPlace, 4> kCertificationPlaces{{
-    {"InfoPanel", {64, 124, 474, 205}, {79, 156, 595, 256}},
-    {"PasswordPanel", {321, 338, 216, 35}, {401, 426, 271, 40}},
-    {"ExitBtn", {8, 405, 136, 39}, {8, 512, kLargeButtonSize.width(), kLargeButtonSize.height()}},
-    {"ReturnBtn", {8, 360, 144, 41}, {8, 464, kLargeButtonSize.width(), kLargeButtonSize.height()}},
-}};
-
-// A picture button takes the size of its pictures, so narrowing it means drawing its pictures
-// narrower; exact colours keep the see-through colour that shapes its hit area.
-void FitPictures(TJetButton* button, QSize size) {
-  auto fitted = [size](const QImage& picture) {
-    return picture.isNull() ? picture
-                            : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  };
-  button->setBitmapDown(fitted(button->bitmapDown()));
-  button->setBitmapOver(fitted(button->bitmapOver()));
-  button->setBitmapDisabled(fitted(button->bitmapDisabled()));
-  button->setBitmapUp(fitted(button->bitmapUp()));
-}
-
-}  // namespace
+#include "pages/certification_places.h"
+#include "shell/shell_pictures.h"
 
 void TCaptionPanel::setCaption(const QString& caption) {
   caption_ = caption;
@@ -85,7 +59,8 @@ const QStringList& CertificationLines() {
 }
 
 TCertificationDLG::TCertificationDLG(QWidget* owner)
-    : TPageDLG({"TCertificationDLG", {8, 360}, {8, 405}, false}, owner) {
+    : TPageDLG({"TCertificationDLG", kCertificationReturnSmall, kCertificationExitSmall, false},
+               owner) {
   InfoPanel = new TPanel(QStringLiteral("InfoPanel"), {.bevelInner = TPanelBevel::Lowered}, Panel1);
   Memo1 = new QPlainTextEdit(InfoPanel);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -105,8 +80,10 @@ std::span<const ControlPlace> TCertificationDLG::pagePlaces() const {
 }
 
 void TCertificationDLG::FormShow() {
+  // The large layout's narrower Return and Exit have bitmaps drawn at their size.
   if (UseLargeLayout()) {
-    for (TJetButton* button : {ReturnBtn, ExitBtn}) FitPictures(button, kLargeButtonSize);
+    LoadButtonBitmaps(ReturnBtn, QStringLiteral("return_narrow"));
+    LoadButtonBitmaps(ExitBtn, QStringLiteral("exit_narrow"));
   }
   PasswordPanel->setCaption(CertificateKeyword());
 }

@@ -1,8 +1,13 @@
 #pragma once
 // Where the gallery's own controls sit in the small and the large layout.
+#include <QPoint>
 #include <array>
 
 #include "shell/layout.h"
+#include "shell/page_frame_places.h"
+
+inline constexpr QPoint kGaleriaReturnSmall = kPageReturnSmall;
+inline constexpr QPoint kGaleriaExitSmall = kPageExitSmall;
 
 inline constexpr std::array<ControlPlace, 6> kGaleriaPlaces{{
     {"PrevPanel", {33, 29, 133, 98}, {40, 35, 167, 125}},

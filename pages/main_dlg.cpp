@@ -12,6 +12,7 @@
 #include "installer/srcdrv_dlg.h"
 #include "pages/credits_dlg.h"
 #include "pages/galeria_dlg.h"
+#include "pages/main_places.h"
 #include "pages/planes_dlg.h"
 #include "pages/scenery_dlg.h"
 #include "pages/sponsors_dlg.h"
@@ -30,33 +31,6 @@ namespace {
 constexpr int kHintPauseMs = 1;
 constexpr int kHintHidePauseMs = 2500;
 
-// Small and large places of the menu's controls; the FAQ button's large left edge is computed
-// (flush with the right edge of the picture).
-constexpr std::array<ControlPlace, 22> kMainPlaces{{
-    {"Panel1", {0, 0, 600, 450}, {Same, Same, 750, 563}},
-    {"NVImage", {402, 406, 193, 39}, {504, 512, 242, 47}},
-    {"FlugschuleLabel", {240, 168}, {360, 208}},
-    {"FlugzeugeLabel", {216, 224}, {320, 288}},
-    {"SceneryLabel", {184, 288}, {272, 360}},
-    {"GaleriaLabel", {160, 352}, {232, 440}},
-    {"Credits1", {176, 72, 313, 57}, {216, 88, 393, 73}},
-    {"AOPA", {336, 136, 257, 50}, {456, 168, 281, 81}},
-    {"Credits2", {384, 192, 209, 65}, {536, 256, 209, 81}},
-    {"SkyHarbor", {344, 264, 249, 97}, {424, 344, 313, 137}},
-    {"Credits3", {192, 368, 209, 73}, {205, 488, 268, 65}},
-    {"IC1", {176, 72, 313, 57}, {216, 88, 393, 73}},
-    {"IAOPA", {336, 136, 257, 49}, {456, 168, 281, 81}},
-    {"IC2", {384, 192, 209, 65}, {536, 256, 209, 81}},
-    {"ISKY", {344, 264, 249, 97}, {424, 344, 313, 137}},
-    {"IC3", {192, 368, 209, 73}, {205, 488, 268, 65}},
-    {"FlugSchuleBtn", {56, 168, 144, 41}, {92, 208}},
-    {"FlugzeugeBtn", {40, 217, 144, 41}, {64, 272}},
-    {"SceneryBtn", {24, 280, 144, 41}, {40, 352}},
-    {"GalerieBtn", {8, 344, 144, 41}, {16, 432}},
-    {"FAQBtn", {512, 8, 80, 80}, {}},
-    {"ExitBtn", {45, 406, 136, 39}, {64, 512}},
-}};
-
 // The four menu buttons, each with the label that shows while the pointer is over it.
 struct MenuButton {
   TJetButton* TMainDLG::*button;
@@ -64,19 +38,18 @@ struct MenuButton {
   const char* role;
   void (TMainDLG::*click)();
   TLabel* TMainDLG::*label;
-  const char* labelName;
-  const char* labelCaption;
+  const MenuLabel& text;
 };
 
 const std::array<MenuButton, 4> kMenuButtons{{
     {&TMainDLG::FlugSchuleBtn, "FlugSchuleBtn", "flugschule", &TMainDLG::FlugschuleBtnClick,
-     &TMainDLG::FlugschuleLabel, "FlugschuleLabel", "Hier geht's zur Flugschule..."},
+     &TMainDLG::FlugschuleLabel, kMenuLabels[0]},
     {&TMainDLG::FlugzeugeBtn, "FlugzeugeBtn", "flugzeuge", &TMainDLG::FlugzeugeBtnClick,
-     &TMainDLG::FlugzeugeLabel, "FlugzeugeLabel", "Flugzeuge Installation / Information..."},
+     &TMainDLG::FlugzeugeLabel, kMenuLabels[1]},
     {&TMainDLG::SceneryBtn, "SceneryBtn", "scenery", &TMainDLG::SzenerieBtnClick,
-     &TMainDLG::SceneryLabel, "SceneryLabel", "Szenerie Installation / Information..."},
+     &TMainDLG::SceneryLabel, kMenuLabels[2]},
     {&TMainDLG::GalerieBtn, "GalerieBtn", "galerie", &TMainDLG::GalerieBtnClick,
-     &TMainDLG::GaleriaLabel, "GaleriaLabel", "Zur Galerie..."},
+     &TMainDLG::GaleriaLabel, kMenuLabels[3]},
 }};
 
 // The five hot regions of the picture, each marked by its frame while the pointer is over it.
@@ -109,9 +82,10 @@ TJetButton* MakeButton(const char* name, const char* role, QWidget* parent) {
   return button;
 }
 
-TLabel* MakeMenuLabel(const char* name, const char* caption, QWidget* parent) {
-  auto* label = new TLabel(QString::fromLatin1(name), QString::fromUtf8(caption), parent);
-  label->setFont(ArialFont(16, true));
+// Transparent silver text: the menu picture lays a dark rail under each label's place.
+TLabel* MakeMenuLabel(const MenuLabel& text, QWidget* parent) {
+  auto* label = new TLabel(QString::fromLatin1(text.name), QString::fromUtf8(text.caption), parent);
+  label->setFont(ArialFont(kMenuLabelPixelSize, true));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, toQColor(clSilver));
   label->setPalette(palette);
@@ -136,7 +110,6 @@ TMainDLG::TMainDLG(QWidget* owner) : TShellForm(QStringLiteral("TMainDLG"), owne
   // hot regions above their frames, the buttons above the picture.
   Panel1 = MakePagePanel(this);
   MainImage = new TImage(QStringLiteral("MainImage"), Panel1);
-  MainImage->setPicture(ShellPicture(QStringLiteral(":/shell/main.jpg")));
   Panel1->setFillingChild(MainImage);
   connect(MainImage, &TImage::mouseMoved, this, &TMainDLG::MainImageMouseMove);
 
@@ -146,7 +119,7 @@ TMainDLG::TMainDLG(QWidget* owner) : TShellForm(QStringLiteral("TMainDLG"), owne
   connect(NVImage, &TImage::clicked, this, &TMainDLG::NVImageClick);
 
   for (const MenuButton& entry : kMenuButtons) {
-    this->*entry.label = MakeMenuLabel(entry.labelName, entry.labelCaption, Panel1);
+    this->*entry.label = MakeMenuLabel(entry.text, Panel1);
   }
   for (const HotRegion& entry : kHotRegions) {
     auto* frame = new TOutlineFrame(QString::fromLatin1(entry.frameName), clSilver, Panel1);
@@ -174,13 +147,16 @@ TMainDLG::TMainDLG(QWidget* owner) : TShellForm(QStringLiteral("TMainDLG"), owne
   ExitBtn = MakeButton("ExitBtn", "exit", Panel1);
   connect(ExitBtn, &TJetButton::clicked, this, &TMainDLG::ExitBtnClick);
 
-  ApplyLayout(false);
+  ApplyPlaces(this, kMainPlaces, false);
+  setFixedSize(Panel1->size());
 }
 
 void TMainDLG::ApplyLayout(bool large) {
   ApplyPlaces(this, kMainPlaces, large);
   if (large) FAQBtn->move(MainImage->width() - FAQBtn->width(), FAQBtn->y());
   setFixedSize(Panel1->size());
+  // Each layout has its own picture, drawn around the controls' places in that layout.
+  MainImage->setPicture(PagePicture(objectName(), large));
 }
 
 void TMainDLG::showEvent(QShowEvent* event) {
@@ -194,7 +170,7 @@ void TMainDLG::showEvent(QShowEvent* event) {
 
 void TMainDLG::FormShow() {
   InstallRunning = false;
-  if (UseLargeLayout()) ApplyLayout(true);
+  ApplyLayout(UseLargeLayout());
   NVImage->setHandCursor(true);
   for (const HotRegion& entry : kHotRegions) (this->*entry.region)->setHandCursor(true);
   DetectSimulators();

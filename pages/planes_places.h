@@ -6,10 +6,15 @@
 #include <array>
 
 #include "shell/layout.h"
+#include "shell/page_frame_places.h"
 
 // Return sits higher than on the other pages, above the install button's row.
-inline constexpr QPoint kPlanesReturnSmall(2, 344);
+inline constexpr QPoint kPlanesReturnSmall(10, 341);
 inline constexpr QPoint kPlanesReturnLarge(8, 430);
+inline constexpr QPoint kPlanesExitSmall = kPageExitSmall;
+inline constexpr QPoint kSceneryReturnSmall(10, 349);
+inline constexpr QPoint kSceneryReturnLarge = kPlanesReturnLarge;
+inline constexpr QPoint kSceneryExitSmall = kPageExitSmall;
 
 inline constexpr std::array<ControlPlace, 8> kPlanesPlaces{{
     {"PrevCockpitPanel", {33, 29, 133, 98}, {41, 36, 166, 123}},

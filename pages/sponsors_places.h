@@ -1,8 +1,13 @@
 #pragma once
 // Where the sponsors page's pictures sit in the small and the large layout.
+#include <QPoint>
 #include <array>
 
 #include "shell/layout.h"
+#include "shell/page_frame_places.h"
+
+inline constexpr QPoint kSponsorsReturnSmall = kPageReturnSmall;
+inline constexpr QPoint kSponsorsExitSmall = kPageExitSmall;
 
 inline constexpr std::array<ControlPlace, 5> kSponsorsPlaces{{
     {"BLPImage", {234, 284, 146, 81}, {292, 355, 184, 103}},

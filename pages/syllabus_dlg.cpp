@@ -5,7 +5,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <limits>
 
@@ -16,6 +15,7 @@
 #include "installer/install_run.h"
 #include "installer/setup1_dlg.h"
 #include "pages/certification_dlg.h"
+#include "pages/syllabus_places.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell_open.h"
@@ -25,13 +25,6 @@
 #include "shell/simulators.h"
 
 namespace {
-
-constexpr std::array<ControlPlace, 4> kSyllabusPlaces{{
-    {"LessonPanel", {185, 186, 228, 177}, {230, 232, 286, 223}},
-    {"InstallBtn", {72, 168, 100, 50}, {115, 210}},
-    {"StartFSBtn", {424, 328, 100, 50}, {530, 440}},
-    {"CodeEdit", {48, 280, 65, 25}, {54, 354, 93, Same}},
-}};
 
 constexpr int kLastLesson = lessons::kLessonCount - 1;
 constexpr QChar kSegmentEnd = QLatin1Char('\r');
@@ -102,7 +95,7 @@ QStringList BriefingLines(int lesson) {
 }
 
 TSyllabusDLG::TSyllabusDLG(QWidget* owner)
-    : TPageDLG({"TSyllabusDLG", {2, 365}, {5, 406}, true}, owner) {
+    : TPageDLG({"TSyllabusDLG", kSyllabusReturnSmall, kSyllabusExitSmall, true}, owner) {
   LessonPanel =
       new TPanel(QStringLiteral("LessonPanel"), {.bevelInner = TPanelBevel::Lowered}, Panel1);
   MissionMemo = new QPlainTextEdit(LessonPanel);

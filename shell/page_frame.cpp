@@ -3,20 +3,9 @@
 #include "controls/image.h"
 #include "controls/jet_button.h"
 #include "controls/panel.h"
+#include "shell/page_frame_places.h"
 #include "shell/shell_pictures.h"
 #include "shell/web_links.h"
-
-namespace {
-
-constexpr Place kPanelSmall{0, 0, 600, 450};
-constexpr Place kPanelLarge{0, 0, 750, 563};
-constexpr Place kLogoSmall{402, 406, 193, 39};
-constexpr Place kLogoLarge{504, 512, 242, 47};
-constexpr QSize kReturnSize(144, 41);
-constexpr QSize kExitSize(136, 39);
-constexpr QPoint kExitLarge(8, 512);
-
-}  // namespace
 
 void ApplyLogoRule(QWidget* logo, int x, int y) {
   const QRect r = logo->geometry();
@@ -31,15 +20,15 @@ bool ConfirmExit() {
 }
 
 TPanel* MakePagePanel(QWidget* form) {
-  return new TPanel(QStringLiteral("Panel1"),
-                    {.color = clBlack, .bevelInner = TPanelBevel::Lowered, .bevelWidth = 2}, form);
+  return new TPanel(
+      QStringLiteral("Panel1"),
+      {.color = clBlack, .bevelInner = TPanelBevel::Lowered, .bevelWidth = kPageBevel}, form);
 }
 
 TPageDLG::TPageDLG(const PageFrameSpec& desc, QWidget* owner)
     : TShellForm(QString::fromLatin1(desc.formName), owner) {
   Panel1 = MakePagePanel(this);
   Image1 = new TImage(QStringLiteral("Image1"), Panel1);
-  Image1->setPicture(PagePicture(objectName()));
   Panel1->setFillingChild(Image1);
 
   NVImage = new TImage(QStringLiteral("NVImage"), Panel1);
@@ -53,16 +42,8 @@ TPageDLG::TPageDLG(const PageFrameSpec& desc, QWidget* owner)
   ExitBtn->setObjectName(QStringLiteral("ExitBtn"));
   LoadButtonBitmaps(ExitBtn, QStringLiteral("exit"));
 
-  framePlaces_ = {
-      {"Panel1", kPanelSmall, kPanelLarge},
-      {"NVImage", kLogoSmall, kLogoLarge},
-      {"ReturnBtn",
-       {desc.returnPlace.x(), desc.returnPlace.y(), kReturnSize.width(), kReturnSize.height()},
-       {desc.returnPlaceLarge.x(), desc.returnPlaceLarge.y()}},
-      {"ExitBtn",
-       {desc.exitPlace.x(), desc.exitPlace.y(), kExitSize.width(), kExitSize.height()},
-       {kExitLarge.x(), kExitLarge.y()}},
-  };
+  const auto frame = FramePlaces(desc.returnPlace, desc.exitPlace, desc.returnPlaceLarge);
+  framePlaces_.assign(frame.begin(), frame.end());
   ApplyPlaces(this, framePlaces_, false);
   setFixedSize(Panel1->size());
 
@@ -77,6 +58,8 @@ void TPageDLG::ChooseLayout() {
   ApplyPlaces(this, framePlaces_, large);
   ApplyPlaces(this, pagePlaces(), large);
   setFixedSize(Panel1->size());
+  // Each layout has its own picture, drawn around the controls' places in that layout.
+  Image1->setPicture(PagePicture(objectName(), large));
   NVImage->setHandCursor(true);
 }
 

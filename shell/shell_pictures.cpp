@@ -39,8 +39,9 @@ QImage ShellPicture(const QString& resourcePath) {
   return picture;
 }
 
-QImage PagePicture(const QString& formName) {
-  return ShellPicture(QStringLiteral(":/shell/pages/%1.jpg").arg(formName));
+QImage PagePicture(const QString& formName, bool large) {
+  return ShellPicture(QStringLiteral(":/shell/pages/%1_%2.jpg")
+                          .arg(formName, large ? QLatin1String("large") : QLatin1String("small")));
 }
 
 void LoadButtonBitmaps(TJetButton* button, const QString& role) {

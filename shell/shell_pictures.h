@@ -9,8 +9,9 @@ class TJetButton;
 // A JPEG picture, such as ":/shell/main.jpg".
 QImage ShellPicture(const QString& resourcePath);
 
-// The page picture of a form, ":/shell/pages/<formName>.jpg".
-QImage PagePicture(const QString& formName);
+// The page picture of a form in one layout, ":/shell/pages/<formName>_small.jpg" or
+// "_large.jpg"; each is drawn for its layout's places rather than scaled from the other.
+QImage PagePicture(const QString& formName, bool large);
 
 // Gives a picture button its up, down, hover and disabled bitmaps,
 // ":/shell/buttons/<role>_<state>.bmp".

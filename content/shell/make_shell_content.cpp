@@ -9,29 +9,25 @@
 
 #include "button_art.h"
 #include "jpeg_writer.h"
+#include "page_layouts.h"
+#include "pages/certification_places.h"
 #include "shell_art.h"
 
 namespace {
 
 using namespace content;
 
-// The menu picture is drawn for the large layout; the small one shows it scaled down.
-const QSize kPictureSize(750, 563);
 const QSize kLogoSize(242, 47);
 const QSize kMessageSize(380, 209);
 constexpr int kJpegQuality = 88;
 
+// Each hot region's signboard, named by the frame that outlines the region.
 const std::vector<Signboard> kMenuSigns = {
-    {{216, 88, 393, 73}, QStringLiteral("Unsere Sponsoren"), QColor(170, 120, 20)},
-    {{456, 168, 281, 81}, QStringLiteral("AOPA"), QColor(30, 70, 160)},
-    {{536, 256, 209, 81}, QStringLiteral("Credits"), QColor(40, 120, 60)},
-    {{424, 344, 313, 137}, QStringLiteral("Sky Harbor Airport"), QColor(20, 120, 130)},
-    {{205, 488, 268, 65}, QStringLiteral("Credits"), QColor(40, 120, 60)},
-};
-
-const std::vector<QRect> kMenuButtonPlaces = {
-    {92, 208, 144, 41}, {64, 272, 144, 41}, {40, 352, 144, 41},
-    {16, 432, 144, 41}, {670, 0, 80, 80},   {64, 512, 136, 39},
+    {"Credits1", QStringLiteral("Unsere Sponsoren"), QColor(170, 120, 20)},
+    {"AOPA", QStringLiteral("AOPA"), QColor(30, 70, 160)},
+    {"Credits2", QStringLiteral("Credits"), QColor(40, 120, 60)},
+    {"SkyHarbor", QStringLiteral("Sky Harbor Airport"), QColor(20, 120, 130)},
+    {"Credits3", QStringLiteral("Credits"), QColor(40, 120, 60)},
 };
 
 const PageTheme kPages[] = {
@@ -61,6 +57,10 @@ const ButtonArt kButtons[] = {
     {"previous", "<<", {72, 39}, ButtonShape::Rounded, QColor(40, 90, 160)},
     {"next", ">>", {72, 39}, ButtonShape::Rounded, QColor(40, 90, 160)},
     {"enlarge", "Vergrößern", {144, 41}, ButtonShape::Rounded, QColor(170, 110, 20)},
+    // The certificate page's large layout has narrower Return and Exit buttons.
+    {"return_narrow", "Zurück", kCertificationButtonSize, ButtonShape::Rounded,
+     QColor(40, 120, 70)},
+    {"exit_narrow", "Beenden", kCertificationButtonSize, ButtonShape::Rounded, QColor(150, 30, 30)},
 };
 
 struct StateName {
@@ -122,11 +122,22 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   Writer writer(QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath(QStringLiteral("shell")));
 
-  writer.jpeg("main.jpg", drawMainMenu(kPictureSize, kMenuSigns, kMenuButtonPlaces));
   writer.jpeg("logo.jpg", drawLogo(kLogoSize));
   writer.jpeg("message.jpg", drawMessageBackground(kMessageSize));
-  for (const PageTheme& page : kPages) {
-    writer.jpeg(QStringLiteral("pages/%1.jpg").arg(page.form), drawPage(kPictureSize, page));
+  for (const bool large : {false, true}) {
+    const QSize size = panelSize(large);
+    const auto name = [large](const char* form) {
+      return QStringLiteral("pages/%1_%2.jpg").arg(form, large ? "large" : "small");
+    };
+    writer.jpeg(name("TMainDLG"), drawMainMenu(size, kMenuSigns, placeMainMenu(large)));
+    for (const PageTheme& page : kPages) {
+      const PageLayout* layout = findPageLayout(page.form);
+      if (!layout) {
+        std::fprintf(stderr, "qtp-make-shell-content: no places for %s\n", page.form);
+        return 1;
+      }
+      writer.jpeg(name(page.form), drawPage(size, page, placePage(*layout, large)));
+    }
   }
   for (const ButtonArt& button : kButtons) {
     for (const StateName& state : kStates) {

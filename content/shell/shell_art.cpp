@@ -1,11 +1,16 @@
 #include "shell_art.h"
 
+#include <algorithm>
+
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+
+#include "placement_art.h"
 
 namespace content {
 
@@ -72,8 +77,8 @@ void paintRunway(QPainter& painter, QSize size) {
   }
 }
 
-// The glare shield and a row of round instruments along the bottom edge.
-void paintPanel(QPainter& painter, QSize size) {
+// The glare shield along the bottom edge; the menu's lower controls stand on it.
+void paintGlareShield(QPainter& painter, QSize size) {
   const int top = size.height() - size.height() / 7;
   QPainterPath shield;
   shield.moveTo(0, size.height());
@@ -82,56 +87,82 @@ void paintPanel(QPainter& painter, QSize size) {
   shield.lineTo(size.width(), size.height());
   shield.closeSubpath();
   painter.fillPath(shield, QColor(34, 34, 38));
-  const int dial = size.height() / 10;
-  painter.setPen(QPen(QColor(150, 150, 150), 2));
-  for (int i = 0; i < 4; ++i) {
-    const QRect box(size.width() * 30 / 100 + i * (dial + 12), top + 12, dial, dial);
-    painter.setBrush(QColor(12, 12, 12));
-    painter.drawEllipse(box);
-    painter.drawLine(box.center(), box.center() + QPoint(dial / 3, -dial / 5 + i * 4));
-  }
 }
 
-// The whole place is tinted faintly, so the menu's hover labels that cross it stay readable;
-// its name stands on a compact badge in the top right corner.
-void paintSignboard(QPainter& painter, const Signboard& sign) {
+bool isButton(const QString& name) {
+  return name.endsWith(QLatin1String("Btn"));
+}
+
+// The whole place is tinted faintly; its name stands on a compact badge in the first corner
+// that no button or hover label covers.
+void paintSignboard(QPainter& painter, const Signboard& sign, QRect bounds,
+                    const std::vector<QRect>& avoid) {
   QColor tint = sign.colour;
   tint.setAlpha(60);
   painter.setPen(QPen(sign.colour.darker(150), 1));
   painter.setBrush(tint);
-  painter.drawRoundedRect(sign.bounds.adjusted(1, 1, -1, -1), 8, 8);
-  const int height = qMin(sign.bounds.height(), 36);
-  const int width = sign.bounds.width() * 6 / 10;
-  const QRect badge(sign.bounds.right() - width + 1, sign.bounds.top(), width, height);
+  painter.drawRoundedRect(bounds.adjusted(1, 1, -1, -1), 8, 8);
+  const int height = qMin(bounds.height(), 36);
+  const QFont font = boldFont(qBound(11, height / 2, 18));
+  const int width = qMin(bounds.width(), QFontMetrics(font).horizontalAdvance(sign.label) + 28);
+  const QSize badgeSize(width, height);
+  const QRect corners[] = {
+      QRect(QPoint(bounds.right() - width + 1, bounds.top()), badgeSize),
+      QRect(QPoint(bounds.right() - width + 1, bounds.bottom() - height + 1), badgeSize),
+      QRect(bounds.topLeft(), badgeSize),
+      QRect(QPoint(bounds.left(), bounds.bottom() - height + 1), badgeSize),
+  };
+  const auto clear = [&avoid](const QRect& badge) {
+    return std::none_of(avoid.begin(), avoid.end(),
+                        [&badge](const QRect& r) { return r.intersects(badge); });
+  };
+  const QRect* badge = std::find_if(std::begin(corners), std::end(corners), clear);
+  if (badge == std::end(corners)) badge = corners;
   QColor fill = sign.colour;
   fill.setAlpha(210);
   painter.setPen(QPen(sign.colour.darker(180), 2));
   painter.setBrush(fill);
-  painter.drawRoundedRect(badge.adjusted(2, 2, -2, -2), 8, 8);
-  painter.setFont(boldFont(qBound(11, height / 2, 18)));
+  painter.drawRoundedRect(badge->adjusted(2, 2, -2, -2), 8, 8);
+  painter.setFont(font);
   painter.setPen(QColor(250, 246, 230));
-  painter.drawText(badge, Qt::AlignCenter | Qt::TextWordWrap, sign.label);
+  painter.drawText(*badge, Qt::AlignCenter, sign.label);
+}
+
+// The title in the page's lettering with a drop shadow.
+void paintTitle(QPainter& painter, QRect box, const QString& title) {
+  painter.setPen(QColor(0, 0, 0, 120));
+  painter.drawText(box.translated(2, 2), Qt::AlignCenter, title);
+  painter.setPen(QColor(255, 240, 200));
+  painter.drawText(box, Qt::AlignCenter, title);
 }
 
 }  // namespace
 
-QImage drawMainMenu(QSize size, const std::vector<Signboard>& signs,
-                    const std::vector<QRect>& buttonPlaces) {
+QImage drawMainMenu(QSize size, const std::vector<Signboard>& signs, const PlacedControls& placed) {
   QImage image(size, QImage::Format_RGB32);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   paintLandscape(painter, size, QColor(28, 72, 150), QColor(238, 190, 130));
   paintRunway(painter, size);
-  paintPanel(painter, size);
+  paintGlareShield(painter, size);
+  painter.setTransform(panelToPicture(size));
   painter.setFont(boldFont(size.height() / 9));
   painter.setPen(QColor(255, 236, 170));
   painter.drawText(QRect(16, 8, size.width() / 3, size.height() / 6), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("QTP"));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 0, 0, 90));
-  for (const QRect& place : buttonPlaces)
-    painter.drawRoundedRect(place.adjusted(-4, -4, 4, 4), 12, 12);
-  for (const Signboard& sign : signs) paintSignboard(painter, sign);
+  std::vector<QRect> buttons;
+  std::vector<QRect> labels;
+  for (const PlacedControl& control : placed.all()) {
+    if (isButton(control.name)) buttons.push_back(control.rect);
+    if (control.name.endsWith(QLatin1String("Label"))) labels.push_back(control.rect);
+  }
+  for (const QRect& button : buttons) paintButtonShadow(painter, button);
+  std::vector<QRect> avoid = buttons;
+  for (const QRect& label : labels) avoid.push_back(label.adjusted(-8, -3, 10, 3));
+  avoid.push_back(placed.rect(QStringLiteral("NVImage")));
+  for (const Signboard& sign : signs)
+    paintSignboard(painter, sign, placed.rect(QString::fromLatin1(sign.place)), avoid);
+  for (const QRect& label : labels) paintLabelRail(painter, label);
   return image;
 }
 
@@ -174,20 +205,41 @@ QImage drawMessageBackground(QSize size) {
   return image;
 }
 
-QImage drawPage(QSize size, const PageTheme& theme) {
+QImage drawPage(QSize size, const PageTheme& theme, const PlacedControls& placed) {
   QImage image(size, QImage::Format_RGB32);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   paintLandscape(painter, size, theme.skyTop, theme.skyBottom);
+  painter.setTransform(panelToPicture(size));
+  std::vector<QRect> occupied;
+  for (const PlacedControl& control : placed.all()) {
+    if (control.name == QLatin1String("Panel1")) continue;
+    occupied.push_back(control.rect);
+    // The logo shows only while the pointer is over its place; nothing lies beneath it.
+    if (control.name == QLatin1String("NVImage")) continue;
+    if (isButton(control.name))
+      paintButtonShadow(painter, control.rect);
+    else
+      paintRecess(painter, control.rect);
+  }
+  const QRect inside = QRect(QPoint(0, 0), size).adjusted(8, 6, -8, -6);
+  const QString title = QString::fromUtf8(theme.title);
   painter.setFont(boldFont(size.height() / 14));
-  painter.setPen(QColor(0, 0, 0, 120));
-  const QRect titleBox(0, 10, size.width(), size.height() / 8);
-  painter.drawText(titleBox.translated(2, 2), Qt::AlignCenter, QString::fromUtf8(theme.title));
-  painter.setPen(QColor(255, 240, 200));
-  painter.drawText(titleBox, Qt::AlignCenter, QString::fromUtf8(theme.title));
-  const QRect motifArea(size.width() * 6 / 10, size.height() / 5, size.width() * 35 / 100,
-                        size.height() * 3 / 10);
-  theme.motif(painter, motifArea);
+  const QSize titleSize =
+      QFontMetrics(painter.font()).size(Qt::TextSingleLine, title) + QSize(8, 4);
+  const QRect titleBox = freeSpot(titleSize, inside, occupied, size.width() / 2, 10);
+  if (!titleBox.isNull()) {
+    paintTitle(painter, titleBox, title);
+    occupied.push_back(titleBox);
+  }
+  // The motif takes the largest free place it finds, towards the right.
+  for (const qreal scale : {1.0, 0.8, 0.6, 0.45}) {
+    const QSize motif(qRound(size.width() * 0.3 * scale), qRound(size.height() * 0.26 * scale));
+    const QRect spot = freeSpot(motif, inside, occupied, size.width(), 12);
+    if (spot.isNull()) continue;
+    theme.motif(painter, spot);
+    break;
+  }
   return image;
 }
 

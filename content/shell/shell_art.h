@@ -6,22 +6,27 @@
 #include <QString>
 #include <vector>
 
+#include "control_places.h"
+
 namespace content {
 
 // A place on the main menu picture that the menu makes clickable; drawn as a signboard so that
-// a person sees where to click.
+// a person sees where to click. `place` names the frame that outlines it on hover.
 struct Signboard {
-  QRect bounds;
+  const char* place;
   QString label;
   QColor colour;
 };
 
-QImage drawMainMenu(QSize size, const std::vector<Signboard>& signs,
-                    const std::vector<QRect>& buttonPlaces);
+// The menu picture for one layout, sized like the panel: shadows under the buttons, a signboard
+// on each hot region and a dark rail under each hover label, at their places in that layout.
+QImage drawMainMenu(QSize size, const std::vector<Signboard>& signs, const PlacedControls& placed);
 QImage drawLogo(QSize size);
 QImage drawMessageBackground(QSize size);
 
-// One page picture: a landscape in the page's colours with its title and a small motif.
+// One page picture for one layout: a landscape in the page's colours, shadows under the
+// buttons and recessed beds under the other controls at their places, and the title and a small
+// motif where no control covers them.
 using MotifPainter = void (*)(class QPainter& painter, QRect area);
 struct PageTheme {
   const char* form;
@@ -30,7 +35,7 @@ struct PageTheme {
   QColor skyBottom;
   MotifPainter motif;
 };
-QImage drawPage(QSize size, const PageTheme& theme);
+QImage drawPage(QSize size, const PageTheme& theme, const PlacedControls& placed);
 
 void paintChecklist(QPainter& painter, QRect area);
 void paintCertificate(QPainter& painter, QRect area);

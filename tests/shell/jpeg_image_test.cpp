@@ -122,12 +122,12 @@ TEST(JpegImageTest, AMissingFileGivesTheReason) {
 
 TEST(ShellPicturesTest, AMissingPictureIsReportedOnceAndLeftEmpty) {
   testing::internal::CaptureStderr();
-  EXPECT_TRUE(ShellPicture(":/shell/pages/TNoSuchDLG.jpg").isNull());
-  EXPECT_TRUE(PagePicture("TNoSuchDLG").isNull());
+  EXPECT_TRUE(ShellPicture(":/shell/pages/TNoSuchDLG_small.jpg").isNull());
+  EXPECT_TRUE(PagePicture("TNoSuchDLG", false).isNull());
   const std::string said = testing::internal::GetCapturedStderr();
-  const auto first = said.find("TNoSuchDLG.jpg");
+  const auto first = said.find("TNoSuchDLG_small.jpg");
   ASSERT_NE(first, std::string::npos) << said;
-  EXPECT_EQ(said.find("TNoSuchDLG.jpg", first + 1), std::string::npos) << said;
+  EXPECT_EQ(said.find("TNoSuchDLG_small.jpg", first + 1), std::string::npos) << said;
 }
 
 }  // namespace
