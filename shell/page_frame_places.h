@@ -7,8 +7,10 @@
 
 #include "shell/layout.h"
 
-// The page picture fills the panel inside its lowered bevel.
+// The panel's bevel width; the page picture fills the panel inside both its rings, the raised
+// outer and the lowered inner one.
 inline constexpr int kPageBevel = 2;
+inline constexpr int kPagePictureInset = 2 * kPageBevel;
 
 inline constexpr Place kFramePanelSmall{0, 0, 600, 450};
 inline constexpr Place kFramePanelLarge{0, 0, 750, 563};

@@ -67,7 +67,7 @@ PlacedControls placeMainMenu(bool large) {
   }
   if (large) {
     const QRect faq = placed.rect(QStringLiteral("FAQBtn"));
-    const int imageWidth = panelSize(true).width() - 2 * kPageBevel;
+    const int imageWidth = panelSize(true).width() - 2 * kPagePictureInset;
     placed.setRect(QStringLiteral("FAQBtn"),
                    faq.translated(imageWidth - faq.width() - faq.left(), 0));
   }

@@ -19,8 +19,8 @@ qreal cornerRadius(QRect r) {
 }  // namespace
 
 QTransform panelToPicture(QSize panel) {
-  const QSize image = panel - QSize(2 * kPageBevel, 2 * kPageBevel);
-  return QTransform::fromTranslate(-kPageBevel, -kPageBevel) *
+  const QSize image = panel - QSize(2 * kPagePictureInset, 2 * kPagePictureInset);
+  return QTransform::fromTranslate(-kPagePictureInset, -kPagePictureInset) *
          QTransform::fromScale(qreal(panel.width()) / image.width(),
                                qreal(panel.height()) / image.height());
 }

@@ -10,7 +10,8 @@
 
 namespace content {
 
-// Panel coordinates to picture pixels, for a picture of the panel's size shown inside the bevel.
+// Panel coordinates to picture pixels, for a picture of the panel's size shown inside the
+// panel's bevels.
 QTransform panelToPicture(QSize panel);
 
 // A soft shadow below and to the right of a picture button of that rectangle.

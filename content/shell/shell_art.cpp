@@ -222,7 +222,7 @@ QImage drawPage(QSize size, const PageTheme& theme, const PlacedControls& placed
     else
       paintRecess(painter, control.rect);
   }
-  const QRect inside = QRect(QPoint(0, 0), size).adjusted(8, 6, -8, -6);
+  const QRect inside = QRect(QPoint(0, 0), size).adjusted(12, 8, -12, -8);
   const QString title = QString::fromUtf8(theme.title);
   painter.setFont(boldFont(size.height() / 14));
   const QSize titleSize =

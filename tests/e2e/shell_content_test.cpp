@@ -17,12 +17,15 @@ struct ButtonSize {
   int height;
 };
 
-const ButtonSize kButtons[] = {
-    {"flugschule", 144, 41}, {"flugzeuge", 144, 41}, {"scenery", 144, 41}, {"galerie", 144, 41},
-    {"faq", 80, 80},         {"exit", 136, 39},      {"return", 144, 41}};
+const ButtonSize kButtons[] = {{"flugschule", 144, 41}, {"flugzeuge", 144, 41},
+                               {"scenery", 144, 41},    {"galerie", 144, 41},
+                               {"faq", 80, 80},         {"exit", 136, 39},
+                               {"return", 144, 41},     {"return_narrow", 113, 41},
+                               {"exit_narrow", 113, 41}};
 const char* const kStates[] = {"up", "down", "over", "disabled"};
-const char* const kPages[] = {"TSyllabusDLG", "TCertificationDLG", "TPlanesDLG",   "TSceneryDLG",
-                              "TGaleriaDLG",  "TCreditsDLG",       "TSponsorsDLG", "THelpDLG"};
+const char* const kPages[] = {"TMainDLG",    "TSyllabusDLG", "TCertificationDLG",
+                              "TPlanesDLG",  "TSceneryDLG",  "TGaleriaDLG",
+                              "TCreditsDLG", "TSponsorsDLG", "THelpDLG"};
 
 QImage jpegResource(const QString& name) {
   QFile file(name);
@@ -33,14 +36,15 @@ QImage jpegResource(const QString& name) {
   return image;
 }
 
-TEST(ShellContent, PicturesDecodeAtLeastAtTheSmallLayoutSize) {
-  const QImage menu = jpegResource(":/shell/main.jpg");
-  EXPECT_GE(menu.width(), 600);
-  EXPECT_GE(menu.height(), 450);
+// Each layout has a picture of its own, the size of that layout's panel.
+TEST(ShellContent, EveryPageHasAPictureAtEachLayoutsPanelSize) {
   for (const char* page : kPages) {
-    const QImage picture = jpegResource(QStringLiteral(":/shell/pages/%1.jpg").arg(page));
-    EXPECT_GE(picture.width(), 600) << page;
-    EXPECT_GE(picture.height(), 450) << page;
+    EXPECT_EQ(jpegResource(QStringLiteral(":/shell/pages/%1_small.jpg").arg(page)).size(),
+              QSize(600, 450))
+        << page;
+    EXPECT_EQ(jpegResource(QStringLiteral(":/shell/pages/%1_large.jpg").arg(page)).size(),
+              QSize(750, 563))
+        << page;
   }
   EXPECT_EQ(jpegResource(":/shell/message.jpg").size(), QSize(380, 209));
   EXPECT_FALSE(jpegResource(":/shell/logo.jpg").isNull());

@@ -78,6 +78,7 @@ TEST_F(MainMenuTest, AScreenOf650KeepsTheSmallLayout) {
   EXPECT_EQ(m.IAOPA->geometry(), QRect(336, 136, 257, 49));
   EXPECT_EQ(m.NVImage->geometry(), QRect(402, 406, 193, 39));
   EXPECT_EQ(m.FlugschuleLabel->pos(), QPoint(240, 168));
+  EXPECT_EQ(m.MainImage->picture().size(), QSize(600, 450));
 }
 
 TEST_F(MainMenuTest, AScreenOf651GetsTheLargeLayout) {
@@ -93,6 +94,7 @@ TEST_F(MainMenuTest, AScreenOf651GetsTheLargeLayout) {
   EXPECT_EQ(m.IC3->geometry(), QRect(205, 488, 268, 65));
   EXPECT_EQ(m.NVImage->geometry(), QRect(504, 512, 242, 47));
   EXPECT_EQ(m.GaleriaLabel->pos(), QPoint(232, 440));
+  EXPECT_EQ(m.MainImage->picture().size(), QSize(750, 563));
 }
 
 TEST_F(MainMenuTest, ShowingPreparesHintsCursorsAndState) {

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "controls/image.h"
 #include "pages/credits_dlg.h"
 #include "pages/planes_dlg.h"
 #include "pages/scenery_dlg.h"
@@ -21,6 +22,7 @@ using PageFrameTest = ShellPageTest;
 struct Geometry {
   QSize form;
   QRect panel, picture, logo, returnBtn, exitBtn;
+  QSize pictureSize;
 };
 
 template <class Page>
@@ -34,7 +36,8 @@ Geometry ShowAndMeasure(int screenWidth) {
          Control(form, "Image1")->geometry(),
          Control(form, "NVImage")->geometry(),
          Control(form, "ReturnBtn")->geometry(),
-         Control(form, "ExitBtn")->geometry()};
+         Control(form, "ExitBtn")->geometry(),
+         static_cast<TImage*>(Control(form, "Image1"))->picture().size()};
     form->close();
   });
   page.exec();
@@ -62,6 +65,8 @@ TEST_F(PageFrameTest, ScreensUpTo650GetTheSmallLayoutWiderOnesTheLarge) {
     EXPECT_EQ(g.exitBtn.topLeft(), e.exitAt);
     // The picture fills the panel inside its two bevel rings.
     EXPECT_EQ(g.picture, QRect(QPoint(4, 4), e.form - QSize(8, 8)));
+    // The picture drawn for the layout chosen at show time, not one scaled from the other.
+    EXPECT_EQ(g.pictureSize, e.form);
   }
 }
 
