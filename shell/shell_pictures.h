@@ -6,7 +6,7 @@
 
 class TJetButton;
 
-// A JPEG picture, such as ":/shell/main.jpg".
+// A JPEG picture, such as ":/shell/logo.jpg".
 QImage ShellPicture(const QString& resourcePath);
 
 // The page picture of a form in one layout, ":/shell/pages/<formName>_small.jpg" or
