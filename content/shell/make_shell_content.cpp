@@ -10,6 +10,7 @@
 #include "button_art.h"
 #include "jpeg_writer.h"
 #include "shell_art.h"
+#include "sponsor_logos.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
   for (const PageTheme& page : kPages) {
     writer.jpeg(QStringLiteral("pages/%1.jpg").arg(page.form), drawPage(kPictureSize, page));
   }
+  for (const NamedPicture& logo : drawSponsorPictures()) writer.jpeg(logo.name, logo.picture);
   for (const ButtonArt& button : kButtons) {
     for (const StateName& state : kStates) {
       writer.bitmap(QStringLiteral("buttons/%1_%2.bmp").arg(button.role, state.name),
