@@ -65,6 +65,16 @@ void start(const QString& program, const QStringList& arguments, const fs::path&
     std::cerr << "qtp: cannot open " << what << ": " << process.errorString().toStdString() << '\n';
 }
 
+// The desktop's opener runs detached, so its failure (none installed, or no application for
+// the document, such as a missing video player) is reported by the shell that waits for it.
+void openOnDesktop(const QString& hostTarget, const fs::path& folder, const std::string& what) {
+  static const QString kReport = QStringLiteral(
+      "xdg-open \"$1\" || "
+      "printf 'qtp: cannot open %s: the desktop opener failed with status %s\\n' \"$2\" \"$?\" "
+      ">&2");
+  start("/bin/sh", {"-c", kReport, "qtp-open", hostTarget, q(what)}, folder, what);
+}
+
 }  // namespace
 
 void shellOpen(const ShellOpenRequest& request) {
@@ -74,7 +84,7 @@ void shellOpen(const ShellOpenRequest& request) {
   }
   if (isUrl(request.target)) {
     std::error_code ec;
-    start("xdg-open", {q(request.target)}, fs::current_path(ec), request.target);
+    openOnDesktop(q(request.target), fs::current_path(ec), request.target);
     return;
   }
   const bool relative = !request.dir.empty() && !isAbsoluteWindowsPath(request.target);
@@ -93,7 +103,7 @@ void shellOpen(const ShellOpenRequest& request) {
   else if (endsWithExe(request.target) && !QStandardPaths::findExecutable("wine").isEmpty())
     start("wine", QStringList{hostTarget} + arguments, folder, request.target);
   else
-    start("xdg-open", {hostTarget}, folder, request.target);
+    openOnDesktop(hostTarget, folder, request.target);
 }
 
 void setShellOpenRecorder(std::function<void(const ShellOpenRequest&)> r) {

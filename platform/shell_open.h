@@ -14,7 +14,8 @@ struct ShellOpenRequest {
 };
 
 // URLs and documents go to xdg-open; an executable host file is started with its parameters in
-// its working folder; a Windows program (.exe) goes to wine when it is installed. Never blocks.
+// its working folder; a Windows program (.exe) goes to wine when it is installed. Never blocks;
+// an opener that is missing or fails is reported on standard error once it has ended.
 void shellOpen(const ShellOpenRequest& request);
 
 // While set, requests are handed to the recorder instead of being carried out.

@@ -3,6 +3,6 @@
 // variable; otherwise the product's default is used.
 #include <QString>
 
-enum class WebLink { Maker, AOPA, SkyHarbor };
+enum class WebLink { Maker, AOPA, SkyHarbor, BLP, Raytheon, Piper, MerovairSchool };
 
 QString WebAddress(WebLink link);

@@ -1,5 +1,6 @@
 #include "avi_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
@@ -38,55 +39,81 @@ class Bytes {
   std::string text_;
 };
 
-// Bottom-up BGR rows, each padded to four bytes.
-std::string dibFrame(const QImage& frame) {
-  const QImage rgb = frame.convertToFormat(QImage::Format_RGB888);
-  const int stride = (rgb.width() * 3 + 3) & ~3;
-  std::string pixels;
-  pixels.reserve(static_cast<std::size_t>(stride * rgb.height()));
-  for (int y = rgb.height() - 1; y >= 0; --y) {
-    const uchar* line = rgb.constScanLine(y);
-    std::string row(static_cast<std::size_t>(stride), '\0');
-    for (int x = 0; x < rgb.width(); ++x) {
-      row[static_cast<std::size_t>(3 * x)] = static_cast<char>(line[3 * x + 2]);
-      row[static_cast<std::size_t>(3 * x + 1)] = static_cast<char>(line[3 * x + 1]);
-      row[static_cast<std::size_t>(3 * x + 2)] = static_cast<char>(line[3 * x]);
+// Bottom-up rows of runs (count, index), each row ending in an end-of-line escape and the
+// frame in an end-of-bitmap escape; every pixel is written, so each frame is a key frame.
+std::string rle8Frame(const QImage& frame) {
+  constexpr int kLongestRun = 255;
+  std::string runs;
+  for (int y = frame.height() - 1; y >= 0; --y) {
+    const uchar* line = frame.constScanLine(y);
+    for (int x = 0; x < frame.width();) {
+      int length = 1;
+      while (x + length < frame.width() && length < kLongestRun && line[x + length] == line[x])
+        ++length;
+      runs += static_cast<char>(length);
+      runs += static_cast<char>(line[x]);
+      x += length;
     }
-    pixels += row;
+    runs.append("\0\0", 2);
   }
-  return pixels;
+  runs.append("\0\1", 2);
+  return runs;
 }
 
 }  // namespace
 
 std::string aviVideo(const std::vector<QImage>& frames, int framesPerSecond) {
   if (frames.empty() || framesPerSecond <= 0) throw std::invalid_argument("no frames to write");
-  const auto width = static_cast<std::uint32_t>(frames.front().width());
-  const auto height = static_cast<std::uint32_t>(frames.front().height());
-  const auto frameBytes = static_cast<std::uint32_t>(((width * 3 + 3) & ~3u) * height);
+  const QImage& first = frames.front();
+  const QList<QRgb> palette = first.colorTable();
+  if (first.format() != QImage::Format_Indexed8 || palette.isEmpty() || palette.size() > 256)
+    throw std::invalid_argument("frames must be 8-bit palette images");
+  const auto width = static_cast<std::uint32_t>(first.width());
+  const auto height = static_cast<std::uint32_t>(first.height());
   const auto count = static_cast<std::uint32_t>(frames.size());
+  const auto rate = static_cast<std::uint32_t>(framesPerSecond);
+
+  Bytes movie;
+  Bytes index;
+  std::uint32_t largest = 0;
+  for (const QImage& frame : frames) {
+    if (frame.size() != first.size() || frame.format() != first.format() ||
+        frame.colorTable() != palette)
+      throw std::invalid_argument("frames differ in size or colours");
+    const std::string runs = rle8Frame(frame);
+    const auto bytes = static_cast<std::uint32_t>(runs.size());
+    largest = std::max(largest, bytes);
+    index.fourcc("00dc");
+    index.u32(0x10);  // key frame
+    index.u32(static_cast<std::uint32_t>(movie.size() + 4));
+    index.u32(bytes);
+    movie.chunk("00dc", runs);
+  }
 
   Bytes main;  // avih
-  for (std::uint32_t value : {1000000u / static_cast<std::uint32_t>(framesPerSecond),
-                              frameBytes * static_cast<std::uint32_t>(framesPerSecond), 0u, 0x10u,
-                              count, 0u, 1u, frameBytes, width, height, 0u, 0u, 0u, 0u})
+  for (std::uint32_t value : {1000000u / rate, largest * rate, 0u, 0x10u, count, 0u, 1u, largest,
+                              width, height, 0u, 0u, 0u, 0u})
     main.u32(value);
 
   Bytes stream;  // strh
   stream.fourcc("vids");
-  stream.fourcc("DIB ");
-  for (std::uint32_t value : {0u, 0u, 0u, 1u, static_cast<std::uint32_t>(framesPerSecond), 0u,
-                              count, frameBytes, 0xFFFFFFFFu, 0u})
+  stream.fourcc("mrle");
+  for (std::uint32_t value : {0u, 0u, 0u, 1u, rate, 0u, count, largest, 0xFFFFFFFFu, 0u})
     stream.u32(value);
   for (std::uint32_t value : {0u, 0u, width, height}) stream.u16(static_cast<std::uint16_t>(value));
 
-  Bytes format;  // strf: BITMAPINFOHEADER
+  Bytes format;  // strf: BITMAPINFOHEADER (BI_RLE8) and the palette
   format.u32(40);
   format.u32(width);
   format.u32(height);
   format.u16(1);
-  format.u16(24);
-  for (std::uint32_t value : {0u, frameBytes, 0u, 0u, 0u, 0u}) format.u32(value);
+  format.u16(8);
+  for (std::uint32_t value :
+       {1u, width * height, 0u, 0u, static_cast<std::uint32_t>(palette.size()), 0u})
+    format.u32(value);
+  for (QRgb colour : palette)
+    format.u32(
+        static_cast<std::uint32_t>(qBlue(colour) | qGreen(colour) << 8 | qRed(colour) << 16));
 
   Bytes streamList;
   streamList.chunk("strh", stream.str());
@@ -94,17 +121,6 @@ std::string aviVideo(const std::vector<QImage>& frames, int framesPerSecond) {
   Bytes header;
   header.chunk("avih", main.str());
   header.list("strl", streamList.str());
-
-  Bytes movie;
-  Bytes index;
-  for (const QImage& frame : frames) {
-    if (frame.size() != frames.front().size()) throw std::invalid_argument("frames differ in size");
-    index.fourcc("00db");
-    index.u32(0x10);  // key frame
-    index.u32(static_cast<std::uint32_t>(movie.size() + 4));
-    index.u32(frameBytes);
-    movie.chunk("00db", dibFrame(frame));
-  }
 
   Bytes body;
   body.fourcc("AVI ");

@@ -20,7 +20,10 @@ void writeAircraftArchives(const CdFolder& cd, const std::filesystem::path& gaug
 // UNINSTALL.EXE in the root.
 void writeUninstaller(const CdFolder& cd);
 
-// UIRES: the FAQ, the gallery, the aircraft and scenery pictures with their texts, the video.
+// UIRES: the FAQ, the gallery, the aircraft and scenery pictures with their texts.
 void writeUserInterfaceFiles(const CdFolder& cd);
+
+// UIRES\GALERIA\QTP_D2.AVI, the promotional video.
+void writeSponsorVideo(const CdFolder& cd);
 
 }  // namespace samplecd

@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "avi_writer.h"
 #include "cd_parts.h"
 #include "content/shell/jpeg_writer.h"
 #include "file_data.h"
@@ -135,13 +134,6 @@ void writePictureWithPreview(const CdFolder& cd, const std::string& folder,
   writePicture(cd, folder + "PREV\\" + base + ".JPG", base, kPreviewSize);
 }
 
-std::vector<QImage> videoFrames() {
-  std::vector<QImage> frames;
-  for (int i = 0; i < 24; ++i)
-    frames.push_back(picture("QTP_D2 " + std::to_string(i % 6), QSize(160, 120)));
-  return frames;
-}
-
 }  // namespace
 
 void writeUserInterfaceFiles(const CdFolder& cd) {
@@ -154,7 +146,7 @@ void writeUserInterfaceFiles(const CdFolder& cd) {
     gallery += "[IMAGE " + std::to_string(++number) + "]\n" + picture.description + "\n";
   }
   cd.writeFile("UIRES\\GALERIA\\GALERIA.TXT", dosText(gallery));
-  cd.writeFile("UIRES\\GALERIA\\QTP_D2.AVI", aviVideo(videoFrames(), 8));
+  writeSponsorVideo(cd);
 
   std::string planes;
   number = 0;

@@ -12,6 +12,7 @@
 #include "page_layouts.h"
 #include "pages/certification_places.h"
 #include "shell_art.h"
+#include "sponsor_logos.h"
 
 namespace {
 
@@ -139,6 +140,7 @@ int main(int argc, char** argv) {
       writer.jpeg(name(page.form), drawPage(size, page, placePage(*layout, large)));
     }
   }
+  for (const NamedPicture& logo : drawSponsorPictures()) writer.jpeg(logo.name, logo.picture);
   for (const ButtonArt& button : kButtons) {
     for (const StateName& state : kStates) {
       writer.bitmap(QStringLiteral("buttons/%1_%2.bmp").arg(button.role, state.name),
