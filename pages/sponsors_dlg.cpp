@@ -33,7 +33,7 @@ const std::array<SponsorPicture, 5> kPictures{{
 }  // namespace
 
 TSponsorsDLG::TSponsorsDLG(QWidget* owner)
-    : TPageDLG({"TSponsorsDLG", {2, 365}, {5, 406}, false}, owner) {
+    : TPageDLG({"TSponsorsDLG", kSponsorsReturnSmall, kSponsorsExitSmall, false}, owner) {
   for (const SponsorPicture& entry : kPictures) {
     const QString name = QString::fromLatin1(entry.name);
     auto* image = new TImage(name, Panel1);
@@ -44,9 +44,6 @@ TSponsorsDLG::TSponsorsDLG(QWidget* owner)
     connect(image, &TImage::clicked, this, entry.click);
   }
   ApplyPlaces(this, kSponsorsPlaces, false);
-  // The frame's handler knows only the maker logo; this page reveals all its pictures.
-  disconnect(Image1, &TImage::mouseMoved, this, &TPageDLG::Image1MouseMove);
-  connect(Image1, &TImage::mouseMoved, this, &TSponsorsDLG::Image1MouseMove);
 }
 
 std::span<const ControlPlace> TSponsorsDLG::pagePlaces() const {

@@ -21,7 +21,7 @@ class TSponsorsDLG : public TPageDLG {
 
  public slots:
   // The reveal rule over all six pictures, the maker logo among them.
-  void Image1MouseMove(int x, int y);
+  void Image1MouseMove(int x, int y) override;
   void BLPImageClick();
   void RACImageClick();
   void PiperImageClick();

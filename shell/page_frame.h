@@ -9,6 +9,7 @@
 
 #include "shell/layout.h"
 #include "shell/message_form.h"
+#include "shell/page_frame_places.h"
 #include "shell/program_state.h"
 #include "shell/shell_form.h"
 
@@ -22,7 +23,7 @@ struct PageFrameSpec {
   QPoint returnPlace;  // small layout
   QPoint exitPlace;    // small layout; the large layout puts Exit at 8, 512
   bool logoShownAtOpen = false;
-  QPoint returnPlaceLarge{8, 464};
+  QPoint returnPlaceLarge = kPageReturnLarge;
 };
 
 // The logo rule: the logo is visible exactly while (x, y) on the picture lies within the
@@ -51,7 +52,8 @@ class TPageDLG : public TShellForm {
   virtual void NVImageClick();
   virtual void ReturnBtnClick();
   virtual void ExitBtnClick();
-  void Image1MouseMove(int x, int y);
+  // The logo rule; a page with more pictures that follow the pointer extends it.
+  virtual void Image1MouseMove(int x, int y);
 
  protected:
   // The page's own controls in both layouts, applied after the frame's.
