@@ -7,8 +7,10 @@
 
 #include "shell/layout.h"
 
-// Return sits higher than on the other pages, above the install button's row.
-inline constexpr QPoint kPlanesReturnSmall(2, 344);
+// Return sits higher than on the other pages, below the install button; in the small layout
+// each page has its own place for it.
+inline constexpr QPoint kPlanesReturnSmall(10, 341);
+inline constexpr QPoint kSceneryReturnSmall(10, 349);
 inline constexpr QPoint kPlanesReturnLarge(8, 430);
 
 inline constexpr std::array<ControlPlace, 8> kPlanesPlaces{{

@@ -23,4 +23,7 @@ void writeUninstaller(const CdFolder& cd);
 // UIRES: the FAQ, the gallery, the aircraft and scenery pictures with their texts, the video.
 void writeUserInterfaceFiles(const CdFolder& cd);
 
+// UIRES\PLANES (pictures, previews, PLANES.TXT) and UIRES\SCENERY.
+void writePlanesFiles(const CdFolder& cd);
+
 }  // namespace samplecd
