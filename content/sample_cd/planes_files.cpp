@@ -129,6 +129,22 @@ void drawMesas(QPainter& painter, double horizon, const std::vector<Mesa>& mesas
   }
 }
 
+QFont BoldFont(const char* family, double pixels) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(static_cast<int>(pixels));
+  font.setBold(true);
+  return font;
+}
+
+// Text as outlines, which shrink with the canvas into a preview exactly as the drawing around
+// them does.
+void drawLabel(QPainter& painter, QPointF baseline, const QFont& font, const char* text,
+               QColor colour) {
+  QPainterPath path;
+  path.addText(baseline, font, QString::fromLatin1(text));
+  painter.fillPath(path, colour);
+}
+
 // The aircraft from its left side in flight, nose to the left. Units are fractions of the
 // fuselage length along it and of its height across it.
 void drawPlane(QPainter& painter, const PlaneArt& art) {
@@ -186,10 +202,8 @@ void drawPlane(QPainter& painter, const PlaneArt& art) {
   painter.drawEllipse(QRectF(at(-0.03, -0.9), at(0.0, 0.86)));
   painter.setBrush(art.stripe.darker(130));
   painter.drawEllipse(QRectF(at(-0.03, -0.1), at(0.04, 0.06)));
-  painter.setPen(QColor(30, 30, 30));
-  painter.setFont(QFont(QStringLiteral("Sans"), static_cast<int>(height * 0.17), QFont::Bold));
-  painter.drawText(QRectF(at(0.66, -0.5), at(0.9, -0.28)), Qt::AlignCenter,
-                   QString::fromLatin1(art.registration));
+  drawLabel(painter, at(0.46, -0.2), BoldFont("Sans", height * 0.2), art.registration,
+            QColor(30, 30, 30));
 }
 
 void paintPlane(QPainter& painter, const PlaneArt& art) {
@@ -258,12 +272,10 @@ void paintCockpit(QPainter& painter, const PlaneArt& art) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(15, 15, 15));  // radio stack
   painter.drawRect(QRectF(390, 240, 232, 130));
-  painter.setPen(QColor(90, 240, 120));
-  painter.setFont(QFont(QStringLiteral("Monospace"), 13, QFont::Bold));
   const char* frequencies[] = {"118.30  121.50", "110.30  114.50", "ADF 350  XPDR 7000"};
   for (int i = 0; i < 3; ++i)
-    painter.drawText(QRectF(400, 250 + i * 40, 216, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromLatin1(frequencies[i]));
+    drawLabel(painter, QPointF(400, 272 + i * 40), BoldFont("Monospace", 17), frequencies[i],
+              QColor(90, 240, 120));
   drawYoke(painter, QPointF(200, 400));
   if (art.throwOver) {
     painter.setPen(QPen(QColor(25, 25, 25), 16, Qt::SolidLine, Qt::RoundCap));
@@ -312,6 +324,7 @@ void paintAirfield(QPainter& painter) {
 template <class Paint>
 void writePicture(const CdFolder& cd, const std::string& cdPath, QSize size, Paint paint) {
   QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::black);  // scaled edges blend with what lies below them
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
