@@ -1,7 +1,6 @@
 // The aircraft, scenery and help pages in the test's own process, against a CD drive of a test
 // prefix: stepping through the aircraft, the description file's sections, the CD prompt, the
 // help page's folder and Exit while an installation runs.
-#include <QTest>
 #include <functional>
 
 #include "controls/jet_button.h"
@@ -24,17 +23,15 @@ class AircraftPagesTest : public WizardTest {
     cd = prefix.addDrive('D', testsupport::DriveKind::CdRomDevice);
     for (const PlaneEntry& entry : kPlanes)
       TempPrefix::writeFile(cd / "UIRES/PLANES/PREV" / (std::string(entry.cockpit) + ".JPG"), "");
-    WritePlanesText("[SIM 1]\nEins\n[sim 2]\nZwei\n[SIM 3] \nkein Kopf\n[SIM 4]\nVier\nEnde\n");
+    TempPrefix::writeFile(
+        cd / "UIRES/PLANES/PLANES.TXT",
+        "[SIM 1]\nEins\n[sim 2]\nZwei\n[SIM 3] \nkein Kopf\n[SIM 4]\nVier\nEnde\n");
     InstallState.CDDrive = QStringLiteral("D:\\");
     hooks::setFileReadObserver([this](const QString&, const QString&) { ++reads; });
   }
   void TearDown() override {
     platform::setScreenWidthOverride(0);
     WizardTest::TearDown();
-  }
-
-  void WritePlanesText(const std::string& text) {
-    TempPrefix::writeFile(cd / "UIRES/PLANES/PLANES.TXT", text);
   }
 
   // Shows the page modally, runs `action` once it is up and closes it unless the action did.
