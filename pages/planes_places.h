@@ -8,7 +8,8 @@
 #include "shell/layout.h"
 #include "shell/page_frame_places.h"
 
-// Return sits higher than on the other pages, above the install button's row.
+// Return sits higher than on the other pages, below the install button; in the small layout
+// each page has its own place for it.
 inline constexpr QPoint kPlanesReturnSmall(10, 341);
 inline constexpr QPoint kPlanesReturnLarge(8, 430);
 inline constexpr QPoint kPlanesExitSmall = kPageExitSmall;

@@ -26,4 +26,7 @@ void writeUserInterfaceFiles(const CdFolder& cd);
 // UIRES\GALERIA\QTP_D2.AVI, the promotional video.
 void writeSponsorVideo(const CdFolder& cd);
 
+// UIRES\PLANES (pictures, previews, PLANES.TXT) and UIRES\SCENERY.
+void writePlanesFiles(const CdFolder& cd);
+
 }  // namespace samplecd

@@ -63,26 +63,6 @@ constexpr Picture kGallery[] = {
     {"LIVING02", "Bücher für die theoretische Ausbildung."},
 };
 
-// The aircraft page's pictures (plane, cockpit) and descriptions, by aircraft number.
-struct PlanePictures {
-  const char* plane;
-  const char* cockpit;
-  const char* description;
-};
-
-constexpr PlanePictures kPlanes[] = {
-    {"PA28_00", "PA28COC_pp00_goodyear",
-     "Die Piper PA28-181 der Flugschule, ausgestattet mit Doppelsteuer und IFR-Avionik."},
-    {"PA28plane_01", "PA28COC_pp02_goodyear",
-     "Die Piper PA28-181 als Serienmaschine: robust, gutmütig, ideal für die Ausbildung."},
-    {"F33A_03", "F33Acoc_06",
-     "Die Beechcraft F33A Bonanza der Flugschule mit Einziehfahrwerk und Verstellpropeller."},
-    {"A36plane_00", "A36COC_02",
-     "Die Beechcraft A36 Bonanza als Serienmaschine, sechssitzig und schnell."},
-};
-
-constexpr const char* kSceneryPictures[] = {"SCENERYAZ01", "SCENERYAZ02"};
-
 constexpr QSize kPictureSize(640, 480);
 constexpr QSize kPreviewSize(166, 123);
 
@@ -148,17 +128,7 @@ void writeUserInterfaceFiles(const CdFolder& cd) {
   cd.writeFile("UIRES\\GALERIA\\GALERIA.TXT", dosText(gallery));
   writeSponsorVideo(cd);
 
-  std::string planes;
-  number = 0;
-  for (const PlanePictures& plane : kPlanes) {
-    writePictureWithPreview(cd, "UIRES\\PLANES\\", plane.plane);
-    writePictureWithPreview(cd, "UIRES\\PLANES\\", plane.cockpit);
-    planes += "[SIM " + std::to_string(++number) + "]\n" + plane.description + "\n";
-  }
-  cd.writeFile("UIRES\\PLANES\\PLANES.TXT", dosText(planes));
-
-  for (const char* scenery : kSceneryPictures)
-    writePicture(cd, std::string("UIRES\\SCENERY\\") + scenery + ".JPG", scenery, kPictureSize);
+  writePlanesFiles(cd);
 }
 
 }  // namespace samplecd

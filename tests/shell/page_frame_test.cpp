@@ -74,7 +74,7 @@ TEST_F(PageFrameTest, EachPageKeepsItsOwnSmallReturnPlace) {
   EXPECT_EQ(ShowAndMeasure<TPlanesDLG>(640).returnBtn.topLeft(), QPoint(10, 341));
   EXPECT_EQ(ShowAndMeasure<TSceneryDLG>(640).returnBtn.topLeft(), QPoint(10, 349));
   EXPECT_EQ(ShowAndMeasure<TSyllabusDLG>(640).returnBtn.topLeft(), QPoint(2, 365));
-  EXPECT_EQ(ShowAndMeasure<TPlanesDLG>(1024).returnBtn.topLeft(), QPoint(8, 464));
+  EXPECT_EQ(ShowAndMeasure<TPlanesDLG>(1024).returnBtn.topLeft(), QPoint(8, 430));
 }
 
 TEST_F(PageFrameTest, TheLogoShowsExactlyOnItsRectangleEdgesIncluded) {
