@@ -1,6 +1,5 @@
 #include "pages/certification_dlg.h"
 
-#include <QPainter>
 #include <array>
 
 #include "controls/jet_button.h"
@@ -31,19 +30,6 @@ void FitPictures(TJetButton* button, QSize size) {
 }
 
 }  // namespace
-
-void TCaptionPanel::setCaption(const QString& caption) {
-  caption_ = caption;
-  update();
-}
-
-void TCaptionPanel::paintEvent(QPaintEvent* event) {
-  TPanel::paintEvent(event);
-  QPainter painter(this);
-  painter.setPen(Qt::black);
-  painter.setFont(font());
-  painter.drawText(clientArea(), Qt::AlignCenter, caption_);
-}
 
 QString CertificateKeyword() {
   const QString stored = QString::fromLatin1(kStoredKeyword);

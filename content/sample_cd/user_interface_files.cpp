@@ -10,6 +10,7 @@
 #include "cd_parts.h"
 #include "content/shell/jpeg_writer.h"
 #include "file_data.h"
+#include "gallery_files.h"
 
 namespace samplecd {
 
@@ -36,33 +37,6 @@ der Flugschule bei der Lektion ein.</p>
 </body>
 </html>
 )";
-
-struct Picture {
-  const char* base;
-  const char* description;
-};
-
-// The gallery, in the page's order: "[IMAGE n]" describes picture n.
-constexpr Picture kGallery[] = {
-    {"F33QTP00", "Zwei Pilotinnen vor ihrem ersten gemeinsamen Flug."},
-    {"F33QTP01", "Übungsflug im Tiefflug über der Sonora-Wüste."},
-    {"F33QTP02", "Propellerflugzeuge aufgereiht am Vorfeld."},
-    {"F33QTP03", "Die PS 55 beim Rollen zur Startbahn."},
-    {"F33QTP04", "Bonanzas im Abendlicht über den roten Felsen."},
-    {"F33QTP05", "Die Beech Bonanza F33A im Reiseflug."},
-    {"PA28QTP00", "Die Außenkontrolle vor dem Flug."},
-    {"PA28QTP01", "Rollen zum Rollhalt der Piste 03."},
-    {"PA28QTP02", "Die PA28 im Reiseflug auf 4500 Fuß."},
-    {"PA28QTP03", "Steigflug nach dem Start in Sedona."},
-    {"SIM00", "Der klassische Verfahrenstrainer."},
-    {"SIM01", "Blick in das Cockpit des Trainers."},
-    {"SIM02", "Simulatoren der Flugschule."},
-    {"SIM03", "Nachtflug im Simulator."},
-    {"SIM04", "Ein Simulator mit Bewegungssystem."},
-    {"TRAINING00", "Eingang der Flugschule."},
-    {"LIVING00", "Die Leuchtenburg bei Kahla."},
-    {"LIVING02", "Bücher für die theoretische Ausbildung."},
-};
 
 // The aircraft page's pictures (plane, cockpit) and descriptions, by aircraft number.
 struct PlanePictures {
@@ -147,17 +121,11 @@ std::vector<QImage> videoFrames() {
 void writeUserInterfaceFiles(const CdFolder& cd) {
   cd.writeFile("UIRES\\QTP_FAQ.HTM", dosText(kFaqPage));
 
-  std::string gallery;
-  int number = 0;
-  for (const Picture& picture : kGallery) {
-    writePictureWithPreview(cd, "UIRES\\GALERIA\\", picture.base);
-    gallery += "[IMAGE " + std::to_string(++number) + "]\n" + picture.description + "\n";
-  }
-  cd.writeFile("UIRES\\GALERIA\\GALERIA.TXT", dosText(gallery));
+  writeGalleryFiles(cd);
   cd.writeFile("UIRES\\GALERIA\\QTP_D2.AVI", aviVideo(videoFrames(), 8));
 
   std::string planes;
-  number = 0;
+  int number = 0;
   for (const PlanePictures& plane : kPlanes) {
     writePictureWithPreview(cd, "UIRES\\PLANES\\", plane.plane);
     writePictureWithPreview(cd, "UIRES\\PLANES\\", plane.cockpit);
