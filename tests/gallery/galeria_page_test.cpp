@@ -57,33 +57,24 @@ QString Title(int n) {
   return QString::fromUtf8(kGalleryPictures.at(n - 1).title);
 }
 
-TEST_F(GalleryPageTest, PagingWrapsBothWaysAndEachPictureShowsItsOwnDescription) {
-  WithGallery([](TGaleriaDLG& page) {
-    EXPECT_EQ(page.TitlePanel->caption(), QString());
-    EXPECT_EQ(page.InfoMemo->toPlainText(), BuiltInDescription().replace('\r', '\n'));
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{page.PrevImage, page.SelBtn, page.PrevBtn, page.NextBtn})
-      EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor)
-          << control->objectName().toStdString();
-    ClickControl(page.PrevBtn);
-    EXPECT_EQ(page.currentPicture(), 18);
-    for (int n = 1; n <= kGalleryCount; ++n) {
-      ClickControl(page.NextBtn);
-      EXPECT_EQ(page.currentPicture(), n);
-      EXPECT_EQ(page.TitlePanel->caption(), Title(n));
-      EXPECT_EQ(Heading(page), Title(n).trimmed());
-      EXPECT_EQ(page.PrevImage->picture().size(), QSize(166, 123)) << n;
-    }
-  });
-}
-
-TEST_F(GalleryPageTest, TheDescriptionsAreReadOncePerOpening) {
+TEST_F(GalleryPageTest, PagingWrapsBothWaysEachPictureShowsItsOwnTextAndOneOpeningReadsOnce) {
   for (int opening = 0; opening < 2; ++opening) {
     WithGallery([](TGaleriaDLG& page) {
-      EXPECT_EQ(page.currentPicture(), 1);
-      for (int i = 0; i < 3; ++i) ClickControl(page.NextBtn);
+      EXPECT_EQ(page.TitlePanel->caption(), QString());
+      EXPECT_EQ(page.InfoMemo->toPlainText(), BuiltInDescription().replace('\r', '\n'));
+      for (QWidget* control :
+           std::initializer_list<QWidget*>{page.PrevImage, page.SelBtn, page.PrevBtn, page.NextBtn})
+        EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor)
+            << control->objectName().toStdString();
       ClickControl(page.PrevBtn);
-      EXPECT_EQ(page.currentPicture(), 3);
+      EXPECT_EQ(page.currentPicture(), 18);
+      for (int n = 1; n <= kGalleryCount; ++n) {
+        ClickControl(page.NextBtn);
+        EXPECT_EQ(page.currentPicture(), n);
+        EXPECT_EQ(page.TitlePanel->caption(), Title(n));
+        EXPECT_EQ(Heading(page), Title(n).trimmed());
+        EXPECT_EQ(page.PrevImage->picture().size(), QSize(166, 123)) << n;
+      }
     });
   }
   EXPECT_EQ(reads, 2);
@@ -132,26 +123,20 @@ TEST_F(GalleryPageTest, ADamagedPreviewIsLeftOutWithTheReasonOnStandardError) {
 
 TEST_F(GalleryPageTest, TheEnlargedViewShowsThePhotographAndClosesOnAnArrowKeyOrAClick) {
   WithGallery([](TGaleriaDLG& page) {
-    ClickControl(page.NextBtn);
-    const std::function<void(QWidget*)> byKey = [](QWidget* view) {
-      QTest::keyClick(view, Qt::Key_Down);
-    };
-    const std::function<void(QWidget*)> byClick = [](QWidget* view) {
-      ClickControl(Control(view, "Image1"));
-    };
-    for (const auto& [opener, closer] :
-         {std::pair{static_cast<QWidget*>(page.SelBtn), byKey}, {page.PrevImage, byClick}}) {
-      QSize picture;
+    for (const bool byKey : {true, false}) {
       bool closed = false;
       WhenFormShown(QStringLiteral("TEnlargeDLG"), [&](QWidget* view) {
-        picture = Control(view, "Image1")->size();
-        closer(view);
+        QWidget* picture = Control(view, "Image1");
+        EXPECT_EQ(picture->size(), QSize(640, 480));
+        if (byKey)
+          QTest::keyClick(view, Qt::Key_Down);
+        else
+          ClickControl(picture);
         closed = !view->isVisible();
         view->close();
       });
-      ClickControl(opener);
-      EXPECT_EQ(picture, QSize(640, 480));
-      EXPECT_TRUE(closed) << opener->objectName().toStdString();
+      ClickControl(byKey ? static_cast<QWidget*>(page.SelBtn) : page.PrevImage);
+      EXPECT_TRUE(closed) << (byKey ? "key" : "click");
     }
   });
 }

@@ -2,8 +2,6 @@
 // sample CD in D:.
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include "tests/e2e/walkthrough.h"
 
 namespace {
@@ -28,14 +26,11 @@ TEST_F(GalleryWalkthrough, FromTheMenuBackToTheLastPictureIntoItsEnlargedViewAnd
                            "expect-form TMainDLG\n"));
   EXPECT_TRUE(e2e::inOrder(
       lines, {"form TGaleriaDLG shown", R"(read "D:\\UIRES\\GALERIA\\GALERIA.TXT")",
+              R"(InfoMemo QPlainTextEdit 2,2,252,117 visible enabled "BÜCHER\nOhne Theorie kein )"
+              R"(Schein: Luftrecht, Navigation, Meteorologie und Technik stehen im Regal der )"
+              R"(Flugschule.\nFoto: Mira Keller")",
               "form TEnlargeDLG shown", "form TEnlargeDLG closed", "form TGaleriaDLG closed"}));
   EXPECT_EQ(lines.filter(QStringLiteral("read ")).size(), 1);
-  const QStringList memo = lines.filter(QRegularExpression(QStringLiteral("^InfoMemo ")));
-  ASSERT_EQ(memo.size(), 1);
-  EXPECT_TRUE(memo[0].endsWith(QStringLiteral(
-      "\"BÜCHER\\nOhne Theorie kein Schein: Luftrecht, Navigation, Meteorologie und Technik "
-      "stehen im Regal der Flugschule.\\nFoto: Mira Keller\"")))
-      << memo[0].toStdString();
 }
 
 }  // namespace
