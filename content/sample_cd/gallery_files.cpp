@@ -498,6 +498,8 @@ Foto: Mira Keller
 
 void WriteScene(const CdFolder& cd, const std::string& cdPath, const Scene& scene, QSize size) {
   QImage image(size, QImage::Format_RGB32);
+  // Edges that fall between pixels blend with what lies below, so that must be defined.
+  image.fill(Qt::black);
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
