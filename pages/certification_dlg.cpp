@@ -1,23 +1,8 @@
 #include "pages/certification_dlg.h"
 
-#include <QPainter>
-
 #include "controls/jet_button.h"
 #include "pages/certification_places.h"
 #include "shell/shell_pictures.h"
-
-void TCaptionPanel::setCaption(const QString& caption) {
-  caption_ = caption;
-  update();
-}
-
-void TCaptionPanel::paintEvent(QPaintEvent* event) {
-  TPanel::paintEvent(event);
-  QPainter painter(this);
-  painter.setPen(Qt::black);
-  painter.setFont(font());
-  painter.drawText(clientArea(), Qt::AlignCenter, caption_);
-}
 
 QString CertificateKeyword() {
   const QString stored = QString::fromLatin1(kStoredKeyword);

@@ -4,26 +4,8 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
-#include "controls/panel.h"
+#include "pages/caption_panel.h"
 #include "shell/page_frame.h"
-
-// A panel that shows a caption centred inside its bevels.
-class TCaptionPanel : public TPanel {
-  Q_OBJECT
-  Q_PROPERTY(QString caption READ caption WRITE setCaption)
-
- public:
-  using TPanel::TPanel;
-
-  QString caption() const { return caption_; }
-  void setCaption(const QString& caption);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString caption_;
-};
 
 // The keyword as the program keeps it: its ten characters from the last to the first.
 inline constexpr char kStoredKeyword[] = "Q7CPN63VR4";

@@ -19,7 +19,8 @@ QByteArrayView View(std::string_view bytes) {
 
 bool IsUtf8(std::string_view bytes) {
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-  (void)utf8(View(bytes));
+  // The decoder is lazy: it decodes, and notices errors, only when its result becomes a string.
+  [[maybe_unused]] const QString decoded = utf8(View(bytes));
   return !utf8.hasError();
 }
 

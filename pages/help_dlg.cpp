@@ -1,7 +1,5 @@
 #include "pages/help_dlg.h"
 
-#include <QPainter>
-
 #include "pages/help_places.h"
 #include "pages/info_memo.h"
 #include "shell/install_state.h"
@@ -16,22 +14,15 @@ const char* const kHelpParagraphs[2] = {
     "Installationsprogramm für Sie.",
 };
 
-void TLeftCaptionPanel::paintEvent(QPaintEvent* event) {
-  TPanel::paintEvent(event);
-  QPainter painter(this);
-  painter.setPen(Qt::black);
-  painter.setFont(font());
-  painter.drawText(clientArea(), Qt::AlignLeft | Qt::AlignVCenter, caption());
-}
-
 THelpDLG::THelpDLG(QWidget* owner)
     : TPageDLG({"THelpDLG", kHelpReturnSmall, kHelpExitSmall, false}, owner) {
   const InfoField info = MakeInfoField(QStringLiteral("InfoPanel"), Panel1);
   InfoPanel = info.panel;
   InfoMemo = info.memo;
 
-  PathPanel = new TLeftCaptionPanel(QStringLiteral("PathPanel"),
-                                    {.color = clWhite, .bevelInner = TPanelBevel::Lowered}, Panel1);
+  PathPanel = new TCaptionPanel(QStringLiteral("PathPanel"),
+                                {.color = clWhite, .bevelInner = TPanelBevel::Lowered}, Panel1);
+  PathPanel->setCaptionLeftAligned(true);
   ApplyPlaces(this, kHelpPlaces, false);
 
   if (SimVersion == 98) PathPanel->setCaption(QLatin1Char(' ') + FS98Path);

@@ -3,19 +3,8 @@
 // that the installation goes into.
 #include <QPlainTextEdit>
 
-#include "pages/certification_dlg.h"
+#include "pages/caption_panel.h"
 #include "shell/page_frame.h"
-
-// A caption panel whose caption starts at its left edge, vertically centred.
-class TLeftCaptionPanel : public TCaptionPanel {
-  Q_OBJECT
-
- public:
-  using TCaptionPanel::TCaptionPanel;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-};
 
 // The help text's two paragraphs.
 extern const char* const kHelpParagraphs[2];
@@ -29,7 +18,7 @@ class THelpDLG : public TPageDLG {
 
   TPanel* InfoPanel;
   QPlainTextEdit* InfoMemo;
-  TLeftCaptionPanel* PathPanel;
+  TCaptionPanel* PathPanel;
 
  protected:
   std::span<const ControlPlace> pagePlaces() const override;

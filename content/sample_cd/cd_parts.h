@@ -23,6 +23,9 @@ void writeUninstaller(const CdFolder& cd);
 // UIRES: the FAQ, the gallery, the aircraft and scenery pictures with their texts.
 void writeUserInterfaceFiles(const CdFolder& cd);
 
+// UIRES\GALERIA\<base>.JPG (640 x 480), PREV\<base>.JPG and GALERIA.TXT.
+void writeGalleryFiles(const CdFolder& cd);
+
 // UIRES\GALERIA\QTP_D2.AVI, the promotional video.
 void writeSponsorVideo(const CdFolder& cd);
 

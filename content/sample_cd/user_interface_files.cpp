@@ -1,13 +1,5 @@
 // UIRES: what the shell's pages read from the CD besides the archives.
-#include <QColor>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPolygonF>
-#include <stdexcept>
-#include <vector>
-
 #include "cd_parts.h"
-#include "content/shell/jpeg_writer.h"
 #include "file_data.h"
 
 namespace samplecd {
@@ -36,98 +28,13 @@ der Flugschule bei der Lektion ein.</p>
 </html>
 )";
 
-struct Picture {
-  const char* base;
-  const char* description;
-};
-
-// The gallery, in the page's order: "[IMAGE n]" describes picture n.
-constexpr Picture kGallery[] = {
-    {"F33QTP00", "Zwei Pilotinnen vor ihrem ersten gemeinsamen Flug."},
-    {"F33QTP01", "Übungsflug im Tiefflug über der Sonora-Wüste."},
-    {"F33QTP02", "Propellerflugzeuge aufgereiht am Vorfeld."},
-    {"F33QTP03", "Die PS 55 beim Rollen zur Startbahn."},
-    {"F33QTP04", "Bonanzas im Abendlicht über den roten Felsen."},
-    {"F33QTP05", "Die Beech Bonanza F33A im Reiseflug."},
-    {"PA28QTP00", "Die Außenkontrolle vor dem Flug."},
-    {"PA28QTP01", "Rollen zum Rollhalt der Piste 03."},
-    {"PA28QTP02", "Die PA28 im Reiseflug auf 4500 Fuß."},
-    {"PA28QTP03", "Steigflug nach dem Start in Sedona."},
-    {"SIM00", "Der klassische Verfahrenstrainer."},
-    {"SIM01", "Blick in das Cockpit des Trainers."},
-    {"SIM02", "Simulatoren der Flugschule."},
-    {"SIM03", "Nachtflug im Simulator."},
-    {"SIM04", "Ein Simulator mit Bewegungssystem."},
-    {"TRAINING00", "Eingang der Flugschule."},
-    {"LIVING00", "Die Leuchtenburg bei Kahla."},
-    {"LIVING02", "Bücher für die theoretische Ausbildung."},
-};
-
-constexpr QSize kPictureSize(640, 480);
-constexpr QSize kPreviewSize(166, 123);
-
-// A landscape under a sky with an aircraft in it; every name gets its own colours and place.
-QImage picture(const std::string& name, QSize size) {
-  const std::uint32_t seed = nameSeed(name);
-  QImage image(size, QImage::Format_RGB32);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const int horizon = size.height() * (55 + static_cast<int>(seed % 20)) / 100;
-  QLinearGradient sky(0, 0, 0, horizon);
-  sky.setColorAt(0, QColor::fromHsv(200 + static_cast<int>(seed % 30), 180, 200));
-  sky.setColorAt(1, QColor::fromHsv(30, 60, 250));
-  painter.fillRect(0, 0, size.width(), horizon, sky);
-  QLinearGradient ground(0, horizon, 0, size.height());
-  ground.setColorAt(0, QColor::fromHsv(15 + static_cast<int>((seed >> 8) % 20), 150, 190));
-  ground.setColorAt(1, QColor::fromHsv(20, 200, 90));
-  painter.fillRect(0, horizon, size.width(), size.height() - horizon, ground);
-  const double scale = size.width() / 640.0;
-  const double x = scale * (120 + static_cast<int>((seed >> 12) % 400));
-  const double y = scale * (60 + static_cast<int>((seed >> 20) % 120));
-  const QPolygonF plane({{x - 60 * scale, y},
-                         {x + 60 * scale, y - 4 * scale},
-                         {x + 70 * scale, y + 2 * scale},
-                         {x - 50 * scale, y + 8 * scale}});
-  const QPolygonF wing({{x - 5 * scale, y - 30 * scale},
-                        {x + 15 * scale, y - 30 * scale},
-                        {x + 10 * scale, y + 34 * scale},
-                        {x - 10 * scale, y + 34 * scale}});
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(245, 245, 240));
-  painter.drawPolygon(plane);
-  painter.drawPolygon(wing);
-  return image;
-}
-
-void writePicture(const CdFolder& cd, const std::string& cdPath, const std::string& name,
-                  QSize size) {
-  const auto path = cd.hostPath(cdPath);
-  std::filesystem::create_directories(path.parent_path());
-  QString why;
-  if (!content::writeJpeg(picture(name, size), QString::fromStdString(path.string()), 85, &why))
-    throw std::runtime_error("cannot write " + path.string() + ": " + why.toStdString());
-}
-
-void writePictureWithPreview(const CdFolder& cd, const std::string& folder,
-                             const std::string& base) {
-  writePicture(cd, folder + base + ".JPG", base, kPictureSize);
-  writePicture(cd, folder + "PREV\\" + base + ".JPG", base, kPreviewSize);
-}
-
 }  // namespace
 
 void writeUserInterfaceFiles(const CdFolder& cd) {
   cd.writeFile("UIRES\\QTP_FAQ.HTM", dosText(kFaqPage));
 
-  std::string gallery;
-  int number = 0;
-  for (const Picture& picture : kGallery) {
-    writePictureWithPreview(cd, "UIRES\\GALERIA\\", picture.base);
-    gallery += "[IMAGE " + std::to_string(++number) + "]\n" + picture.description + "\n";
-  }
-  cd.writeFile("UIRES\\GALERIA\\GALERIA.TXT", dosText(gallery));
+  writeGalleryFiles(cd);
   writeSponsorVideo(cd);
-
   writePlanesFiles(cd);
 }
 
