@@ -33,7 +33,8 @@ TCreditsDLG::TCreditsDLG(QWidget* owner)
                             {.color = clWhite, .bevelInner = TPanelBevel::Lowered}, Panel1);
   DestImage = new TCreditsBox(QStringLiteral("DestImage"), CreditsPanel);
   CreditsPanel->setFillingChild(DestImage);
-  // The frame's buttons and logo lie above the box.
+  // Below the frame's logo and buttons, which overlap the box, in the order of declaration.
+  SourceImage->stackUnder(NVImage);
   CreditsPanel->stackUnder(NVImage);
 
   ApplyPlaces(this, kCreditsPlaces, false);
