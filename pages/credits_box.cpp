@@ -15,6 +15,8 @@ constexpr std::chrono::milliseconds kLongestNap{100};
 }  // namespace
 
 TCreditsBox::TCreditsBox(const QString& name, QWidget* parent) : TImage(name, parent) {
+  // The frame covers the whole box, so nothing beneath needs painting with every move.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   connect(this, &TCreditsBox::frameDrawn, this, qOverload<>(&QWidget::update),
           Qt::QueuedConnection);
 }
