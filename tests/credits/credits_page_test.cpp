@@ -2,11 +2,13 @@
 // copies of the roll in the box at every offset, and the worker ended before the page goes.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "controls/jet_button.h"
 #include "pages/credits_dlg.h"
 #include "platform/screen.h"
 #include "shell/automation_hooks.h"
-#include "shell_test_support.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace {
 
@@ -30,10 +32,8 @@ class CreditsPageTest : public ShellPageTest {
 // Every row its own colour, so that each row of the box tells which row of the roll it shows.
 QImage StripedRoll() {
   QImage roll(306, 780, QImage::Format_RGB32);
-  for (int y = 0; y < roll.height(); ++y) {
-    const QRgb colour = qRgb(y % 256, 40 + y / 256 * 60, 200);
-    std::fill_n(reinterpret_cast<QRgb*>(roll.scanLine(y)), roll.width(), colour);
-  }
+  for (int y = 0; y < roll.height(); ++y)
+    QPainter(&roll).fillRect(0, y, roll.width(), 1, QColor(y % 256, 40 + y / 256 * 60, 200));
   return roll;
 }
 
@@ -96,49 +96,43 @@ TEST_F(CreditsPageTest, TheSecondCopyFollowsFrom603AndTheRollWrapsAt780WithoutAG
   EXPECT_TRUE(ShowsRollAt(page.DestImage, roll, page.DestImage->offset()));
 }
 
-// Opens the page from `opener`, starts the scroll, runs `act` on it, and records its end.
-void OpenScrollAnd(QWidget* opener, std::vector<std::string>* events,
-                   const std::function<void(TCreditsDLG*)>& act) {
-  WhenFormShown(QStringLiteral("TCreditsDLG"), [&](QWidget* form) {
-    auto* page = static_cast<TCreditsDLG*>(form);
-    QObject::connect(page, &QObject::destroyed, [events] { events->push_back("destroyed"); });
-    MoveOver(page->Image1, {10, 10});
-    act(page);
-  });
-  OpenModalPage<TCreditsDLG>(opener);
-}
-
-TEST_F(CreditsPageTest, ReturnAndConfirmedExitEndTheWorkerBeforeThePageIsDestroyed) {
-  for (const bool exit : {false, true}) {
-    SCOPED_TRACE(exit ? "Exit" : "Return");
+// Return, Exit confirmed and Exit cancelled (then Return) on a page whose roll was moved on.
+TEST_F(CreditsPageTest, TheWorkerEndsBeforeThePageIsDestroyedAndACancelledExitRestartsIt) {
+  using Events = std::vector<std::string>;
+  const struct {
+    const char* answer;  // to the Exit question; none: Return
+    Events events;
+    bool quits, resumes;
+  } cases[] = {
+      {nullptr, {"started", "ended", "destroyed"}, false, false},
+      {"OK", {"started", "ended", "destroyed"}, true, false},
+      {"Abbruch", {"started", "ended", "started", "ended", "destroyed"}, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer ? c.answer : "Return");
     events.clear();
     QuitAll = false;
     QWidget opener;
     opener.show();
-    if (exit) hooks::queueMessageAnswer(QStringLiteral("OK"));
-    OpenScrollAnd(&opener, &events, [exit](TCreditsDLG* page) {
-      ClickControl(exit ? page->ExitBtn : page->ReturnBtn);
+    bool resumed = false;
+    WhenFormShown(QStringLiteral("TCreditsDLG"), [&](QWidget* form) {
+      auto* page = static_cast<TCreditsDLG*>(form);
+      QObject::connect(page, &QObject::destroyed, [this] { events.push_back("destroyed"); });
+      MoveOver(page->Image1, {10, 10});
+      page->DestImage->Seek(300);
+      if (c.answer) {
+        hooks::queueMessageAnswer(QString::fromLatin1(c.answer));
+        ClickControl(page->ExitBtn);
+      }
+      resumed = page->Scrolling && page->BMDThread1->HasWorker() && page->DestImage->offset() < 300;
+      if (!QuitAll) ClickControl(page->ReturnBtn);
     });
-    EXPECT_EQ(events, (std::vector<std::string>{"started", "ended", "destroyed"}));
-    EXPECT_EQ(QuitAll, exit);
-    EXPECT_EQ(opener.isVisible(), !exit);
+    OpenModalPage<TCreditsDLG>(&opener);
+    EXPECT_EQ(events, c.events);
+    EXPECT_EQ(QuitAll, c.quits);
+    EXPECT_EQ(opener.isVisible(), !c.quits);
+    EXPECT_EQ(resumed, c.resumes);
   }
-}
-
-TEST_F(CreditsPageTest, CancelledExitScrollsOnFromTheTop) {
-  bool resumed = false;
-  QWidget opener;
-  OpenScrollAnd(&opener, &events, [&](TCreditsDLG* page) {
-    page->DestImage->Seek(300);
-    hooks::queueMessageAnswer(QStringLiteral("Abbruch"));
-    ClickControl(page->ExitBtn);
-    resumed = page->Scrolling && page->BMDThread1->HasWorker() && page->DestImage->offset() < 300;
-    ClickControl(page->ReturnBtn);
-  });
-  EXPECT_TRUE(resumed);
-  EXPECT_FALSE(QuitAll);
-  EXPECT_EQ(events,
-            (std::vector<std::string>{"started", "ended", "started", "ended", "destroyed"}));
 }
 
 }  // namespace
