@@ -52,10 +52,9 @@ void TCreditsBox::Scroll(TBMDExecuteThread* worker, const std::atomic<bool>& kee
         moved = true;
       }
       const std::chrono::nanoseconds next = pace_.NextMoveAfter(now - placedTime_);
-      wake = next == std::chrono::nanoseconds::max()
-                 ? now + kLongestNap
-                 : std::min(placedTime_ + std::chrono::duration_cast<Clock::duration>(next),
-                            now + kLongestNap);
+      const Clock::time_point due =
+          next == std::chrono::nanoseconds::max() ? Clock::time_point::max() : placedTime_ + next;
+      wake = std::min(due, now + kLongestNap);
     }
     if (moved) emit frameDrawn();
     worker->SleepUntil(wake);

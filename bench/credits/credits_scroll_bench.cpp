@@ -50,7 +50,7 @@ void Measure(int screenWidth, int seconds) {
   QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), page.Image1->mapToGlobal(QPointF(20, 20)),
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(page.Image1, &move);
-  QTimer::singleShot(seconds * 1000, qApp, &QApplication::quit);
+  QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, qApp, &QApplication::quit);
   QApplication::exec();
   lookAtRoll();
   const double wall = WallSeconds() - wall0;
