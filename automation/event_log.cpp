@@ -7,6 +7,7 @@
 
 #include "automation/escape.h"
 #include "automation/inspect.h"
+#include "controls/bmd_thread.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
 
@@ -57,12 +58,18 @@ EventLog::EventLog(LineWriter writer) : writer_(std::move(writer)) {
     write(QStringLiteral("read ") + quoted(path) +
           (failure.isEmpty() ? QString() : QStringLiteral(" failed ") + quoted(failure)));
   });
+  TBMDThread::SetObserver([this](const TBMDThread& component, bool started) {
+    write(QStringLiteral("worker %1 %2")
+              .arg(component.objectName(),
+                   started ? QStringLiteral("started") : QStringLiteral("ended")));
+  });
 }
 
 EventLog::~EventLog() {
   hooks::setMessageObserver({});
   hooks::setPlainObserver({});
   hooks::setFileReadObserver({});
+  TBMDThread::SetObserver({});
   platform::setShellOpenRecorder({});
 }
 

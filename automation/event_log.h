@@ -1,7 +1,8 @@
 #pragma once
 // Logs what a person would see while a walkthrough runs: every form shown or closed, every
 // message and plain message with how it ended, every request to open something (which is
-// recorded instead of carried out). It also knows the forms that are open, top one last.
+// recorded instead of carried out), every worker thread started and ended. It also knows the
+// forms that are open, top one last.
 #include <QObject>
 #include <QPointer>
 #include <QWidget>

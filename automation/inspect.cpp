@@ -1,5 +1,6 @@
 #include "automation/inspect.h"
 
+#include <QMetaProperty>
 #include <QVariant>
 #include <array>
 
@@ -35,6 +36,30 @@ std::optional<QString> firstProperty(const QWidget* control,
 
 QString yesNo(bool value) {
   return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+const QStringList kTrueWords = {QStringLiteral("true"), QStringLiteral("yes"), QStringLiteral("on"),
+                                QStringLiteral("1")};
+const QStringList kFalseWords = {QStringLiteral("false"), QStringLiteral("no"),
+                                 QStringLiteral("off"), QStringLiteral("0")};
+
+// "true" or "false" for a truth word, else nothing.
+std::optional<QString> truthWord(const QString& value) {
+  if (kTrueWords.contains(value, Qt::CaseInsensitive)) return QStringLiteral("true");
+  if (kFalseWords.contains(value, Qt::CaseInsensitive)) return QStringLiteral("false");
+  return std::nullopt;
+}
+
+// The control's own Qt property of that name, if it has one.
+std::optional<QMetaProperty> qtProperty(const QWidget* control, const QString& name) {
+  const QMetaObject* meta = control->metaObject();
+  const int index = meta->indexOfProperty(name.toLatin1().constData());
+  if (index < 0) return std::nullopt;
+  return meta->property(index);
+}
+
+bool isTruth(const QMetaProperty& property) {
+  return property.metaType() == QMetaType::fromType<bool>();
 }
 
 struct CursorName {
@@ -98,23 +123,50 @@ std::optional<QString> readProperty(const QWidget* control, const QString& prope
     return firstProperty(control, {"itemIndex", "currentIndex"});
   if (property == QLatin1String("checked")) {
     const QVariant value = control->property("checked");
-    if (value.isValid()) return yesNo(value.toBool());
+    if (!value.isValid()) return std::nullopt;
+    return yesNo(value.toBool());
   }
-  return std::nullopt;
+  const std::optional<QMetaProperty> own = qtProperty(control, property);
+  if (!own || !own->isReadable()) return std::nullopt;
+  const QVariant value = own->read(control);
+  return isTruth(*own) ? yesNo(value.toBool()) : value.toString();
 }
 
 QString normaliseExpected(const QString& property, const QString& value) {
-  static const QStringList kTrue = {QStringLiteral("true"), QStringLiteral("yes"),
-                                    QStringLiteral("on"), QStringLiteral("1")};
-  static const QStringList kFalse = {QStringLiteral("false"), QStringLiteral("no"),
-                                     QStringLiteral("off"), QStringLiteral("0")};
   if (property == QLatin1String("visible") || property == QLatin1String("enabled") ||
       property == QLatin1String("checked")) {
-    if (kTrue.contains(value, Qt::CaseInsensitive)) return QStringLiteral("true");
-    if (kFalse.contains(value, Qt::CaseInsensitive)) return QStringLiteral("false");
+    if (const std::optional<QString> truth = truthWord(value)) return *truth;
   }
   if (property == QLatin1String("geometry")) return QString(value).remove(QLatin1Char(' '));
   return value;
+}
+
+QString normaliseExpected(const QWidget* control, const QString& property, const QString& value) {
+  const std::optional<QMetaProperty> own = qtProperty(control, property);
+  if (own && isTruth(*own)) return truthWord(value).value_or(value);
+  return normaliseExpected(property, value);
+}
+
+bool writeProperty(QWidget* control, const QString& property, const QString& value, QString* why) {
+  const std::optional<QMetaProperty> own = qtProperty(control, property);
+  if (!own || !own->isWritable()) {
+    *why = QStringLiteral("%1 has no property %2 that can be set")
+               .arg(control->objectName(), quoted(property));
+    return false;
+  }
+  QVariant converted;
+  if (isTruth(*own)) {
+    if (const std::optional<QString> truth = truthWord(value))
+      converted = *truth == QLatin1String("true");
+  } else {
+    QVariant text(value);
+    if (text.convert(own->metaType())) converted = text;
+  }
+  if (!converted.isValid() || !own->write(control, converted)) {
+    *why = QStringLiteral("%1 %2 cannot be %3").arg(control->objectName(), property, quoted(value));
+    return false;
+  }
+  return true;
 }
 
 QString dumpLine(const QWidget* control) {

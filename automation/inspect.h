@@ -18,12 +18,20 @@ QString formName(const QWidget* form);
 
 // The property as text: visible, enabled, checked as "true"/"false"; text, caption, hint as
 // they stand; cursor as arrow|hand|...; index as a number; geometry as x,y,w,h (in the
-// parent's coordinates). Nothing when the control has no such property.
+// parent's coordinates). Any other name is read as the control's own Qt property (a scroll
+// box's offset), a truth value as "true"/"false". Nothing when the control has no such property.
 std::optional<QString> readProperty(const QWidget* control, const QString& property);
 
 // The form in which a walkthrough writes the expected value, made comparable with readProperty:
 // yes/no, on/off, 1/0 for the true/false properties, blanks removed from a geometry.
 QString normaliseExpected(const QString& property, const QString& value);
+// The same, where the control's own Qt property of that name tells whether it is a truth value.
+QString normaliseExpected(const QWidget* control, const QString& property, const QString& value);
+
+// Sets the control's writable Qt property from a walkthrough's word: a number, yes/no (on/off,
+// true/false, 1/0) for a truth value, else the text. False, with the reason, when the control
+// has no such property, cannot have it set, or the word does not fit it.
+bool writeProperty(QWidget* control, const QString& property, const QString& value, QString* why);
 
 // NAME KIND x,y,w,h visible|hidden enabled|disabled "TEXT"
 QString dumpLine(const QWidget* control);

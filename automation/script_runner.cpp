@@ -58,6 +58,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"choose", 2, 2, true, &ScriptRunner::choose},
       {"check", 2, 2, true, &ScriptRunner::check},
       {"expect", 3, 3, false, &ScriptRunner::expect},
+      {"set", 3, 3, false, &ScriptRunner::set},
       {"expect-form", 1, 1, false, &ScriptRunner::expectForm},
       {"dump", 0, 0, false, &ScriptRunner::dump},
       {"shot", 1, 1, false, &ScriptRunner::shot},
@@ -322,18 +323,26 @@ ScriptRunner::Result ScriptRunner::check(const QStringList& args) {
 
 ScriptRunner::Result ScriptRunner::expect(const QStringList& args) {
   const QString& property = args[1];
-  if (!kProperties.contains(property)) {
-    return failed(QStringLiteral("unknown property \"%1\"").arg(cEscape(property)));
-  }
   QWidget* target = nullptr;
   if (Result r = control(args[0], &target); !r.ok) return r;
   const std::optional<QString> actual = readProperty(target, property);
+  if (!actual && !kProperties.contains(property)) {
+    return failed(QStringLiteral("unknown property \"%1\"").arg(cEscape(property)));
+  }
   if (!actual) return failed(QStringLiteral("%1 has no %2").arg(args[0], property));
-  const QString expected = normaliseExpected(property, args[2]);
+  const QString expected = normaliseExpected(target, property, args[2]);
   if (*actual != expected) {
     return failed(QStringLiteral("%1 %2 is %3, expected %4")
                       .arg(args[0], property, quoted(*actual), quoted(args[2])));
   }
+  return {};
+}
+
+ScriptRunner::Result ScriptRunner::set(const QStringList& args) {
+  QWidget* target = nullptr;
+  if (Result r = control(args[0], &target); !r.ok) return r;
+  QString why;
+  if (!writeProperty(target, args[1], args[2], &why)) return failed(why);
   return {};
 }
 

@@ -69,6 +69,7 @@ class ScriptRunner : public QObject {
   Result choose(const QStringList& args);
   Result check(const QStringList& args);
   Result expect(const QStringList& args);
+  Result set(const QStringList& args);
   Result expectForm(const QStringList& args);
   Result dump(const QStringList& args);
   Result shot(const QStringList& args);

@@ -1,5 +1,5 @@
-// Writes the shell's pictures and button bitmaps into OUTDIR/shell/ together with the resource
-// list (shell.qrc) that compiles them into the program.
+// Writes the shell's pictures, button bitmaps and credits roll into OUTDIR/shell/ together with the
+// resource list (shell.qrc) that compiles them into the program.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "button_art.h"
+#include "credits_roll.h"
 #include "jpeg_writer.h"
 #include "page_layouts.h"
 #include "pages/certification_places.h"
@@ -141,6 +142,7 @@ int main(int argc, char** argv) {
     }
   }
   for (const NamedPicture& logo : drawSponsorPictures()) writer.jpeg(logo.name, logo.picture);
+  writer.bitmap("credits_roll.bmp", drawCreditsRoll());
   for (const ButtonArt& button : kButtons) {
     for (const StateName& state : kStates) {
       writer.bitmap(QStringLiteral("buttons/%1_%2.bmp").arg(button.role, state.name),
