@@ -14,16 +14,6 @@ constexpr int kPlaneCount = static_cast<int>(kPlanes.size());
 
 }  // namespace
 
-const char kFirstPlaneDescription[] =
-    "Die Piper PA28-181 der Flugschule ist ein viersitziger Tiefdecker mit festem "
-    "Bugradfahrwerk.\n"
-    "Für die Ausbildung ist sie mit Doppelsteuer, zwei NAV/COM-Geräten, ADF, DME und "
-    "Transponder ausgerüstet.\n"
-    "Motor: Vierzylinder-Boxer mit 180 PS und Festpropeller.\n"
-    "Reisegeschwindigkeit: 120 Knoten, Reichweite: rund 500 NM.\n"
-    "Ihre gutmütigen Flugeigenschaften machen sie zum idealen Flugzeug für die ersten "
-    "Platzrunden.";
-
 QString PlanePreviewPath(const char* picture) {
   return QStringLiteral("UIRES\\PLANES\\PREV\\%1.JPG").arg(QString::fromLatin1(picture));
 }

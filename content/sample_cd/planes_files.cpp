@@ -12,6 +12,7 @@
 #include "cd_parts.h"
 #include "content/shell/jpeg_writer.h"
 #include "file_data.h"
+#include "pages/planes_table.h"
 
 namespace samplecd {
 
@@ -20,9 +21,8 @@ namespace {
 constexpr QSize kPictureSize(640, 480);
 constexpr QSize kPreviewSize(166, 123);
 
+// How each aircraft of the page's table is drawn, in the same order.
 struct PlaneArt {
-  const char* plane;
-  const char* cockpit;
   const char* registration;
   double length;     // fuselage, canvas pixels
   int sideWindows;   // behind the windscreen
@@ -36,35 +36,24 @@ struct PlaneArt {
 const QColor kWhite(246, 246, 242);
 
 // In the aircraft page's order; aircraft 1's text is also the page's built-in one.
-const PlaneArt kPlanes[] = {
-    {"PA28_00", "PA28COC_pp00_goodyear", "D-EQTP", 380, 2, true, false, QColor(190, 30, 30),
-     QColor(40, 40, 44),
-     "Die Piper PA28-181 der Flugschule ist ein viersitziger Tiefdecker mit festem "
-     "Bugradfahrwerk.\n"
-     "Für die Ausbildung ist sie mit Doppelsteuer, zwei NAV/COM-Geräten, ADF, DME und "
-     "Transponder ausgerüstet.\n"
-     "Motor: Vierzylinder-Boxer mit 180 PS und Festpropeller.\n"
-     "Reisegeschwindigkeit: 120 Knoten, Reichweite: rund 500 NM.\n"
-     "Ihre gutmütigen Flugeigenschaften machen sie zum idealen Flugzeug für die ersten "
-     "Platzrunden."},
-    {"PA28plane_01", "PA28COC_pp02_goodyear", "D-ENVA", 380, 2, true, false, QColor(30, 60, 150),
-     QColor(110, 112, 118),
+const PlaneArt kPlaneArt[] = {
+    {"D-EQTP", 380, 2, true, false, QColor(190, 30, 30), QColor(40, 40, 44),
+     kFirstPlaneDescription},
+    {"D-ENVA", 380, 2, true, false, QColor(30, 60, 150), QColor(110, 112, 118),
      "Die PA28-181 als Serienmaschine, wie sie bei Vereinen und Charterfirmen in ganz Europa "
      "fliegt.\n"
      "Die Grundausstattung: ein NAV/COM-Gerät, ein ADF und ein Transponder.\n"
      "Robust, sparsam und leicht zu fliegen, ist sie das Reiseflugzeug für die ganze "
      "Familie.\n"
      "Vier Sitze, 50 Gallonen Kraftstoff und 120 Knoten Reisegeschwindigkeit."},
-    {"F33A_03", "F33Acoc_06", "D-EFTP", 400, 3, false, true, QColor(150, 110, 40),
-     QColor(60, 52, 44),
+    {"D-EFTP", 400, 3, false, true, QColor(150, 110, 40), QColor(60, 52, 44),
      "Die Beechcraft F33A Bonanza der Flugschule: ein schneller, viersitziger Reisetiefdecker "
      "mit Einziehfahrwerk und Verstellpropeller.\n"
      "Motor: Sechszylinder-Boxer mit 285 PS.\n"
      "Reisegeschwindigkeit: 165 Knoten, Reichweite: rund 800 NM.\n"
      "Mit ihr üben Sie Fahrwerk, Ladedruck und Drehzahl und den Instrumentenflug mit "
      "vollständiger IFR-Ausrüstung."},
-    {"A36plane_00", "A36COC_02", "D-EBAN", 440, 4, false, true, QColor(20, 40, 90),
-     QColor(150, 140, 120),
+    {"D-EBAN", 440, 4, false, true, QColor(20, 40, 90), QColor(150, 140, 120),
      "Die Beechcraft A36 Bonanza als Serienmaschine: die sechssitzige Bonanza mit verlängertem "
      "Rumpf und doppelter Frachttür.\n"
      "Motor: Sechszylinder-Boxer mit 300 PS, Dreiblatt-Verstellpropeller.\n"
@@ -349,14 +338,16 @@ void writeWithPreview(const CdFolder& cd, const std::string& name, Paint paint) 
 void writePlanesFiles(const CdFolder& cd) {
   std::string text;
   int number = 0;
-  for (const PlaneArt& art : kPlanes) {
-    writeWithPreview(cd, art.plane, [&](QPainter& p) { paintPlane(p, art); });
-    writeWithPreview(cd, art.cockpit, [&](QPainter& p) { paintCockpit(p, art); });
+  static_assert(std::size(kPlaneArt) == kPlanes.size());
+  for (std::size_t i = 0; i < kPlanes.size(); ++i) {
+    const PlaneArt& art = kPlaneArt[i];
+    writeWithPreview(cd, kPlanes[i].plane, [&](QPainter& p) { paintPlane(p, art); });
+    writeWithPreview(cd, kPlanes[i].cockpit, [&](QPainter& p) { paintCockpit(p, art); });
     // Headers count in any letter case; the second is written as a person might type it.
     ++number;
     text += (number == 2 ? "[sim " : "[SIM ") + std::to_string(number) + "]\n" + art.text + "\n";
   }
-  cd.writeFile("UIRES\\PLANES\\PLANES.TXT", dosText(text));
+  cd.writeFile(kPlanesTextPath, dosText(text));
   writePicture(cd, "UIRES\\SCENERY\\SCENERYAZ01.JPG", kPictureSize, paintRedRock);
   writePicture(cd, "UIRES\\SCENERY\\SCENERYAZ02.JPG", kPictureSize, paintAirfield);
 }
