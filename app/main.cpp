@@ -1,6 +1,7 @@
 // The QTP program: the main menu is its only form at start; closing the menu ends the program.
 // With --automate it runs a walkthrough against itself and logs what a person would see.
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "automation/script_runner.h"
 #include "pages/main_dlg.h"
 #include "platform/prefix.h"
+#include "platform/program_log.h"
 #include "platform/screen.h"
 #include "platform/text_file.h"
 
@@ -32,11 +34,17 @@ QStringList argumentsOf(int argc, char** argv) {
 int main(int argc, char** argv) {
   using automation::ProgramOptions;
   // The command line is read before Qt starts, so --help and --version work without a display.
-  const ProgramOptions options = automation::parseOptions(argumentsOf(argc, argv));
+  const QStringList arguments = argumentsOf(argc, argv);
+  const ProgramOptions options = automation::parseOptions(arguments);
+  if (options.action == ProgramOptions::Action::Run ||
+      options.action == ProgramOptions::Action::Error) {
+    platform::openProgramLog(platform::defaultLogFile(), {.verbose = options.verbose});
+    platform::logNote(std::string(kTitle) + " starts: qtp " + arguments.join(' ').toStdString());
+  }
   switch (options.action) {
     case ProgramOptions::Action::Error:
-      std::fprintf(stderr, "qtp: %s\n%s", qPrintable(options.error),
-                   qPrintable(automation::usageText()));
+      platform::logReport(options.error.toStdString());
+      std::fprintf(stderr, "%s", qPrintable(automation::usageText()));
       return 2;
     case ProgramOptions::Action::Help:
       std::printf("%s", qPrintable(automation::usageText()));
@@ -52,11 +60,22 @@ int main(int argc, char** argv) {
     const textfile::FileRead read =
         textfile::readRegularFile(options.scriptFile.toLocal8Bit().toStdString(), kMaxScriptBytes);
     if (!read.ok()) {
-      std::fprintf(stderr, "qtp: cannot read the script \"%s\": %s\n",
-                   qPrintable(options.scriptFile), read.reason.c_str());
+      platform::logReport("cannot read the script \"" + options.scriptFile.toStdString() +
+                          "\": " + read.reason);
       return 2;
     }
     script = QString::fromStdString(read.bytes);
+  }
+  // Before Qt starts too: a refused prefix needs no display to be said.
+  switch (platform::startPrefix(QFile::encodeName(options.prefix).toStdString(),
+                                options.createPrefix)) {
+    case platform::PrefixStart::Refused:
+      return 2;
+    case platform::PrefixStart::Failed:
+      return 1;
+    case platform::PrefixStart::Opened:
+      platform::logNote("prefix " + platform::currentPrefixDir().string());
+      break;
   }
 
   QApplication app(argc, argv);
@@ -66,10 +85,6 @@ int main(int argc, char** argv) {
   // The program ends when the menu closes, not when some other window happens to be last.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  const std::filesystem::path prefix = options.prefix.isEmpty()
-                                           ? platform::defaultPrefixDir()
-                                           : std::filesystem::path(options.prefix.toStdString());
-  if (!platform::openPrefix(prefix)) return 1;
   if (options.screenWidth > 0) platform::setScreenWidthOverride(options.screenWidth);
 
   std::unique_ptr<automation::EventLog> log;
@@ -85,6 +100,8 @@ int main(int argc, char** argv) {
   QObject::connect(&menu, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
   menu.show();
   if (runner) runner->start(&menu);
-  const int status = app.exec();
-  return runner ? runner->finishAfterLoop() : status;
+  int status = app.exec();
+  if (runner) status = runner->finishAfterLoop();
+  platform::logNote(std::string(kTitle) + " ends with status " + std::to_string(status));
+  return status;
 }

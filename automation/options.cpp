@@ -15,11 +15,16 @@ ProgramOptions failWith(const QString& why) {
 
 QString usageText() {
   return QStringLiteral(
-      "usage: qtp [--prefix DIR] [--screen-width N] [--automate FILE] [--help] [--version]\n"
+      "usage: qtp [--prefix DIR] [--create-prefix] [--screen-width N] [--automate FILE]\n"
+      "           [--verbose] [--help] [--version]\n"
       "  --prefix DIR        the Windows view to use (default: $QTP_PREFIX or\n"
-      "                      $XDG_DATA_HOME/qtp/prefix)\n"
+      "                      $XDG_DATA_HOME/qtp/prefix); a folder named here or in\n"
+      "                      $QTP_PREFIX must exist and have a drive C:\n"
+      "  --create-prefix     make the prefix with drives C: and Z: when it is missing\n"
       "  --screen-width N    take the screen as N pixels wide when choosing the layout\n"
       "  --automate FILE     run the walkthrough script FILE against the program\n"
+      "  --verbose           copy every line of the log ($XDG_STATE_HOME/qtp/qtp.log)\n"
+      "                      to standard error\n"
       "  --help              show this text\n"
       "  --version           show the program's version\n");
 }
@@ -36,10 +41,15 @@ ProgramOptions parseOptions(const QStringList& arguments) {
       name.truncate(equals);
       hasValue = true;
     }
-    if (name == QLatin1String("--help") || name == QLatin1String("--version")) {
+    const bool helpOrVersion =
+        name == QLatin1String("--help") || name == QLatin1String("--version");
+    if (helpOrVersion || name == QLatin1String("--create-prefix") ||
+        name == QLatin1String("--verbose")) {
       if (hasValue) return failWith(QStringLiteral("%1 takes no value").arg(name));
-      // The first of the two wins; later arguments are still checked.
-      if (options.action == ProgramOptions::Action::Run) {
+      if (name == QLatin1String("--create-prefix")) options.createPrefix = true;
+      if (name == QLatin1String("--verbose")) options.verbose = true;
+      // Of --help and --version the first wins; later arguments are still checked.
+      if (helpOrVersion && options.action == ProgramOptions::Action::Run) {
         options.action = name == QLatin1String("--help") ? ProgramOptions::Action::Help
                                                          : ProgramOptions::Action::Version;
       }

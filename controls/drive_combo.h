@@ -1,5 +1,6 @@
 #pragma once
-// A drive choice listing the drive letters in upper case.
+// A drive choice: each drive as the drive box shows it with its text in upper case, the letter
+// and, when the drive has one, its volume label in brackets ("D: [QTP]", "C:").
 #include <QComboBox>
 
 class TDriveCombo : public QComboBox {

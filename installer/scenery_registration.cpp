@@ -8,6 +8,7 @@
 #include "platform/durable_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/program_log.h"
 #include "platform/text_file.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
@@ -73,11 +74,15 @@ void RemoveUnusedElevation() {
 void RegisterSceneryCfg() {
   const QString file = FS2000Path + QStringLiteral("SCENERY.CFG");
   if (FS2000Path.isEmpty() || !platform::fileExists(file.toStdString())) {
+    platform::logReport("the scenery is not registered: " + file.toStdString() + " is missing");
     Notice("CFG-Datei nicht gefunden, Szenery kann nicht registriert werden!");
     return;
   }
-  if (!AppendAreaEntry(platform::toHost(file.toStdString())))
+  if (!AppendAreaEntry(platform::toHost(file.toStdString()))) {
+    platform::logReport("the scenery is not registered: " + file.toStdString() +
+                        " cannot be read or changed");
     Notice("Fehler bei der Szenerieregistrierung!");
+  }
 }
 
 bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const QString& pattern) {
@@ -91,7 +96,9 @@ bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const Q
 
 void RegisterFS98Scenery() {
   if (FS98Path.isEmpty()) return;
-  RegisterWorldVis(FS98Path + QStringLiteral("Scenery\\World.vis"),
-                   QStringLiteral("NORVANE Arizona Scenery"),
-                   FS98Path + QStringLiteral("NORVANE\\AZ\\*.BGL"));
+  const QString worldVis = FS98Path + QStringLiteral("Scenery\\World.vis");
+  if (!RegisterWorldVis(worldVis, QStringLiteral("NORVANE Arizona Scenery"),
+                        FS98Path + QStringLiteral("NORVANE\\AZ\\*.BGL")))
+    platform::logReport("the scenery is not registered: " + worldVis.toStdString() +
+                        " cannot be read or changed");
 }

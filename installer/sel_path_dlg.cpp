@@ -1,5 +1,7 @@
 #include "installer/sel_path_dlg.h"
 
+#include <QSignalBlocker>
+
 #include "controls/dialog_look.h"
 #include "controls/directory_list_box.h"
 #include "controls/hemisphere_button.h"
@@ -16,6 +18,27 @@ const ControlPlace kPlaces[] = {
     {"DirLabel", {232, 10, 249, 18}, {}},     {"DirBox", {232, 30, 249, 190}, {}},
     {"SelPathOKBtn", {44, 124, 129, 41}, {}}, {"AbortBtn", {44, 178, 129, 41}, {}},
 };
+
+// The folder above, "D:\" above "D:\Games".
+QString ParentFolder(const QString& folder) {
+  const qsizetype slash = folder.lastIndexOf(QLatin1Char('\\'));
+  return slash <= 2 ? folder.left(3) : folder.left(slash);
+}
+
+// The folder OK turns into `proposed`: without its product folder, as written in DirBox
+// ("D:\Games", a root with its backslash). Empty when it is no full path.
+QString FolderBeforeProduct(QString proposed) {
+  proposed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+  const bool full = proposed.size() >= 3 && proposed[0].isLetter() &&
+                    proposed[1] == QLatin1Char(':') && proposed[2] == QLatin1Char('\\');
+  if (!full) return {};
+  proposed[0] = proposed[0].toUpper();
+  while (proposed.size() > 3 && proposed.endsWith(QLatin1Char('\\'))) proposed.chop(1);
+  if (proposed.section(QLatin1Char('\\'), -1).compare(QLatin1String("QTP"), Qt::CaseInsensitive) ==
+      0)
+    proposed = ParentFolder(proposed);
+  return proposed;
+}
 
 }  // namespace
 
@@ -56,6 +79,18 @@ TSelPathDLG::TSelPathDLG(QWidget* owner) : TShellForm(QStringLiteral("TSelPathDL
   CentreOnScreen(this);
 }
 
+void TSelPathDLG::showProposed(const QString& proposed) {
+  QString folder = FolderBeforeProduct(proposed);
+  const int drive = DriveSel->findText(folder.left(3));
+  if (folder.isEmpty() || drive < 0) return;
+  while (folder.size() > 3 && !platform::folderExists(folder.toStdString()))
+    folder = ParentFolder(folder);
+  const QSignalBlocker drives(DriveSel);
+  const QSignalBlocker folders(DirBox);
+  DriveSel->setCurrentIndex(drive);
+  DirBox->setDirectory(folder);
+}
+
 void TSelPathDLG::DriveSelChange() {
   if (DriveSel->currentIndex() >= 0) DirBox->setDirectory(DriveSel->currentText());
 }
@@ -75,8 +110,9 @@ void TSelPathDLG::AbortBtnClick() {
   reject();
 }
 
-QString ChooseInstallDir() {
+QString ChooseInstallDir(const QString& proposed) {
   TSelPathDLG dialog;
+  dialog.showProposed(proposed);
   dialog.exec();
   return Session.TargetFolder;
 }

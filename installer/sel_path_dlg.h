@@ -18,6 +18,11 @@ class TSelPathDLG : public TShellForm {
  public:
   explicit TSelPathDLG(QWidget* owner = nullptr);
 
+  // Shows the drive and folder that OK turns into `proposed` (a full path such as
+  // "D:\Games\QTP\"), or the nearest folder above it that exists; nothing is chosen by it.
+  // A path on no drive offered here leaves the first drive shown.
+  void showProposed(const QString& proposed);
+
   // The folder last shown in DirBox after the dialog opened; empty while nothing was chosen.
   QString candidate() const { return candidate_; }
 
@@ -38,6 +43,6 @@ class TSelPathDLG : public TShellForm {
   QString candidate_;
 };
 
-// Shows TSelPathDLG and returns the session's target folder afterwards; only OK with a chosen
-// folder changes it.
-QString ChooseInstallDir();
+// Shows TSelPathDLG at the proposed folder and returns the session's target folder afterwards;
+// only OK with a chosen folder changes it.
+QString ChooseInstallDir(const QString& proposed = QString());

@@ -191,7 +191,7 @@ TSetup1DLG::TSetup1DLG(QWidget* owner) : TShellForm(QStringLiteral("TSetup1DLG")
 int TSetup1DLG::execute() {
   int outcome = exec();
   while (outcome == kChoosePath) {
-    PathEdit->setText(ChooseInstallDir());
+    PathEdit->setText(ChooseInstallDir(PathEdit->text()));
     // A page may have given the installation up while the folder was being chosen.
     if (InstallAbort) return QDialog::Rejected;
     outcome = exec();

@@ -11,6 +11,7 @@
 #include "controls/image.h"
 #include "controls/label.h"
 #include "controls/panel.h"
+#include "installer/install_log.h"
 #include "installer/install_run.h"
 #include "installer/progress_dial.h"
 #include "installer/scenery_registration.h"
@@ -19,6 +20,7 @@
 #include "installer/srcdrv_dlg.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/program_log.h"
 #include "shell/install_state.h"
 #include "shell/layout.h"
 #include "shell/message_form.h"
@@ -73,6 +75,11 @@ bool AnyAircraftChosen() {
 void RecordInstalled(const QString& name, bool& field) {
   WriteStateBool(name, true);
   field = true;
+  installlog::ComponentInstalled(name);
+}
+
+void LogFailure(const QString& text) {
+  platform::logReport(text.toStdString());
 }
 
 }  // namespace
@@ -108,7 +115,21 @@ TSetup2DLG::TSetup2DLG(QWidget* owner)
   Image1->setPicture(DrawProgressDial(Image1->size(), QRectF(needle).center(), 46.0));
 
   RAR1.Stop = true;
-  RAR1.OnExtract = [this](TRAR&, const RARHeaderData&, bool) { RAR1Extract(); };
+  RAR1.OnExtract = [this](TRAR& rar, const RARHeaderData& member, bool extracted) {
+    if (!extracted) {
+      LogFailure(QStringLiteral("cannot extract %1 from %2 into %3")
+                     .arg(QString::fromUtf8(member.FileName),
+                          QString::fromStdString(rar.ArchiveName),
+                          QString::fromStdString(rar.TargetDir)));
+    }
+    RAR1Extract();
+  };
+  RAR1.OnError = [](TRAR& rar, int code) {
+    LogFailure(QStringLiteral("%1: %2 (code %3)")
+                   .arg(QString::fromStdString(rar.ArchiveName),
+                        QString::fromLatin1(installlog::RarErrorText(code)))
+                   .arg(code));
+  };
 
   ShortcutLink1 = new TShortcutLink(this);
   ShortcutLink1->setObjectName(QStringLiteral("ShortcutLink1"));
@@ -139,7 +160,9 @@ void TSetup2DLG::OwnerDestroyed() {
 void TSetup2DLG::Timer1Timer() {
   Timer1->stop();
   running_ = true;
-  if (RunSequence()) {
+  const bool completed = RunSequence();
+  installlog::RunEnds(completed);
+  if (completed) {
     Progress->setHeading(335);
     ShowStatus(QStringLiteral("Installation beendet!"));
     ShowMessageForm(QStringLiteral("Installation wurde erfolgreich durchgeführt!"), clWhite, true,
@@ -173,18 +196,26 @@ void TSetup2DLG::RAR1Extract() {
 }
 
 bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destination) {
-  if (!CheckCDFile(archive)) return false;
+  if (!CheckCDFile(archive)) {
+    LogFailure(QStringLiteral("%1 is not on the CD in %2").arg(archive, InstallState.CDDrive));
+    return false;
+  }
   bool extracted = false;
   // The destination must still be there: a simulator folder that went away during the run is
   // not made again by the extraction.
-  if (platform::folderExists(destination.toStdString())) {
+  if (!platform::folderExists(destination.toStdString())) {
+    LogFailure(QStringLiteral("the folder %1 for %2 is gone").arg(destination, archive));
+  } else {
+    platform::logNote(
+        QStringLiteral("extracting %1 into %2").arg(archive, destination).toStdString());
     installrun::notifyArchive(archive, destination);
     RAR1.ArchiveName = HostPath(InstallState.CDDrive + archive);
     RAR1.TargetDir = HostPath(destination);
     RAR1.Stop = false;
     try {
       extracted = RAR1.Extract();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+      LogFailure(QStringLiteral("%1: %2").arg(archive, QString::fromUtf8(error.what())));
       extracted = false;
     }
   }
@@ -203,9 +234,11 @@ bool TSetup2DLG::RunSequence() {
   // Only a simulator the run knows can be installed into; any other version has no folder.
   const Simulator* simulator = simulatorFor(SimVersion);
   if (!simulator || !SimFolderExists(SimVersion)) {
+    LogFailure(QStringLiteral("no folder of simulator %1 to install into").arg(SimVersion));
     InstallAbort = true;
     return false;
   }
+  installlog::RunStarts(*simulator, Session);
   InstallAbort = false;
   ExpectedFileCount();
   Session.ExtractedFiles = 0;

@@ -5,6 +5,7 @@
 
 #include "installer/shortcut_link.h"
 #include "platform/files.h"
+#include "platform/program_log.h"
 #include "platform/shell_link.h"
 #include "shell/install_state.h"
 #include "shell/message_form.h"
@@ -42,6 +43,7 @@ bool WriteLinkOnce(TShortcutLink& link, const QString& lnkFile, const QString& p
   try {
     link.CreateLink();
   } catch (const EShortcutError&) {
+    platform::logReport("cannot write the link " + lnkFile.toStdString());
     return false;
   }
   return true;
@@ -54,7 +56,10 @@ QString StartMenuGroup(TShortcutLink& link) {
   const std::string folder = group.toStdString();
   const bool present =
       !programs.isEmpty() && (platform::folderExists(folder) || platform::forceFolders(folder));
-  if (!present) Error(QString::fromUtf8(kStartMenuError));
+  if (!present) {
+    platform::logReport("cannot make the start-menu folder " + folder);
+    Error(QString::fromUtf8(kStartMenuError));
+  }
   return present ? group : QString();
 }
 
@@ -78,13 +83,15 @@ void CopyUninstaller() {
   if (simulator.isEmpty()) return;
   const QString folder = simulator + QStringLiteral("NORVANE\\");
   if (!platform::forceFolders(folder.toStdString())) {
+    platform::logReport("cannot make the folder " + folder.toStdString());
     Error(QStringLiteral("\"Unistall.exe\" konnte nicht installiert werden!"));
     return;
   }
-  // A copy that fails is not reported: the uninstaller is an extra, the run goes on.
-  if (!InstallState.CDDrive.isEmpty())
-    platform::copyFile((InstallState.CDDrive + QStringLiteral("UNINSTALL.EXE")).toStdString(),
-                       (folder + QStringLiteral("UNINSTALL.EXE")).toStdString());
+  // A copy that fails is only logged: the uninstaller is an extra, the run goes on.
+  const std::string from = (InstallState.CDDrive + QStringLiteral("UNINSTALL.EXE")).toStdString();
+  const std::string to = (folder + QStringLiteral("UNINSTALL.EXE")).toStdString();
+  if (!InstallState.CDDrive.isEmpty() && !platform::copyFile(from, to))
+    platform::logReport("cannot copy " + from + " to " + to);
 }
 
 void CreateShortcuts(TShortcutLink& link) {

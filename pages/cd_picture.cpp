@@ -1,8 +1,7 @@
 #include "pages/cd_picture.h"
 
-#include <cstdio>
-
 #include "platform/paths.h"
+#include "platform/program_log.h"
 #include "platform/text_file.h"
 #include "shell/jpeg_image.h"
 
@@ -22,7 +21,7 @@ QImage LoadCdPicture(const QString& winPath) {
     picture = LoadJpeg(QByteArray::fromStdString(file.bytes), &why, JpegDamage::Refuse);
   }
   if (picture.isNull()) {
-    std::fprintf(stderr, "qtp: picture %s not shown: %s\n", qPrintable(winPath), qPrintable(why));
+    platform::logReport(QStringLiteral("picture %1 not shown: %2").arg(winPath, why).toStdString());
   }
   return picture;
 }

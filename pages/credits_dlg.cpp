@@ -1,9 +1,9 @@
 #include "pages/credits_dlg.h"
 
 #include <QFile>
-#include <cstdio>
 
 #include "pages/credits_places.h"
+#include "platform/program_log.h"
 #include "shell/web_links.h"
 
 namespace {
@@ -16,7 +16,7 @@ QImage LoadCreditsRoll() {
     why = "missing";
   else if (!roll.load(path, "BMP"))
     why = "not a readable bitmap";
-  if (why) std::fprintf(stderr, "qtp: credits roll %s not shown: %s\n", qPrintable(path), why);
+  if (why) platform::logReport("credits roll " + path.toStdString() + " not shown: " + why);
   return roll;
 }
 

@@ -1,10 +1,10 @@
 #include "pages/description_list.h"
 
 #include <QStringDecoder>
-#include <cstdio>
 #include <string_view>
 
 #include "platform/paths.h"
+#include "platform/program_log.h"
 #include "platform/text_file.h"
 #include "shell/automation_hooks.h"
 
@@ -31,7 +31,7 @@ void TDescriptionList::readOnce(const QString& winPath) {
   const textfile::FileRead file =
       textfile::readRegularFile(platform::toHost(winPath.toStdString()), kMaxDescriptionBytes);
   if (!file.ok()) {
-    std::fprintf(stderr, "qtp: %s not read: %s\n", qPrintable(winPath), file.reason.c_str());
+    platform::logReport(winPath.toStdString() + " not read: " + file.reason);
     hooks::notifyFileRead(winPath, QString::fromStdString(file.reason));
     return;
   }

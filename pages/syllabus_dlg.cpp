@@ -5,7 +5,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 #include "controls/fonts.h"
@@ -17,6 +16,7 @@
 #include "pages/certification_dlg.h"
 #include "pages/syllabus_places.h"
 #include "platform/files.h"
+#include "platform/program_log.h"
 #include "platform/registry.h"
 #include "platform/shell_open.h"
 #include "shell/install_state.h"
@@ -67,9 +67,8 @@ void WarnNotStoredOnce() {
   static bool warned = false;
   if (warned) return;
   warned = true;
-  std::fprintf(stderr,
-               "qtp: the product key cannot be written; completed lessons are kept for this run "
-               "only\n");
+  platform::logReport(
+      "the product key cannot be written; completed lessons are kept for this run only");
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <sys/statvfs.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
+#include "platform/mount_table.h"
 #include "platform/names.h"
 #include "platform/paths.h"
 #include "platform/prefix.h"
@@ -16,8 +15,6 @@ namespace platform {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path mountTableOverride;
 
 std::optional<char> letterOf(std::string_view root) {
   if (root.size() < 2 || root[1] != ':') return std::nullopt;
@@ -47,35 +44,10 @@ bool hasDeviceLink(char letter) {
   return fs::symlink_status(dosdevice(letter, "::"), ec).type() != fs::file_type::not_found;
 }
 
-std::string unescapeMountField(const std::string& field) {
-  std::string out;
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size()) {
-      const std::string digits = field.substr(i + 1, 3);
-      if (digits.size() == 3 &&
-          std::all_of(digits.begin(), digits.end(), [](char d) { return d >= '0' && d <= '7'; })) {
-        out += static_cast<char>(std::stoi(digits, nullptr, 8));
-        i += 3;
-        continue;
-      }
-    }
-    out += field[i];
-  }
-  return out;
-}
-
 std::vector<fs::path> opticalMounts() {
-  const fs::path& table =
-      mountTableOverride.empty() ? fs::path("/proc/self/mounts") : mountTableOverride;
-  std::ifstream in(table);
   std::vector<fs::path> points;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string device, point, type;
-    if (!(fields >> device >> point >> type)) continue;
-    if (type == "iso9660" || type == "udf") points.emplace_back(unescapeMountField(point));
-  }
+  for (const Mount& mount : mounts())
+    if (isOpticalFileSystem(mount.type)) points.push_back(mount.point);
   return points;
 }
 
@@ -151,10 +123,6 @@ std::optional<std::uint64_t> freeBytes(std::string_view root) {
   struct statvfs info {};
   if (::statvfs(folder.c_str(), &info) != 0) return std::nullopt;
   return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
-}
-
-void setMountTableFile(const fs::path& file) {
-  mountTableOverride = file;
 }
 
 }  // namespace platform

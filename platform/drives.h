@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/mount_table.h"  // setMountTableFile
+
 namespace platform {
 
 enum class DriveType { NoRoot, Fixed, CdRom };
@@ -32,9 +34,5 @@ DriveType driveType(std::string_view root);
 // Free bytes available to the user on the drive of a root (statvfs f_bavail * f_frsize of the
 // mapped folder or its nearest existing ancestor); nothing when the system cannot tell.
 std::optional<std::uint64_t> freeBytes(std::string_view root);
-
-// The mount table read for optical media; /proc/self/mounts unless set (an empty path restores
-// the default). Lets a prefix be examined against a recorded table.
-void setMountTableFile(const std::filesystem::path& file);
 
 }  // namespace platform

@@ -1,10 +1,11 @@
 #include "platform/prefix.h"
 
 #include <cstdlib>
-#include <iostream>
+#include <string>
 #include <system_error>
 
 #include "platform/durable_file.h"
+#include "platform/program_log.h"
 #include "platform/xdg.h"
 
 namespace platform {
@@ -14,6 +15,13 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path currentDir;
+
+// What opening a folder may add to it.
+enum class Layout {
+  Keep,         // nothing: a folder the user named is taken as it is
+  MakeWhenNew,  // the initial layout when the folder has no dosdevices/ yet
+  Complete,     // whatever of the initial layout is missing (--create-prefix)
+};
 
 bool makeLink(const fs::path& target, const fs::path& link, std::error_code& ec) {
   if (fs::is_symlink(fs::symlink_status(link, ec))) return true;
@@ -30,6 +38,48 @@ bool makeLayout(const fs::path& dir, std::error_code& ec) {
          makeLink("/", dir / "dosdevices" / "z:", ec);
 }
 
+// The folder made absolute, without a trailing slash.
+fs::path absoluteFolder(const fs::path& dir, std::error_code& ec) {
+  fs::path absolute = fs::absolute(dir, ec).lexically_normal();
+  return absolute.has_filename() ? absolute : absolute.parent_path();
+}
+
+bool hasDriveC(const fs::path& absolute) {
+  std::error_code ec;
+  return fs::is_directory(absolute / "dosdevices" / "c:", ec);
+}
+
+std::string quoted(const fs::path& dir) {
+  return "\"" + dir.string() + "\"";
+}
+
+bool open(const fs::path& dir, Layout layout) {
+  if (dir.empty()) {
+    logReport("no prefix folder is given and the home folder is unknown");
+    return false;
+  }
+  std::error_code ec;
+  const fs::path absolute = absoluteFolder(dir, ec);
+  if (!ec && (layout == Layout::Complete ||
+              (layout == Layout::MakeWhenNew && !fs::is_directory(absolute / "dosdevices", ec))))
+    makeLayout(absolute, ec);
+  if (!ec && !fs::is_directory(absolute / "dosdevices", ec))
+    ec = std::make_error_code(std::errc::not_a_directory);
+  if (ec) {
+    logReport("cannot use the prefix " + quoted(dir) + ": " + ec.message());
+    return false;
+  }
+  // Writes of the registry files killed half way leave their temporary files here.
+  removeStaleTemporaries(absolute);
+  currentDir = absolute;
+  return true;
+}
+
+PrefixStart refuse(const fs::path& dir, const std::string& what, const char* remedy) {
+  logReport("the prefix " + quoted(dir) + " " + what + remedy);
+  return PrefixStart::Refused;
+}
+
 }  // namespace
 
 fs::path defaultPrefixDir() {
@@ -40,24 +90,24 @@ fs::path defaultPrefixDir() {
 }
 
 bool openPrefix(const fs::path& dir) {
-  if (dir.empty()) {
-    std::cerr << "qtp: no prefix folder is given and the home folder is unknown\n";
-    return false;
+  return open(dir, Layout::MakeWhenNew);
+}
+
+PrefixStart startPrefix(const fs::path& named, bool create) {
+  const char* fromEnvironment = std::getenv("QTP_PREFIX");
+  const bool userNamed = !named.empty() || (fromEnvironment && *fromEnvironment);
+  const fs::path dir = named.empty() ? defaultPrefixDir() : named;
+  const char* remedy = create ? "" : "; --create-prefix makes one";
+  if (userNamed && !create && !dir.empty()) {
+    std::error_code ec;
+    const fs::path absolute = absoluteFolder(dir, ec);
+    if (!fs::exists(absolute, ec)) return refuse(dir, "does not exist", remedy);
+    if (!hasDriveC(absolute)) return refuse(dir, "has no drive C: (dosdevices/c:)", remedy);
   }
-  std::error_code ec;
-  fs::path absolute = fs::absolute(dir, ec).lexically_normal();
-  if (!absolute.has_filename()) absolute = absolute.parent_path();
-  if (!ec && !fs::is_directory(absolute / "dosdevices", ec)) makeLayout(absolute, ec);
-  if (!ec && !fs::is_directory(absolute / "dosdevices", ec))
-    ec = std::make_error_code(std::errc::not_a_directory);
-  if (ec) {
-    std::cerr << "qtp: cannot use the prefix " << dir << ": " << ec.message() << '\n';
-    return false;
-  }
-  // Writes of the registry files killed half way leave their temporary files here.
-  removeStaleTemporaries(absolute);
-  currentDir = absolute;
-  return true;
+  const Layout layout = create ? Layout::Complete : userNamed ? Layout::Keep : Layout::MakeWhenNew;
+  if (!open(dir, layout)) return PrefixStart::Failed;
+  if (!hasDriveC(currentDir)) return refuse(dir, "has no drive C: (dosdevices/c:)", remedy);
+  return PrefixStart::Opened;
 }
 
 fs::path currentPrefixDir() {

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 #include <map>
 #include <mutex>
 #include <set>
@@ -14,6 +13,7 @@
 #include <tuple>
 
 #include "platform/durable_file.h"
+#include "platform/program_log.h"
 #include "platform/text_file.h"
 
 namespace platform::regstore {
@@ -45,10 +45,10 @@ std::map<fs::path, CacheEntry>& cache() {
 
 void reportOnce(const fs::path& file, int line, const std::string& what) {
   static std::set<std::string> reported;
-  std::string message = "qtp: the registry file " + file.string();
+  std::string message = "the registry file " + file.string();
   if (line > 0) message += ", line " + std::to_string(line);
   message += ", cannot be used (" + what + "); it is left as it is";
-  if (reported.insert(message).second) std::cerr << message << std::endl;
+  if (reported.insert(message).second) logReport(message);
 }
 
 Identity identityOf(const struct stat& info) {

@@ -7,11 +7,11 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
-#include <iostream>
 
 #include "platform/names.h"
 #include "platform/paths.h"
 #include "platform/prefix.h"
+#include "platform/program_log.h"
 
 namespace platform {
 
@@ -50,8 +50,9 @@ bool endsWithExe(const std::string& path) {
   return path.size() >= 4 && sameName(std::string_view(path).substr(path.size() - 4), ".exe");
 }
 
+// Starts the program detached; `started` goes to the log when it could be started.
 void start(const QString& program, const QStringList& arguments, const fs::path& folder,
-           const std::string& what) {
+           const std::string& what, const std::string& started) {
   QProcess process;
   process.setProgram(program);
   process.setArguments(arguments);
@@ -61,23 +62,35 @@ void start(const QString& program, const QStringList& arguments, const fs::path&
     environment.insert("WINEPREFIX", QString::fromStdString(currentPrefixDir().string()));
     process.setProcessEnvironment(environment);
   }
-  if (!process.startDetached())
-    std::cerr << "qtp: cannot open " << what << ": " << process.errorString().toStdString() << '\n';
+  qint64 pid = 0;
+  if (!process.startDetached(&pid))
+    logReport("cannot open " + what + ": " + process.errorString().toStdString());
+  else if (!started.empty())
+    logNote(started + " (process " + std::to_string(pid) + ")");
 }
 
-// The desktop's opener runs detached, so its failure (none installed, or no application for
-// the document, such as a missing video player) is reported by the shell that waits for it.
+// The desktop's opener runs detached, so its result (a failure: none installed, or no
+// application for the document, such as a missing video player) is reported by the shell that
+// waits for it, on standard error and in the log as the program's own lines are.
 void openOnDesktop(const QString& hostTarget, const fs::path& folder, const std::string& what) {
-  static const QString kReport = QStringLiteral(
-      "xdg-open \"$1\" || "
-      "printf 'qtp: cannot open %s: the desktop opener failed with status %s\\n' \"$2\" \"$?\" "
-      ">&2");
-  start("/bin/sh", {"-c", kReport, "qtp-open", hostTarget, q(what)}, folder, what);
+  static const QString kReport = QStringLiteral(R"sh(xdg-open "$1"; s=$?
+if [ "$s" -eq 0 ]; then m="opened $2 with the desktop opener"; e=
+else m="cannot open $2: the desktop opener failed with status $s"; e="error: "; fi
+if [ -n "$e" ] || [ -n "$4" ]; then printf 'qtp: %s\n' "$m" >&2; fi
+if [ -n "$3" ]; then
+  printf '%s %s%s\n' "$(date '+%Y-%m-%d %H:%M:%S')" "$e" "$m" >> "$3" 2>/dev/null
+fi)sh");
+  const QString log = QString::fromStdString(programLogFile().string());
+  const QString verbose = programLogVerbose() ? QStringLiteral("verbose") : QString();
+  start("/bin/sh", {"-c", kReport, "qtp-open", hostTarget, q(what), log, verbose}, folder, what,
+        {});
 }
 
 }  // namespace
 
 void shellOpen(const ShellOpenRequest& request) {
+  logNote("open " + request.target + " (verb \"" + request.verb + "\", parameters \"" +
+          request.params + "\", folder \"" + request.dir + "\")");
   if (recorder()) {
     recorder()(request);
     return;
@@ -91,7 +104,7 @@ void shellOpen(const ShellOpenRequest& request) {
   const fs::path target = toHost(relative ? request.dir + "\\" + request.target : request.target);
   std::error_code ec;
   if (request.target.empty() || target.empty() || !fs::exists(target, ec)) {
-    std::cerr << "qtp: cannot open " << request.target << ": no such file or folder\n";
+    logReport("cannot open " + request.target + ": no such file or folder");
     return;
   }
   fs::path folder = request.dir.empty() ? target.parent_path() : toHost(request.dir);
@@ -99,9 +112,10 @@ void shellOpen(const ShellOpenRequest& request) {
   const QString hostTarget = QString::fromStdString(target.string());
   const QStringList arguments = QProcess::splitCommand(q(request.params));
   if (fs::is_regular_file(target, ec) && ::access(target.c_str(), X_OK) == 0)
-    start(hostTarget, arguments, folder, request.target);
+    start(hostTarget, arguments, folder, request.target, "started " + request.target);
   else if (endsWithExe(request.target) && !QStandardPaths::findExecutable("wine").isEmpty())
-    start("wine", QStringList{hostTarget} + arguments, folder, request.target);
+    start("wine", QStringList{hostTarget} + arguments, folder, request.target,
+          "started " + request.target + " with wine");
   else
     openOnDesktop(hostTarget, folder, request.target);
 }

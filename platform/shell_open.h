@@ -1,6 +1,7 @@
 #pragma once
 // Hands documents, web addresses and programs to the desktop, as the Windows shell's open action
-// does. Nothing is reported to the caller; failures are logged on standard error.
+// does. Nothing is reported to the caller; every request and its result goes to the program's
+// log, failures to standard error as well.
 #include <functional>
 #include <string>
 
@@ -15,7 +16,7 @@ struct ShellOpenRequest {
 
 // URLs and documents go to xdg-open; an executable host file is started with its parameters in
 // its working folder; a Windows program (.exe) goes to wine when it is installed. Never blocks;
-// an opener that is missing or fails is reported on standard error once it has ended.
+// an opener that is missing or fails is reported once it has ended.
 void shellOpen(const ShellOpenRequest& request);
 
 // While set, requests are handed to the recorder instead of being carried out.

@@ -7,6 +7,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/program_log.h"
 #include "platform/registry.h"
 #include "shell/message_form.h"
 #include "shell/simulators.h"
@@ -132,12 +133,32 @@ void findSimulatorFolders() {
   }
 }
 
+// One line a simulator: where it was found and which components the product key records.
+void logDetection() {
+  for (const Simulator& simulator : Simulators()) {
+    const QStringList installed =
+        ComponentNames(simulator, InstallState.*simulator.training, InstallState.*simulator.scenery,
+                       InstallState.*simulator.aircraft);
+    const QString folder = simulator.folder();
+    platform::logNote(
+        QStringLiteral("simulator %1: %2; installed: %3")
+            .arg(simulator.version)
+            .arg(folder.isEmpty() ? QStringLiteral("not found") : "in " + folder,
+                 installed.isEmpty() ? QStringLiteral("nothing") : installed.join(QLatin1Char(' ')))
+            .toStdString());
+  }
+  platform::logNote("CD drive: " + (InstallState.CDDrive.isEmpty()
+                                        ? std::string("none recorded")
+                                        : InstallState.CDDrive.toStdString()));
+}
+
 }  // namespace
 
 void DetectSimulators() {
   for (const Simulator& simulator : Simulators()) simulator.folder().clear();
   readInstallState();
   findSimulatorFolders();
+  logDetection();
 }
 
 void WriteStateBool(const QString& Name, bool Value) {

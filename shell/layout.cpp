@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdio>
 
+#include "platform/program_log.h"
 #include "platform/screen.h"
 
 namespace {
@@ -24,8 +24,7 @@ void ApplyPlaces(QWidget* form, std::span<const ControlPlace> table, bool large)
   for (const ControlPlace& entry : table) {
     auto* control = form->findChild<QWidget*>(QString::fromLatin1(entry.name));
     if (!control) {
-      std::fprintf(stderr, "qtp: %s has no control %s\n", qPrintable(form->objectName()),
-                   entry.name);
+      platform::logReport(form->objectName().toStdString() + " has no control " + entry.name);
       continue;
     }
     const Place& chosen = large ? entry.large : entry.small;

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTimer>
-#include <cstdio>
 
 #include "controls/dialog_look.h"
 #include "controls/fonts.h"
@@ -11,6 +10,7 @@
 #include "controls/image.h"
 #include "controls/label.h"
 #include "controls/panel.h"
+#include "platform/program_log.h"
 #include "platform/shell_open.h"
 #include "shell/automation_hooks.h"
 #include "shell/layout.h"
@@ -132,8 +132,9 @@ void TMessageForm::Answer(const QString& captionOrClose) {
       return;
     }
   }
-  std::fprintf(stderr, "qtp: the message \"%s\" has no button \"%s\"; closed without one\n",
-               qPrintable(inputs_.msg), qPrintable(captionOrClose));
+  platform::logReport(QStringLiteral("the message \"%1\" has no button \"%2\"; closed without one")
+                          .arg(inputs_.msg, captionOrClose)
+                          .toStdString());
   close();
 }
 

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QSet>
-#include <cstdio>
 
 #include "controls/jet_button.h"
+#include "platform/program_log.h"
 #include "shell/jpeg_image.h"
 
 namespace {
@@ -13,8 +13,8 @@ void ReportOnce(const QString& resourcePath, const QString& why) {
   static QSet<QString> reported;
   if (reported.contains(resourcePath)) return;
   reported.insert(resourcePath);
-  std::fprintf(stderr, "qtp: picture %s not shown: %s\n", qPrintable(resourcePath),
-               qPrintable(why));
+  platform::logReport(
+      QStringLiteral("picture %1 not shown: %2").arg(resourcePath, why).toStdString());
 }
 
 QImage ShellBitmap(const QString& resourcePath) {

@@ -71,3 +71,13 @@ QString SimulatorFolder(int version) {
   const Simulator* simulator = simulatorFor(version);
   return simulator ? simulator->folder() : QString();
 }
+
+QStringList ComponentNames(const Simulator& simulator, bool training, bool scenery,
+                           const bool (&aircraft)[4]) {
+  QStringList names;
+  if (training) names << QString::fromLatin1(simulator.trainingFlag);
+  if (scenery) names << QString::fromLatin1(simulator.sceneryFlag);
+  for (int n = 1; n <= 4; ++n)
+    if (aircraft[n - 1]) names << simulator.aircraftName(n);
+  return names;
+}

@@ -3,6 +3,7 @@
 // program keeps the chosen one as a version number (SimVersion: 98 or 2000); simulatorFor is the
 // one place that turns it into a simulator, and any other number is no simulator at all.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <span>
 
@@ -59,6 +60,11 @@ std::span<const Simulator> Simulators();
 
 // The simulator of a version number; null for any number but 98 and 2000.
 const Simulator* simulatorFor(int version);
+
+// The names the product key gives these components of the simulator: training, scenery, then the
+// aircraft 1 to 4, such as {"QTP2K", "SC2K", "AC2K1"}.
+QStringList ComponentNames(const Simulator& simulator, bool training, bool scenery,
+                           const bool (&aircraft)[4]);
 
 // The folder of the version's simulator; empty for no simulator.
 QString SimulatorFolder(int version);

@@ -25,6 +25,13 @@ TEST(ProgramOptions, ValuesAsNextWordOrAfterEquals) {
   EXPECT_EQ(options.scriptFile, "walk.qtpw");
 }
 
+TEST(ProgramOptions, CreatePrefixAndVerboseAreFlags) {
+  const auto options = parseOptions({"--verbose", "--prefix", "/tmp/p", "--create-prefix"});
+  EXPECT_TRUE(options.createPrefix && options.verbose);
+  EXPECT_FALSE(parseOptions({}).createPrefix || parseOptions({}).verbose);
+  EXPECT_EQ(parseOptions({"--verbose=yes"}).action, Action::Error);
+}
+
 TEST(ProgramOptions, HelpAndVersionTheFirstWins) {
   EXPECT_EQ(parseOptions({"--version"}).action, Action::Version);
   EXPECT_EQ(parseOptions({"--help", "--version"}).action, Action::Help);

@@ -64,6 +64,7 @@ Outcome Walkthrough::runArguments(const QStringList& arguments) const {
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   environment.insert(QStringLiteral("HOME"), home);
   environment.insert(QStringLiteral("XDG_DATA_HOME"), home + "/.local/share");
+  environment.insert(QStringLiteral("XDG_STATE_HOME"), home + "/.local/state");
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.filePath(QStringLiteral("runtime")));
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   environment.remove(QStringLiteral("QTP_PREFIX"));

@@ -23,6 +23,7 @@ class Walkthrough {
   bool ready() const { return ready_; }
   QString prefix() const { return dir_.filePath(QStringLiteral("prefix")); }
   QString folder() const { return dir_.path(); }
+  QString logFile() const { return dir_.filePath(QStringLiteral("home/.local/state/qtp/qtp.log")); }
 
   // Values for the product key, e.g. {"AC2K1=1", "CDDrive=D:\\"}: written to the prefix's
   // qtp.reg as numbers (digits) or strings before the program starts.

@@ -161,6 +161,21 @@ TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFr
   const QString stored = storedValues();
   for (const char* flag : {"AC2K1", "AC2K2", "AC2K3", "AC2K4", "SC2K", "QTP2K"})
     EXPECT_TRUE(stored.contains(QStringLiteral("\"%1\"=dword:00000001").arg(flag))) << flag;
+  // The log lists what the run was given and how each component and the run ended.
+  QFile log(walk.logFile());
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QStringList logged =
+      QString::fromUtf8(log.readAll())
+          .split('\n')
+          .replaceInStrings(QRegularExpression("^[-0-9]+ [:0-9]+ "), QString());
+  EXPECT_TRUE(inOrder(logged, {"simulator 2000: in C:\\Program Files\\Microsoft Games\\FS2000\\; "
+                               "installed: nothing"}));
+  EXPECT_TRUE(logged
+                  .filter(QRegularExpression("^installation into simulator 2000 .* starts: "
+                                             "QTP2K SC2K AC2K1 AC2K2 AC2K3 AC2K4; target folder "))
+                  .size() == 1);
+  EXPECT_TRUE(inOrder(logged, {"installed QTP2K", "installed SC2K", "installed AC2K1",
+                               "installed AC2K4", "installation complete"}));
 }
 
 }  // namespace

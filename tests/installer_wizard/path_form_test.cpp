@@ -114,6 +114,27 @@ TEST_F(PathFormTest, OKWithoutAChoiceAndAbortAfterOneLeaveTheTargetAlone) {
             "C:\\Before\\");
 }
 
+// The chooser opens where OK gives the proposed folder back: above its QTP folder, or at the
+// nearest folder that exists; a path on no offered drive shows the first drive.
+TEST_F(PathFormTest, TheChooserOpensAtTheProposedFolder) {
+  const std::pair<QString, QString> cases[] = {{"d:/Games/QTP/", "D:\\Games"},
+                                               {"D:\\Games\\Old", "D:\\Games\\Old"},
+                                               {"D:\\Games\\Gone\\Deeper\\QTP\\", "D:\\Games"},
+                                               {"E:\\QTP\\", "C:\\"},
+                                               {"typed over", "C:\\"}};
+  for (const auto& [proposed, shown] : cases) {
+    QString drive, folder;
+    WhenFormShown("TSelPathDLG", [&](QWidget* dialog) {
+      drive = qobject_cast<QComboBox*>(Control(dialog, "DriveSel"))->currentText();
+      folder = qobject_cast<TDirectoryListBox*>(Control(dialog, "DirBox"))->directory();
+      ClickControl(Control(dialog, "SelPathOKBtn"));
+    });
+    EXPECT_EQ(ChooseInstallDir(proposed), "C:\\Before\\") << proposed.toStdString();
+    EXPECT_EQ(folder, shown) << proposed.toStdString();
+    EXPECT_EQ(drive, shown.left(3)) << proposed.toStdString();
+  }
+}
+
 TEST_F(PathFormTest, TheOptionsDialogTakesTheChosenFolderAndComesBack) {
   InstallFS2000();
   SimVersion = 2000;

@@ -6,6 +6,7 @@
 
 #include "platform/drives.h"
 #include "platform/paths.h"
+#include "platform/volume_label.h"
 #include "tests/support/temp_prefix.h"
 
 namespace fs = std::filesystem;
@@ -115,6 +116,26 @@ TEST_F(Drives, FreeSpaceOfAMissingFolderIsThatOfItsNearestAncestor) {
   EXPECT_EQ(platform::freeBytes("P:\\no\\such\\folder"), 0u);
   EXPECT_TRUE(platform::freeBytes("C:\\not\\made\\yet").has_value());
   EXPECT_FALSE(platform::freeBytes("Q:\\").has_value());
+}
+
+TEST_F(Drives, LabelsComeFromTheMountedMediumElseFromWinesLabelFile) {
+  const fs::path fixed = prefix_.addDrive('D');
+  TempPrefix::writeFile(fixed / ".windows-label", "Daten Disk  \n");
+  const fs::path disc = prefix_.addDrive('E', DriveKind::CdRomDevice);
+  TempPrefix::writeFile(disc / ".windows-label", "not the medium's");
+  // An image with an ISO 9660 primary volume descriptor, mounted where drive E: points.
+  std::string image(17 * 2048, '\0');
+  image.replace(16 * 2048, 6, "\1CD001");
+  image.replace(16 * 2048 + 40, 32, std::string("QTP_1_0").append(25, ' '));
+  TempPrefix::writeFile(prefix_.root() / "qtp.iso", image);
+  TempPrefix::writeFile(prefix_.root() / "mounts", (prefix_.root() / "qtp.iso").string() + " " +
+                                                       disc.string() + " iso9660 ro 0 0\n");
+  platform::setMountTableFile(prefix_.root() / "mounts");
+  fs::create_directory_symlink(prefix_.root() / "gone", prefix_.dir() / "dosdevices" / "f:");
+  std::string labels;
+  for (const auto& drive : platform::drives())
+    labels += std::string(1, drive.letter) + "[" + platform::volumeLabel(drive) + "]";
+  EXPECT_EQ(labels, "C[]D[Daten Disk]E[QTP_1_0]Z[]");
 }
 
 }  // namespace

@@ -59,4 +59,51 @@ TEST(Prefix, AnUnusableFolderKeepsThePreviousPrefix) {
   EXPECT_NE(errors.find("plain-file"), std::string::npos);
 }
 
+// How the start treats the folder: named (by --prefix or $QTP_PREFIX) or the default one,
+// missing, empty or a prefix, with --create-prefix or without.
+TEST(Prefix, ANamedFolderMustBeAPrefixUnlessCreateIsGiven) {
+  enum class Before { Missing, EmptyFolder, Prefix };
+  struct Case {
+    const char* named;        // --prefix, relative to the scratch folder; "" for none
+    const char* environment;  // $QTP_PREFIX likewise; nullptr: unset
+    Before before;
+    bool create;
+    platform::PrefixStart wanted;
+  };
+  using enum platform::PrefixStart;
+  const Case cases[] = {
+      {"typo", nullptr, Before::Missing, false, Refused},
+      {"empty/", nullptr, Before::EmptyFolder, false, Refused},
+      {"", "typo", Before::Missing, false, Refused},
+      {"my prefix/", nullptr, Before::Prefix, false, Opened},
+      {"Präfix mit Leerzeichen/", nullptr, Before::Missing, true, Opened},
+      {"", "empty", Before::EmptyFolder, true, Opened},
+      {"", nullptr, Before::Missing, false, Opened},  // the default folder, made on first start
+  };
+  for (const Case& c : cases) {
+    TempPrefix scratch;
+    ScopedEnv data("XDG_DATA_HOME", scratch.root().string());
+    ScopedEnv environment(
+        "QTP_PREFIX", c.environment ? std::optional(scratch.root().string() + "/" + c.environment)
+                                    : std::nullopt);
+    const std::string named = *c.named ? scratch.root().string() + "/" + c.named : "";
+    const fs::path folder = !named.empty()  ? fs::path(named)
+                            : c.environment ? scratch.root() / c.environment
+                                            : scratch.root() / "qtp" / "prefix";
+    if (c.before != Before::Missing) fs::create_directories(folder);
+    if (c.before == Before::Prefix) {
+      ASSERT_TRUE(platform::openPrefix(folder));
+    }
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::startPrefix(named, c.create), c.wanted) << folder;
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    const bool opened = c.wanted == platform::PrefixStart::Opened;
+    EXPECT_EQ(fs::is_directory(folder / "dosdevices" / "c:"), opened) << folder;
+    EXPECT_EQ(errors.find(folder.string()) != std::string::npos, !opened) << errors;
+    if (opened) {
+      EXPECT_EQ(platform::currentPrefixDir(), fs::canonical(folder));
+    }
+  }
+}
+
 }  // namespace

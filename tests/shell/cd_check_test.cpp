@@ -68,6 +68,21 @@ TEST_F(CDCheckTest, ThePromptListsDriveLettersInUpperCaseAndPresetsTheRecordedOn
   EXPECT_EQ(preset, "D:");
 }
 
+TEST_F(CDCheckTest, ALabelledDriveShowsItsLabelAndStillGivesItsRoot) {
+  const auto cd = prefix.addDrive('D', testsupport::DriveKind::CdRomDevice);
+  testsupport::TempPrefix::writeFile(cd / ".windows-label", "Qtp Cd\n");
+  std::filesystem::create_directory_symlink(prefix.root() / "gone",
+                                            prefix.dir() / "dosdevices" / "f:");
+  InstallState.CDDrive = "d:\\";
+  WhenFormShown("TSRCDRVDLG", [&](QWidget* prompt) {
+    EXPECT_EQ(static_cast<QComboBox*>(Control(prompt, "DriveCombo"))->currentText(), "D: [QTP CD]");
+    testsupport::TempPrefix::writeFile(cd / "UIRES" / "QTP_FAQ.HTM", "<html>FAQ</html>");
+    ClickControl(Control(prompt, "ContinueBtn"));
+  });
+  EXPECT_TRUE(CheckCDFile(kFaq));
+  EXPECT_EQ(RecordedDrive(), "D:\\");
+}
+
 TEST_F(CDCheckTest, ADriveWithoutTheFileIsRefusedAndThePromptStays) {
   prefix.addDrive('D', testsupport::DriveKind::CdRomDevice);
   bool stillOpen = false;
