@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/fonts.h"
 #include "controls/hemisphere_button.h"
@@ -75,6 +76,7 @@ TMessageForm::TMessageForm(const Inputs& inputs)
   AbortBtn->setGeometry(QRect(kAbortPlace, kFaceButtonSize));
   connect(OKBtn, &THemisphereButton::clicked, this, &TMessageForm::OKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TMessageForm::AbortBtnClick);
+  BindDialogKeys(this, OKBtn, AbortBtn);
 }
 
 void TMessageForm::showEvent(QShowEvent* event) {
