@@ -6,6 +6,6 @@ class THemisphereButton;
 
 // Return presses `continueButton` and Escape `abortButton` when the focused control does not take
 // the key itself (a focused button takes Return for itself). A hidden or disabled button leaves
-// its key to the form, so a form without a shown abort button keeps its own Escape rule.
+// its key to the form, as does a null one: the form then keeps its own rule for that key.
 void BindDialogKeys(QWidget* form, THemisphereButton* continueButton,
                     THemisphereButton* abortButton);

@@ -76,7 +76,8 @@ TMessageForm::TMessageForm(const Inputs& inputs)
   AbortBtn->setGeometry(QRect(kAbortPlace, kFaceButtonSize));
   connect(OKBtn, &THemisphereButton::clicked, this, &TMessageForm::OKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TMessageForm::AbortBtnClick);
-  BindDialogKeys(this, OKBtn, AbortBtn);
+  // Escape keeps closing the box without a button: it answers false, as Abbruch does.
+  BindDialogKeys(this, OKBtn, nullptr);
 }
 
 void TMessageForm::showEvent(QShowEvent* event) {
