@@ -163,4 +163,31 @@ TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFr
     EXPECT_TRUE(stored.contains(QStringLiteral("\"%1\"=dword:00000001").arg(flag))) << flag;
 }
 
+TEST_F(FlightSchoolWalkthrough, KeysAloneChooseTheSimulatorAndContinueTheOptions) {
+  walk.setProductValues({"CDDrive=D:\\"});
+  const QStringList lines =
+      holds(QStringLiteral("screen 640\n"
+                           "answer Ja\n"
+                           "click FlugSchuleBtn\n"
+                           "expect-form TFSVersionDLG\n"
+                           "key FSSelItem1 Up\n"
+                           "expect FSSel index 0\n"
+                           "key Down\n"
+                           "expect FSSel index 1\n"
+                           "key Return\n"
+                           "expect-form TSetup1DLG\n"
+                           "check AircraftCheck off\n"
+                           "check SceneryCheck off\n"
+                           "check DesktopIcon off\n"
+                           "key PathEdit Return\n"
+                           "expect-form TSetup2DLG\n"
+                           "answer OK\n"
+                           "wait-form TSyllabusDLG 30000\n"
+                           "click ReturnBtn\n"));
+  EXPECT_TRUE(inOrder(lines, {"form TSetup1DLG closed", "form TSetup2DLG shown",
+                              "message white \"Installation wurde erfolgreich durchgeführt!\" "
+                              "ok=\"OK\" -> OK"}));
+  EXPECT_TRUE(storedValues().contains("\"QTP2K\"=dword:00000001"));
+}
+
 }  // namespace
