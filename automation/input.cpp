@@ -21,15 +21,17 @@ struct NamedKey {
   Qt::Key key;
   const char* text;
 };
-constexpr std::array<NamedKey, 9> kNamedKeys = {{{"Return", Qt::Key_Return, "\r"},
-                                                 {"Escape", Qt::Key_Escape, "\x1b"},
-                                                 {"Backspace", Qt::Key_Backspace, "\b"},
-                                                 {"Delete", Qt::Key_Delete, "\x7f"},
-                                                 {"Left", Qt::Key_Left, ""},
-                                                 {"Right", Qt::Key_Right, ""},
-                                                 {"Up", Qt::Key_Up, ""},
-                                                 {"Down", Qt::Key_Down, ""},
-                                                 {"Space", Qt::Key_Space, " "}}};
+constexpr std::array<NamedKey, 11> kNamedKeys = {{{"Return", Qt::Key_Return, "\r"},
+                                                  {"Escape", Qt::Key_Escape, "\x1b"},
+                                                  {"Backspace", Qt::Key_Backspace, "\b"},
+                                                  {"Delete", Qt::Key_Delete, "\x7f"},
+                                                  {"Left", Qt::Key_Left, ""},
+                                                  {"Right", Qt::Key_Right, ""},
+                                                  {"Up", Qt::Key_Up, ""},
+                                                  {"Down", Qt::Key_Down, ""},
+                                                  {"Space", Qt::Key_Space, " "},
+                                                  {"Tab", Qt::Key_Tab, "\t"},
+                                                  {"Backtab", Qt::Key_Backtab, ""}}};
 
 // Qt's key codes for Latin-1 characters are their upper-case code points.
 Qt::Key keyOfCharacter(QChar c) {
@@ -99,6 +101,22 @@ std::optional<QPoint> togglePoint(QAbstractButton* button) {
   return box.center();
 }
 
+bool sendKey(QWidget* target, const QString& keyName, QString* why) {
+  for (const NamedKey& named : kNamedKeys) {
+    if (keyName == QLatin1String(named.name)) {
+      QTest::sendKeyEvent(QTest::Click, target, named.key, QString::fromLatin1(named.text),
+                          Qt::NoModifier);
+      return true;
+    }
+  }
+  if (keyName.size() != 1) {
+    *why = QStringLiteral("unknown key \"%1\"").arg(keyName);
+    return false;
+  }
+  sendCharacter(target, keyName.at(0));
+  return true;
+}
+
 }  // namespace
 
 bool move(QWidget* control, QPoint at, QString* why) {
@@ -127,19 +145,12 @@ void type(QWidget* control, const QString& text) {
 
 bool key(QWidget* control, const QString& keyName, QString* why) {
   control->setFocus(Qt::OtherFocusReason);
-  for (const NamedKey& named : kNamedKeys) {
-    if (keyName == QLatin1String(named.name)) {
-      QTest::sendKeyEvent(QTest::Click, control, named.key, QString::fromLatin1(named.text),
-                          Qt::NoModifier);
-      return true;
-    }
-  }
-  if (keyName.size() != 1) {
-    *why = QStringLiteral("unknown key \"%1\"").arg(keyName);
-    return false;
-  }
-  sendCharacter(control, keyName.at(0));
-  return true;
+  return sendKey(control, keyName, why);
+}
+
+bool keyToFocus(QWidget* form, const QString& keyName, QString* why) {
+  QWidget* focused = form->focusWidget();
+  return sendKey(focused != nullptr ? focused : form, keyName, why);
 }
 
 bool choose(QWidget* control, int index, QString* why) {

@@ -17,8 +17,11 @@ bool move(QWidget* control, QPoint at, QString* why);
 // Focus the control and type the text key by key.
 void type(QWidget* control, const QString& text);
 
-// One key: Return, Escape, Backspace, Delete, Left, Right, Up, Down, Space, or one character.
+// One key: Return, Escape, Backspace, Delete, Left, Right, Up, Down, Space, Tab, Backtab, or one
+// character. key() focuses the control first; keyToFocus() sends the key to the form's focused
+// control (the form itself when none has the focus), as a person's key press goes.
 bool key(QWidget* control, const QString& keyName, QString* why);
+bool keyToFocus(QWidget* form, const QString& keyName, QString* why);
 
 // Radio group (property itemIndex over its radio buttons) or combo box: pick item `index`.
 bool choose(QWidget* control, int index, QString* why);

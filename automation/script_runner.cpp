@@ -54,7 +54,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"rclick", 1, 3, true, &ScriptRunner::rclick},
       {"move", 3, 3, true, &ScriptRunner::move},
       {"type", 2, 2, true, &ScriptRunner::type},
-      {"key", 2, 2, true, &ScriptRunner::key},
+      {"key", 1, 2, true, &ScriptRunner::key},
       {"choose", 2, 2, true, &ScriptRunner::choose},
       {"check", 2, 2, true, &ScriptRunner::check},
       {"expect", 3, 3, false, &ScriptRunner::expect},
@@ -293,9 +293,15 @@ ScriptRunner::Result ScriptRunner::type(const QStringList& args) {
 }
 
 ScriptRunner::Result ScriptRunner::key(const QStringList& args) {
+  QString why;
+  if (args.size() == 1) {
+    QWidget* form = log_->activeForm();
+    if (form == nullptr) return failed(QStringLiteral("no form is open"));
+    if (!input::keyToFocus(form, args[0], &why)) return failed(why);
+    return {};
+  }
   QWidget* target = nullptr;
   if (Result r = control(args[0], &target); !r.ok) return r;
-  QString why;
   if (!input::key(target, args[1], &why)) return failed(why);
   return {};
 }

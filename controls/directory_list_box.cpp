@@ -1,5 +1,7 @@
 #include "controls/directory_list_box.h"
 
+#include <QKeyEvent>
+
 #include "platform/files.h"
 
 namespace {
@@ -61,4 +63,9 @@ void TDirectoryListBox::setDirectory(const QString& folder) {
   if (current == directory_) return;
   directory_ = current;
   emit directoryChanged(directory_);
+}
+
+void TDirectoryListBox::keyPressEvent(QKeyEvent* event) {
+  QListWidget::keyPressEvent(event);
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The folder tree of one drive as a list: the folders from the drive root down to the current
 // folder, then the current folder's subfolders. Activating an entry (double click, Return)
-// makes it the current folder.
+// makes it the current folder; Return stays with the list rather than confirming the dialog.
 #include <QListWidget>
 
 // The folder `name` inside `folder`, whether or not that is a drive root ("D:\" or "D:\Games").
@@ -22,6 +22,9 @@ class TDirectoryListBox : public QListWidget {
 
  signals:
   void directoryChanged(const QString& folder);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QString directory_;

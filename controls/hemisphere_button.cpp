@@ -6,11 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/focus_mark.h"
 #include "controls/see_through.h"
 
 namespace {
 
 constexpr QSize kDefaultSize{25, 25};
+// The focus mark runs this far inside the face's edge.
+constexpr int kFocusInset = 3;
 
 // The picture with everything outside the mask made clear, ready to draw over the parent.
 QImage ThroughMask(const QImage& picture, const QImage& mask) {
@@ -26,6 +29,8 @@ QImage ThroughMask(const QImage& picture, const QImage& mask) {
 THemisphereButton::THemisphereButton(QWidget* parent) : QWidget(parent) {
   resize(kDefaultSize);
   setMouseTracking(true);
+  // Tab only: a click keeps the focus where it was, so the mouse sees no change.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 template <typename T>
@@ -161,6 +166,12 @@ void THemisphereButton::paintEvent(QPaintEvent*) {
   ensureRendered();
   QPainter painter(this);
   painter.drawImage(0, 0, down_ ? drawnIn_ : drawnOut_);
+  if (!controls::ShowsFocusMark(this)) return;
+  const int inset =
+      controls::FaceInset(look_.bevelInner, look_.bevelOuter, look_.bevelWidth) + kFocusInset;
+  QPainterPath face;
+  face.addEllipse(QRectF(rect()).adjusted(inset, inset, -inset - 1, -inset - 1));
+  controls::DrawFocusMark(painter, face);
 }
 
 void THemisphereButton::resizeEvent(QResizeEvent*) {
@@ -211,6 +222,18 @@ void THemisphereButton::mouseReleaseEvent(QMouseEvent* event) {
     }
   }
   emit mouseUp(event->button(), event->modifiers(), pos);
+}
+
+void THemisphereButton::keyPressEvent(QKeyEvent* event) {
+  if (!controls::IsPressKey(*event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (event->isAutoRepeat() || !isEnabled()) return;
+  const QPointer<THemisphereButton> alive(this);
+  wasDown_ = down_;
+  emit clicked();
+  if (alive) settleAfterClick();
 }
 
 void THemisphereButton::settleAfterClick() {

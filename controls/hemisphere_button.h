@@ -1,7 +1,7 @@
 #pragma once
 // The round, shaded button of the dialogs: a face lit as a hemisphere inside bevel rings, with a
 // caption and an optional glyph. Buttons of one parent with the same non-zero GroupIndex act as a
-// radio group.
+// radio group. Tab reaches it in creation order; Space and Return press it as a click does.
 #include <QImage>
 #include <QWidget>
 
@@ -99,6 +99,7 @@ class THemisphereButton : public QWidget {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   template <typename T>

@@ -5,11 +5,14 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
+#include "controls/focus_mark.h"
 #include "controls/see_through.h"
 
 namespace {
 
 constexpr QSize kDefaultSize{50, 50};
+// The focus mark runs this far inside the picture's edge, clear of its outermost pixels.
+constexpr int kFocusInset = 2;
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 }  // namespace
@@ -22,6 +25,8 @@ void TJetButton::Picture::assign(const QImage& image) {
 TJetButton::TJetButton(QWidget* parent) : QWidget(parent) {
   resize(kDefaultSize);
   setMouseTracking(true);
+  // Tab only: a click keeps the focus where it was, so the mouse sees no change.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void TJetButton::setBitmapUp(const QImage& picture) {
@@ -141,11 +146,16 @@ void TJetButton::click() {
 void TJetButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, shownPicture().drawn);
-  if (caption_.isEmpty()) return;
-  painter.setFont(font());
-  painter.setPen(toQColor(fontColor_));
-  const int shift = state_ == State::Pressed ? 1 : 0;
-  painter.drawText(rect().translated(shift, shift), kCaptionFlags, caption_);
+  if (!caption_.isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(toQColor(fontColor_));
+    const int shift = state_ == State::Pressed ? 1 : 0;
+    painter.drawText(rect().translated(shift, shift), kCaptionFlags, caption_);
+  }
+  if (controls::ShowsFocusMark(this)) {
+    const QRegion shape = hitMask_.isNull() ? QRegion(rect()) : controls::RegionOfMask(hitMask_);
+    controls::DrawFocusMark(painter, controls::InsetOutline(shape, kFocusInset));
+  }
 }
 
 void TJetButton::mouseMoveEvent(QMouseEvent* event) {
@@ -196,6 +206,14 @@ void TJetButton::changeEvent(QEvent* event) {
     update();
   }
   QWidget::changeEvent(event);
+}
+
+void TJetButton::keyPressEvent(QKeyEvent* event) {
+  if (!controls::IsPressKey(*event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) click();
 }
 
 bool TJetButton::event(QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // The picture button of the large pages: up, down, hover and disabled pictures, a hit area shaped
-// by the picture's see-through colour, and an optional caption drawn over the picture.
+// by the picture's see-through colour, and an optional caption drawn over the picture. Tab
+// reaches it in creation order; Space and Return press it.
 #include <QImage>
 #include <QWidget>
 
@@ -66,6 +67,7 @@ class TJetButton : public QWidget {
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   enum class State { Normal, Disabled, Pressed };

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/fonts.h"
 #include "controls/hemisphere_button.h"
@@ -71,6 +72,7 @@ TFSVersionDLG::TFSVersionDLG(QWidget* owner) : QDialog(owner) {
   ApplyPlaces(this, kPlaces, false);
   connect(OKBtn, &THemisphereButton::clicked, this, &TFSVersionDLG::OKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TFSVersionDLG::AbortBtnClick);
+  BindDialogKeys(this, OKBtn, AbortBtn);
   CentreOnScreen(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/hemisphere_button.h"
 #include "controls/radio_group.h"
@@ -37,6 +38,7 @@ TSceneryResDLG::TSceneryResDLG(QWidget* owner)
   ApplyPlaces(this, kPlaces, false);
   connect(ContinueBtn, &THemisphereButton::clicked, this, &TSceneryResDLG::ContinueBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TSceneryResDLG::AbortBtnClick);
+  BindDialogKeys(this, ContinueBtn, AbortBtn);
   CentreOnScreen(this);
 }
 

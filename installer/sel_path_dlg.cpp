@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/directory_list_box.h"
 #include "controls/hemisphere_button.h"
@@ -76,6 +77,7 @@ TSelPathDLG::TSelPathDLG(QWidget* owner) : TShellForm(QStringLiteral("TSelPathDL
   connect(DirBox, &TDirectoryListBox::directoryChanged, this, &TSelPathDLG::DirBoxChange);
   connect(SelPathOKBtn, &THemisphereButton::clicked, this, &TSelPathDLG::SelPathOKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TSelPathDLG::AbortBtnClick);
+  BindDialogKeys(this, SelPathOKBtn, AbortBtn);
   CentreOnScreen(this);
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "controls/check_box.h"
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/hemisphere_button.h"
 #include "controls/label.h"
@@ -185,6 +186,7 @@ TSetup1DLG::TSetup1DLG(QWidget* owner) : TShellForm(QStringLiteral("TSetup1DLG")
   connect(ContinueBtn, &THemisphereButton::clicked, this, &TSetup1DLG::ContinueBtnClick);
   connect(SelPathBtn, &THemisphereButton::clicked, this, &TSetup1DLG::SelPathBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TSetup1DLG::AbortBtnClick);
+  BindDialogKeys(this, ContinueBtn, AbortBtn);
   CentreOnScreen(this);
 }
 

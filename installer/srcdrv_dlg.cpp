@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/drive_combo.h"
 #include "controls/fonts.h"
@@ -66,6 +67,7 @@ TSRCDRVDLG::TSRCDRVDLG(const QString& relativePath, QWidget* owner)
   AbortBtn->setGeometry(206, 120, 129, 41);
   connect(ContinueBtn, &THemisphereButton::clicked, this, &TSRCDRVDLG::ContinueBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TSRCDRVDLG::AbortBtnClick);
+  BindDialogKeys(this, ContinueBtn, AbortBtn);
 
   // The recorded CD drive first; without one, the drive the program runs from.
   const QString recorded = InstallState.CDDrive;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "controls/dialog_keys.h"
 #include "controls/dialog_look.h"
 #include "controls/fonts.h"
 #include "controls/hemisphere_button.h"
@@ -75,6 +76,8 @@ TMessageForm::TMessageForm(const Inputs& inputs)
   AbortBtn->setGeometry(QRect(kAbortPlace, kFaceButtonSize));
   connect(OKBtn, &THemisphereButton::clicked, this, &TMessageForm::OKBtnClick);
   connect(AbortBtn, &THemisphereButton::clicked, this, &TMessageForm::AbortBtnClick);
+  // Escape keeps closing the box without a button: it answers false, as Abbruch does.
+  BindDialogKeys(this, OKBtn, nullptr);
 }
 
 void TMessageForm::showEvent(QShowEvent* event) {

@@ -157,6 +157,21 @@ TEST_F(MainMenuWalkthrough, ExitAsksAndOkEndsTheProgram) {
                       "form TMainDLG closed"}));
 }
 
+TEST_F(MainMenuWalkthrough, TabWalksTheMenuButtonsInOrderAndReturnOnExitAsks) {
+  // The picture's hot regions are no stops: Tab goes round the six buttons.
+  const QStringList order = {"FlugSchuleBtn", "FlugzeugeBtn", "SceneryBtn",
+                             "GalerieBtn",    "FAQBtn",       "ExitBtn"};
+  QString script = "expect FlugSchuleBtn focus yes\n";
+  for (qsizetype i = 1; i <= order.size(); ++i)
+    script += "key Tab\nexpect " + order[i % order.size()] + " focus yes\n";
+  script +=
+      "key Backtab\nexpect ExitBtn focus yes\nkey Return\nexpect-form TMessageForm\n"
+      "key Return\n";
+  EXPECT_TRUE(
+      inOrder(holds(script), {R"(message white "QTP wird beendet!" ok="OK" abort="Abbruch" -> OK)",
+                              "form TMainDLG closed"}));
+}
+
 TEST_F(MainMenuWalkthrough, ExitCancelledKeepsTheMenu) {
   const QStringList lines = holds("answer Abbruch\nclick ExitBtn\nexpect-form TMainDLG\n");
   EXPECT_TRUE(

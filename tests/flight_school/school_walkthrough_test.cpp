@@ -178,4 +178,26 @@ TEST_F(FlightSchoolWalkthrough, YesToTheInstallationQuestionRunsTheWholeWizardFr
                                "installed AC2K4", "installation complete"}));
 }
 
+TEST_F(FlightSchoolWalkthrough, KeysAloneChooseTheSimulatorAndContinueTheOptions) {
+  walk.setProductValues({"CDDrive=D:\\"});
+  const QStringList lines = holds(R"(answer Ja
+click FlugSchuleBtn
+expect-form TFSVersionDLG
+key FSSelItem1 Up
+expect FSSel index 0
+key Return
+expect-form TSetup1DLG
+check AircraftCheck off
+check SceneryCheck off
+check DesktopIcon off
+key PathEdit Return
+expect-form TSetup2DLG
+answer OK
+wait-form TSyllabusDLG 30000
+click ReturnBtn
+)");
+  EXPECT_TRUE(inOrder(lines, {"form TSetup2DLG shown", "form TSetup2DLG closed"}));
+  EXPECT_TRUE(storedValues().contains("\"QTP98\"=dword:00000001"));
+}
+
 }  // namespace
