@@ -205,9 +205,11 @@ std::string wrapped(std::string lead, const std::vector<std::string>& lines) {
 std::string renderUsage(const Page& page) {
   std::string out;
   std::string section;
+  bool synopsis = false;
   for (const Block& block : page.blocks) {
     if (block.kind == Block::Kind::Heading) section = block.title;
     if (section == "SYNOPSIS" && block.kind == Block::Kind::Verbatim) {
+      synopsis = true;
       for (std::size_t k = 0; k < block.lines.size(); ++k)
         out += (k == 0 ? std::string(kUsagePrefix) : std::string(kUsagePrefix.size(), ' ')) +
                block.lines[k] + "\n";
@@ -224,7 +226,7 @@ std::string renderUsage(const Page& page) {
       out += wrapped(lead, plain);
     }
   }
-  if (out.empty()) throw std::invalid_argument("no SYNOPSIS to make the usage from");
+  if (!synopsis) throw std::invalid_argument("no SYNOPSIS to make the usage from");
   return out;
 }
 
