@@ -11,6 +11,7 @@ build=$(realpath "${1:-build}")
 rm -f "$build"/qtp_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(echo "$build"/qtp_*.deb)
+version=$(dpkg-deb -f "$deb" Version)
 work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -21,7 +22,7 @@ fail() {
 
 lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
 
-# Installed twice, then removed: nothing of it may stay behind.
+# Installed over an older version and again over itself, then removed: nothing may stay behind.
 db="$work/dpkg"
 mkdir -p "$db/var/lib/dpkg/updates" "$db/var/lib/dpkg/info"
 touch "$db/var/lib/dpkg/status"
@@ -30,9 +31,16 @@ dpkg_root() {
   dpkg --root="$db" --force-not-root --force-depends --log=/dev/null "$@" >"$work/dpkg.log" 2>&1 ||
     fail "dpkg $*: $(cat "$work/dpkg.log")"
 }
+# An older version to upgrade from: the same files under version 0.9.
+dpkg-deb -R "$deb" "$work/old"
+sed -i 's/^Version: .*/Version: 0.9/' "$work/old/DEBIAN/control"
+dpkg-deb --root-owner-group -b "$work/old" "$work/qtp_0.9.deb" >/dev/null
+dpkg_root -i "$work/qtp_0.9.deb"
 dpkg_root -i "$deb"
 dpkg_root -i "$deb"
 [ -x "$db/usr/bin/qtp" ] || fail "dpkg -i did not install usr/bin/qtp"
+[ "$(dpkg-query --admindir="$db/var/lib/dpkg" -W -f '${Version}' qtp)" = "$version" ] ||
+  fail "the upgrade did not leave version $version installed"
 dpkg_root -r qtp
 left=$(find "$db" -path "$db/var" -prune -o ! -type d -print)
 [ -z "$left" ] || fail "left after removal: $left"
@@ -57,7 +65,9 @@ export QT_QPA_PLATFORM=offscreen PATH="$root/usr/bin:/usr/bin:/bin"
 unset QTP_PREFIX QTP_PROGRAM
 mkdir -p "$XDG_DATA_HOME" "$XDG_DESKTOP_DIR" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-[ "$("$qtp" --version)" = "QTP 1.0" ] || fail "qtp --version"
+[ "$("$qtp" --version)" = "QTP $version" ] || fail "qtp --version"
+menu_exec=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
+[ "$($menu_exec --version)" = "QTP $version" ] || fail "the menu entry's Exec=$menu_exec"
 "$qtp" --help | head -n 1 | grep -q '^usage: qtp ' || fail "qtp --help"
 "$root/usr/bin/panelhost" --help | head -n 1 | grep -q '^usage: panelhost ' || fail "panelhost --help"
 
@@ -93,5 +103,5 @@ for entry in "$XDG_DATA_HOME"/applications/Norvane/QTP/{QTP,Uninstall}.desktop \
   file -b "$icon" | grep -q '^PNG image' || fail "$entry: Icon= is no picture: $icon"
 done
 launcher=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$XDG_DESKTOP_DIR/QTP.desktop")
-[ "$("$launcher" --version)" = "QTP 1.0" ] || fail "the desktop entry's $launcher does not start qtp"
+[ "$("$launcher" --version)" = "QTP $version" ] || fail "the desktop entry's $launcher does not start qtp"
 echo "package check: $(basename "$deb") passed"
