@@ -1,5 +1,7 @@
 #include "automation/options.h"
 
+#include "qtp_usage.h"
+
 namespace automation {
 
 namespace {
@@ -14,19 +16,7 @@ ProgramOptions failWith(const QString& why) {
 }  // namespace
 
 QString usageText() {
-  return QStringLiteral(
-      "usage: qtp [--prefix DIR] [--create-prefix] [--screen-width N] [--automate FILE]\n"
-      "           [--verbose] [--help] [--version]\n"
-      "  --prefix DIR        the Windows view to use (default: $QTP_PREFIX or\n"
-      "                      $XDG_DATA_HOME/qtp/prefix); a folder named here or in\n"
-      "                      $QTP_PREFIX must exist and have a drive C:\n"
-      "  --create-prefix     make the prefix with drives C: and Z: when it is missing\n"
-      "  --screen-width N    take the screen as N pixels wide when choosing the layout\n"
-      "  --automate FILE     run the walkthrough script FILE against the program\n"
-      "  --verbose           copy every line of the log ($XDG_STATE_HOME/qtp/qtp.log)\n"
-      "                      to standard error\n"
-      "  --help              show this text\n"
-      "  --version           show the program's version\n");
+  return QString::fromUtf8(kQtpUsage);
 }
 
 ProgramOptions parseOptions(const QStringList& arguments) {

@@ -20,6 +20,7 @@ struct ProgramOptions {
 // `arguments` without the program name. Accepts "--name value" and "--name=value".
 ProgramOptions parseOptions(const QStringList& arguments);
 
+// The synopsis and options of the qtp(1) manual page.
 QString usageText();
 
 }  // namespace automation

@@ -20,7 +20,7 @@ set(layers
   "gauges:winapi"
   "gauges/resources:gauges,winapi,platform"
   "panelhost:gauges,winapi,platform"
-  "content:pages,shell,libs/unrar")
+  "content:pages,installer,shell,libs/unrar")
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")

@@ -13,6 +13,9 @@ constexpr int kShowNormal = 1;
 // Control and Alt in the high byte of a hot key word.
 constexpr std::uint16_t kControlAlt = 0x06;
 
+// Where a desktop's menu files the product's links.
+constexpr const char* kMenuCategories = "Game;Simulation;Education;";
+
 }  // namespace
 
 TShortcutLink::TShortcutLink(QObject* owner) : QObject(owner) {}
@@ -60,6 +63,7 @@ void TShortcutLink::CreateLink() {
                                            static_cast<unsigned char>(HotKey().toLatin1()));
   link.iconLocation = iconLocation_.toStdString();
   link.iconNumber = iconNumber_;
+  link.categories = kMenuCategories;
   if (shortcutFile_.isEmpty() || !platform::writeShellLink(shortcutFile_.toStdString(), link))
     throw EShortcutError();
 }

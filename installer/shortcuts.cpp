@@ -30,15 +30,17 @@ bool LinkExists(const QString& lnkFile) {
   return platform::fileExists(platform::linkFileFor(lnkFile.toStdString()));
 }
 
-// Writes one link to a program with its own folder as working folder and its own icon, unless
-// the link exists. False when it could not be written.
+// Writes one link to a program with its own folder as working folder, unless the link exists.
+// False when it could not be written.
 bool WriteLinkOnce(TShortcutLink& link, const QString& lnkFile, const QString& program,
                    const QString& workingDir) {
   if (LinkExists(lnkFile)) return true;
   link.setShortcutFile(lnkFile);
   link.setTarget(program);
   link.setWorkingDir(workingDir);
-  link.setIconLocation(program);
+  // The programs are scripts without an icon of their own; every link shows the product's icon
+  // that the training component installs into the target folder.
+  link.setIconLocation(Session.TargetFolder + QString::fromLatin1(kProgramIconFile));
   link.setShowCmd(TShortcutLink::scShowNormal);
   try {
     link.CreateLink();

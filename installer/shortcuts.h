@@ -5,6 +5,10 @@
 // installation decides their targets.
 class TShortcutLink;
 
+// The icon the training component installs beside QTP.EXE, which the program and desktop links
+// show: the launcher is a script and carries no icon of its own.
+inline constexpr const char* kProgramIconFile = "QTP.PNG";
+
 // Copies the CD's UNINSTALL.EXE to <simulator>\NORVANE\UNINSTALL.EXE for SimVersion, unless
 // either simulator has it already or nothing is chosen and no scenery is installed.
 void CopyUninstaller();

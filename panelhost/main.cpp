@@ -1,4 +1,4 @@
-// panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold]
+// panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold] [--help]
 //
 // Loads the panel and/or module; with a script runs it headless and exits with its status,
 // otherwise shows the panel in a window. The aircraft starts in cruise unless told otherwise.
@@ -13,6 +13,7 @@
 #include "panelhost/panel_host.h"
 #include "panelhost/panel_window.h"
 #include "panelhost/script_runner.h"
+#include "panelhost_usage.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -25,12 +26,11 @@ struct Options {
   std::optional<std::string> module;
   std::optional<std::string> script;
   std::optional<std::string> aircraft;
+  bool help = false;
 };
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: panelhost [--panel CFG] [--module PATH] [--script FILE] "
-               "[--aircraft cruise|cold]\n");
+  std::fputs(kPanelhostUsage, stderr);
   return 2;
 }
 
@@ -38,6 +38,10 @@ std::optional<Options> parseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string flag = argv[i];
+    if (flag == "--help") {
+      options.help = true;
+      continue;
+    }
     std::optional<std::string>* target = flag == "--panel"      ? &options.panel
                                          : flag == "--module"   ? &options.module
                                          : flag == "--script"   ? &options.script
@@ -54,6 +58,10 @@ std::optional<Options> parseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const auto options = parseOptions(argc, argv);
   if (!options) return usage();
+  if (options->help) {
+    std::fputs(kPanelhostUsage, stdout);
+    return 0;
+  }
   const auto start = panelhost::aircraftStartNamed(options->aircraft.value_or("cruise"));
   if (!start) return usage();
   if (options->script && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

@@ -64,6 +64,7 @@ std::string entryText(std::string_view name, const ShellLink& link) {
   text += "Exec=" + entryValue(execLine(link)) + "\n";
   if (!link.workingDir.empty()) text += "Path=" + entryValue(hostPath(link.workingDir)) + "\n";
   if (!link.iconLocation.empty()) text += "Icon=" + entryValue(hostPath(link.iconLocation)) + "\n";
+  if (!link.categories.empty()) text += "Categories=" + entryValue(link.categories) + "\n";
   text += "Terminal=false\n";
   text += "X-Windows-IconIndex=" + std::to_string(link.iconNumber) + "\n";
   text += "X-Windows-HotKey=" + std::string(hotKey) + "\n";

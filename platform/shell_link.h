@@ -14,6 +14,7 @@ struct ShellLink {
   std::string description;
   std::string arguments;
   std::string iconLocation;  // Windows path of the file holding the icon
+  std::string categories;    // menu categories, each followed by ';'; none when empty
   int iconNumber = 0;
   std::uint16_t hotKey = 0;  // Windows hot key word: modifiers in the high byte, key in the low
   int showCommand = 1;       // Windows show command: 1 normal, 2 minimised, 3 maximised

@@ -15,7 +15,9 @@ cmake --build "$build" --target qtp qtp-make-demo qtp_sample_cd_content panelhos
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-demo.XXXXXX")
 "$build/bin/qtp-make-demo" "$work/prefix" >/dev/null
-# Shortcuts and anything else the program writes stay inside the demo folder.
+# Shortcuts and anything else the program writes stay inside the demo folder; the QTP.EXE they
+# start finds the build's qtp on PATH.
+export PATH="$build/bin:$PATH"
 export XDG_DATA_HOME="$work/data"
 export XDG_DESKTOP_DIR="$work/Desktop"
 mkdir -p "$XDG_DATA_HOME" "$XDG_DESKTOP_DIR"

@@ -9,4 +9,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config clang-format \
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libarchive-dev libopenal-dev libopenal1 \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dseg xvfb xauth \
-  libarchive-tools desktop-file-utils >/dev/null
+  libarchive-tools desktop-file-utils appstream lintian file >/dev/null

@@ -18,8 +18,7 @@ void WriteSampleCd(benchmark::State& state) {
   const fs::path cd = fs::path(folder.path().toStdString()) / "cd";
   std::string why;
   for (auto _ : state) {
-    if (!samplecd::writeSampleCd(cd, {NOR_NV36_PATH, "qtp"}, &why))
-      state.SkipWithError(why.c_str());
+    if (!samplecd::writeSampleCd(cd, {NOR_NV36_PATH}, &why)) state.SkipWithError(why.c_str());
   }
   std::uintmax_t bytes = 0;
   for (const auto& entry : fs::recursive_directory_iterator(cd))

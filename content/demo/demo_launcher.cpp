@@ -30,8 +30,9 @@ std::string launcherScript(const std::string& simulator, const std::string& pane
          kFindPanel + "if [ -z \"$panel\" ]; then\n  echo " + name +
          "\": kein Norvane-Flugzeug installiert (Aircraft/Norvane*/panel/panel.cfg)\" >&2\n"
          "  exit 1\nfi\n" +
-         samplecd::programLookup("host", "QTP_PANELHOST", panelhost, "panelhost") + "echo " + name +
-         "\": $panel\"\n" + kStartHost;
+         samplecd::programLookup("host", "QTP_PANELHOST", samplecd::shellQuote(panelhost),
+                                 "panelhost") +
+         "echo " + name + "\": $panel\"\n" + kStartHost;
 }
 
 std::string builtPanelhost() {

@@ -7,9 +7,10 @@
 
 namespace samplecd {
 
-// QTP.RAR (the installed shell with its help pages), ADV.RAR (the instructor's voice) and, for
-// each simulator, <V>ADV.RAR (lessons and adventures) and <V>PILOTS.RAR (situations).
-void writeTrainingArchives(const CdFolder& cd, const std::string& qtpProgram);
+// QTP.RAR (the installed shell's launcher, its icon and help pages), ADV.RAR (the instructor's
+// voice) and, for each simulator, <V>ADV.RAR (lessons and adventures) and <V>PILOTS.RAR
+// (situations).
+void writeTrainingArchives(const CdFolder& cd);
 
 // FS2000\NORVANE0.RAR .. NORVANE2.RAR (one per texture resolution) and FS98\NORVANE.RAR.
 void writeSceneryArchives(const CdFolder& cd);

@@ -21,8 +21,12 @@ constexpr const char* kProductEntries[] = {
 };
 
 // clang-format off
-constexpr const char* kQtpLauncherBody = R"sh(here=$(cd "$(dirname "$0")" && pwd)
-prefix=${QTP_PREFIX:-}
+constexpr const char* kQtpLauncherHead = R"sh(#!/bin/sh
+# QTP: starts the flight school's shell installed in this folder.
+here=$(cd "$(dirname "$0")" && pwd)
+)sh";
+
+constexpr const char* kQtpLauncherBody = R"sh(prefix=${QTP_PREFIX:-}
 if [ -z "$prefix" ]; then
   dir=$here
   while [ "$dir" != / ] && [ ! -d "$dir/dosdevices" ]; do dir=$(dirname "$dir"); done
@@ -89,19 +93,19 @@ std::string shellQuote(const std::string& text) {
 }
 
 std::string programLookup(const std::string& variable, const std::string& environment,
-                          const std::string& recorded, const std::string& name) {
+                          const std::string& fallback, const std::string& name) {
   const std::string value = "\"$" + variable + "\"";
   return variable + "=${" + environment + ":-}\nif [ -z " + value + " ]; then\n  " + variable +
-         "=" + shellQuote(recorded) + "\n  if [ ! -x " + value + " ]; then " + variable +
-         "=$(command -v " + name + " || true); fi\nelif [ ! -x " + value + " ]; then\n  echo \"" +
-         environment + " nennt kein Programm: $" + variable + "\" >&2\n  exit 127\nfi\nif [ -z " +
-         value + " ]; then\n  echo \"" + name + " nicht gefunden: setzen Sie " + environment +
+         "=" + fallback + "\n  if [ ! -x " + value + " ]; then " + variable + "=$(command -v " +
+         name + " || true); fi\nelif [ ! -x " + value + " ]; then\n  echo \"" + environment +
+         " nennt kein Programm: $" + variable + "\" >&2\n  exit 127\nfi\nif [ -z " + value +
+         " ]; then\n  echo \"" + name + " nicht gefunden: setzen Sie " + environment +
          "\" >&2\n  exit 127\nfi\n";
 }
 
-std::string qtpLauncher(const std::string& qtpProgram) {
-  return "#!/bin/sh\n# QTP: starts the flight school's shell installed in this folder.\n" +
-         programLookup("program", "QTP_PROGRAM", qtpProgram, "qtp") + kQtpLauncherBody;
+std::string qtpLauncher() {
+  return kQtpLauncherHead + programLookup("program", "QTP_PROGRAM", "\"$here/qtp\"", "qtp") +
+         kQtpLauncherBody;
 }
 
 std::span<const char* const> productEntries() {

@@ -10,16 +10,16 @@ namespace samplecd {
 std::string shellQuote(const std::string& text);
 
 // Shell lines that set the variable `variable` to a program: the value of the environment
-// variable `environment` when it is set, else `recorded` (the build's copy, recorded when the
-// CD was made) when that is executable, else `name` found on PATH. When the environment names no
-// program, or none is found, the script says so, naming `environment`, and exits with 127.
+// variable `environment` when it is set, else `fallback` (a shell word, e.g. a quoted path) when
+// that is executable, else `name` found on PATH. When the environment names no program, or none
+// is found, the script says so, naming `environment`, and exits with 127.
 std::string programLookup(const std::string& variable, const std::string& environment,
-                          const std::string& recorded, const std::string& name);
+                          const std::string& fallback, const std::string& name);
 
-// QTP.EXE: starts the shell ($QTP_PROGRAM, else `qtpProgram`, else qtp on PATH) in the folder it
-// was installed into, on the prefix that holds that folder ($QTP_PREFIX when set, else the
-// nearest folder above it with a dosdevices folder). Further arguments are passed on.
-std::string qtpLauncher(const std::string& qtpProgram);
+// QTP.EXE: starts the shell ($QTP_PROGRAM, else a qtp beside QTP.EXE, else qtp on PATH) in the
+// folder it was installed into, on the prefix that holds that folder ($QTP_PREFIX when set, else
+// the nearest folder above it with a dosdevices folder). Further arguments are passed on.
+std::string qtpLauncher();
 
 // What the product installs into a simulator's folder, one path a line with '/' between
 // folders; letter case does not matter.

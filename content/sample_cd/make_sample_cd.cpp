@@ -1,4 +1,4 @@
-// qtp-make-sample-cd DIR --module NOR_NV36.gau [--qtp PROGRAM]: writes the sample product CD.
+// qtp-make-sample-cd DIR --module NOR_NV36.gau: writes the sample product CD.
 #include <QGuiApplication>
 #include <cstdio>
 #include <string>
@@ -8,7 +8,7 @@
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau [--qtp PROGRAM]\n");
+  std::fprintf(stderr, "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau\n");
   return 2;
 }
 
@@ -20,15 +20,10 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; i += 2) {
     const std::string flag = argv[i];
     if (i + 1 >= argc) return usage();
-    if (flag == "--module")
-      inputs.gaugeModule = argv[i + 1];
-    else if (flag == "--qtp")
-      inputs.qtpProgram = argv[i + 1];
-    else
-      return usage();
+    if (flag != "--module") return usage();
+    inputs.gaugeModule = argv[i + 1];
   }
   if (inputs.gaugeModule.empty()) return usage();
-  if (inputs.qtpProgram.empty()) inputs.qtpProgram = "qtp";
   QGuiApplication app(argc, argv);  // pictures are drawn through Qt
   std::string why;
   if (!samplecd::writeSampleCd(argv[1], inputs, &why)) {

@@ -40,7 +40,7 @@ bool writeSampleCd(const fs::path& dir, const SampleCdInputs& inputs, std::strin
     removeTree(partial);
     fs::create_directories(partial);
     const CdFolder cd(partial);
-    writeTrainingArchives(cd, inputs.qtpProgram);
+    writeTrainingArchives(cd);
     writeSceneryArchives(cd);
     writeAircraftArchives(cd, inputs.gaugeModule);
     writeUninstaller(cd);

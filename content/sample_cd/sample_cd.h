@@ -10,8 +10,6 @@ namespace samplecd {
 
 struct SampleCdInputs {
   std::filesystem::path gaugeModule;  // the built NOR_NV36.gau, copied into every GAUGES<n>.rar
-  // The shell program that the installed QTP.EXE starts when QTP_PROGRAM is not set.
-  std::string qtpProgram;
 };
 
 // Writes the CD into `dir`, replacing what was there only once the new CD is complete. Files are

@@ -2,10 +2,12 @@
 // simulator's folder the lessons and adventures, the instructor's voice and the situations.
 #include <stdexcept>
 
+#include "app_icon.h"
 #include "cd_layout.h"
 #include "cd_parts.h"
 #include "cd_scripts.h"
 #include "file_data.h"
+#include "installer/shortcuts.h"
 #include "lesson_files.h"
 #include "shell/lesson_table.h"
 
@@ -16,6 +18,7 @@ namespace {
 constexpr const char* kAdventureFolder = "Adventures\\Norvane\\";
 constexpr const char* kVoiceFolder = "Adventures\\Norvane\\Sound\\";
 constexpr const char* kSituationFolder = "Pilots\\Norvane\\";
+constexpr int kInstalledIconSize = 128;
 
 // Instructor clips on ADV.RAR, spread over the lessons.
 constexpr int kVoiceClips = 1297;
@@ -56,9 +59,11 @@ std::string helpPage(int index) {
          "</body>\n</html>\n";
 }
 
-ArchiveTree installedShell(const std::string& qtpProgram) {
+ArchiveTree installedShell() {
   ArchiveTree tree;
-  tree.addProgram("QTP.EXE", qtpLauncher(qtpProgram));
+  tree.addProgram("QTP.EXE", qtpLauncher());
+  const QByteArray icon = content::appIconPng(kInstalledIconSize);
+  tree.addFile(kProgramIconFile, icon.toStdString());
   tree.addFile("LIESMICH.TXT",
                dosText("QTP - Flugschule\n\nStarten Sie QTP.EXE. Die Flugschule zeigt die "
                        "19 Flugstunden; jede wird im Flugsimulator geflogen und nennt am Ende "
@@ -126,8 +131,8 @@ ArchiveTree situations(const SimulatorCd& simulator, std::size_t members) {
 
 }  // namespace
 
-void writeTrainingArchives(const CdFolder& cd, const std::string& qtpProgram) {
-  const ArchiveTree shell = installedShell(qtpProgram);
+void writeTrainingArchives(const CdFolder& cd) {
+  const ArchiveTree shell = installedShell();
   const ArchiveTree voice = instructorVoice();
   cd.writeArchive("QTP.RAR", shell);
   cd.writeArchive("ADV.RAR", voice);

@@ -59,4 +59,31 @@ TEST_F(InstalledShell, QtpExeRunsDirectlyAsTheShortcutStartsIt) {
                                           (root() / "prefix").string() + " --screen-width 800\n");
 }
 
+// What the shortcuts start and show: QTP.EXE runs the qtp beside it, else the one on PATH, never a
+// path recorded when the CD was made; the icon they name is a PNG picture.
+TEST_F(InstalledShell, QtpExeFindsTheShellBesideItselfElseOnPath) {
+  const fs::path onPath = root() / "bin";
+  fs::create_directories(onPath);
+  fs::create_symlink("/usr/bin/dirname", onPath / "dirname");
+  const auto writeShell = [](const fs::path& file, const char* name) {
+    std::ofstream(file) << "#!/bin/sh\necho " << name << "\n";
+    fs::permissions(file, fs::perms::owner_all);
+  };
+  QProcessEnvironment environment = cdtest::quietEnvironment(root() / "home");
+  environment.insert("QTP_PREFIX", QString::fromStdString((root() / "prefix").string()));
+  environment.insert("PATH", QString::fromStdString(onPath.string()));
+  const auto start = [&] { return cdtest::runProgram(target() / "QTP.EXE", {}, environment); };
+
+  const auto none = start();
+  EXPECT_EQ(none.exitCode, 127);
+  EXPECT_TRUE(none.err.contains("QTP_PROGRAM")) << none.err.toStdString();
+  writeShell(onPath / "qtp", "path");
+  EXPECT_EQ(start().out, "path\n");
+  writeShell(target() / "qtp", "beside");
+  EXPECT_EQ(start().out, "beside\n");
+
+  EXPECT_EQ(modeOf(target() / "QTP.PNG"), 0644u);
+  EXPECT_EQ(cdtest::readFile(target() / "QTP.PNG").substr(0, 8), "\x89PNG\r\n\x1a\n");
+}
+
 }  // namespace

@@ -54,13 +54,15 @@ class RunStep : public WizardTest {
     return (fs::canonical(prefix.driveC()) / relativeToC).string();
   }
 
-  // Every link written is a valid entry with Control+Alt+space and a normal window.
+  // Every link written is a valid entry in the product's menu categories with the product's icon
+  // from the target folder, Control+Alt+space and a normal window.
   void ExpectRunLink(const fs::path& entry, const std::string& program,
                      const std::string& folder) const {
     ASSERT_TRUE(ValidEntry(entry)) << entry;
     EXPECT_EQ(EntryValue(entry, "Exec"), "\"" + program + "\"");
     EXPECT_EQ(EntryValue(entry, "Path"), folder);
-    EXPECT_EQ(EntryValue(entry, "Icon"), program);
+    EXPECT_EQ(EntryValue(entry, "Icon"), Host("Programme/QTP/QTP.PNG"));
+    EXPECT_EQ(EntryValue(entry, "Categories"), "Game;Simulation;Education;");
     EXPECT_EQ(EntryValue(entry, "X-Windows-HotKey"), "0x0620");
     EXPECT_EQ(EntryValue(entry, "X-Windows-ShowCmd"), "1");
   }
