@@ -1,4 +1,5 @@
-// qtp-make-sample-cd DIR --module NOR_NV36.gau [--qtp PROGRAM]: writes the sample product CD.
+// qtp-make-sample-cd DIR --module NOR_NV36.gau [--windows-module NOR_NV36.gau] [--qtp PROGRAM]:
+// writes the sample product CD.
 #include <QGuiApplication>
 #include <cstdio>
 #include <string>
@@ -8,7 +9,9 @@
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau [--qtp PROGRAM]\n");
+  std::fprintf(stderr,
+               "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau "
+               "[--windows-module NOR_NV36.gau] [--qtp PROGRAM]\n");
   return 2;
 }
 
@@ -22,6 +25,8 @@ int main(int argc, char** argv) {
     if (i + 1 >= argc) return usage();
     if (flag == "--module")
       inputs.gaugeModule = argv[i + 1];
+    else if (flag == "--windows-module")
+      inputs.windowsGaugeModule = argv[i + 1];
     else if (flag == "--qtp")
       inputs.qtpProgram = argv[i + 1];
     else

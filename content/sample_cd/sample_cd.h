@@ -12,6 +12,9 @@ struct SampleCdInputs {
   std::filesystem::path gaugeModule;  // the built NOR_NV36.gau, copied into every GAUGES<n>.rar
   // The shell program that the installed QTP.EXE starts when QTP_PROGRAM is not set.
   std::string qtpProgram;
+  // The Windows build of the module, when there is one: it is then NOR_NV36.gau in the archives,
+  // for the simulator, and the Linux object goes beside it as NOR_NV36.so, for the panel host.
+  std::filesystem::path windowsGaugeModule = {};
 };
 
 // Writes the CD into `dir`, replacing what was there only once the new CD is complete. Files are
