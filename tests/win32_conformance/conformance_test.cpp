@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
+#include <regex>
+#include <set>
 
 #include "tests/support/panelhost_process.h"
 #include "tests/win32_conformance/conformance_scripts.h"
@@ -121,6 +124,34 @@ TEST_F(Win32Conformance, HostileValuesAndClicksOnEveryCornerGiveTheSameOutput) {
 
 TEST_F(Win32Conformance, BadModulesMissingGaugesAndNoSoundDeviceGiveTheSameOutput) {
   for (const auto& script : conformance::badInputScripts()) compare(script);
+}
+
+// The file the simulator loads: a PE32 DLL that exports Linkage and ImportTable and imports
+// nothing but system DLLs.
+TEST_F(Win32Conformance, TheModuleIsA32BitDllExportingItsTablesAndImportingSystemDllsOnly) {
+  const auto dump = testsupport::runShellCommand(
+      "i686-w64-mingw32-objdump -p " + quoted((kWin32Dir / "bin" / "NOR_NV36.gau").string()));
+  ASSERT_EQ(dump.exitCode, 0) << dump.text();
+  const std::set<std::string> system = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "DSOUND.DLL",
+                                        "MSVCRT.DLL"};
+  const std::regex exported(R"(^\s*\[\s*\d+\]\s+(\w+)$)");
+  std::set<std::string> exports;
+  bool dll = false;
+  bool pe32 = false;
+  for (const std::string& line : dump.lines) {
+    std::smatch match;
+    if (line == "\tDLL") dll = true;
+    if (line.find("(PE32)") != std::string::npos) pe32 = true;
+    if (const auto at = line.find("DLL Name: "); at != std::string::npos) {
+      std::string name = line.substr(at + 10);
+      std::transform(name.begin(), name.end(), name.begin(), ::toupper);
+      EXPECT_TRUE(system.count(name) || name.rfind("API-MS-WIN-CRT-", 0) == 0) << name;
+    } else if (std::regex_match(line, match, exported)) {
+      exports.insert(match[1]);
+    }
+  }
+  EXPECT_TRUE(dll && pe32) << dump.text();
+  EXPECT_EQ(exports, (std::set<std::string>{"ImportTable", "Linkage"}));
 }
 
 }  // namespace
