@@ -9,13 +9,15 @@
 #include "panelhost/host_window.h"
 #include "panelhost/module_imports_win32.h"
 
-struct HostWindowEntry {
-  std::string className;
-  panelhost::MessageBoxHandler handler;
-};
-
 namespace panelhost {
 namespace {
+
+// A window's handle is its entry's address: the module compares it and hands it back, never
+// follows it.
+struct HostWindowEntry {
+  std::string className;
+  MessageBoxHandler handler;
+};
 
 std::vector<std::unique_ptr<HostWindowEntry>> g_windows;
 
