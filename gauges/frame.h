@@ -4,7 +4,11 @@
 #include "gauges/element_chain.h"
 #include "gauges/panel_records.h"
 
+#ifdef _WIN32
+#define QTP_MODULE_EXPORT extern "C" __declspec(dllexport)
+#else
 #define QTP_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 // The host writes its service table into the first entry before any gauge code runs.
 QTP_MODULE_EXPORT IMPORT_TABLE ImportTable;

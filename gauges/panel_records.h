@@ -4,8 +4,9 @@
 // The module's static tables are built from these records and the host (panelhost) reads them
 // through the module's data exports `Linkage` and `ImportTable`; both sides include this one
 // header, so a field moved here moves on both sides. Records are packed on 4-byte boundaries.
-// Built for a 32-bit target the sizes are those of the original 32-bit records (asserted
-// below); on a 64-bit target pointers keep their natural 8 bytes inside the same packing.
+// Built for a 32-bit target (the Windows DLL) the sizes are those of the original 32-bit records
+// (asserted below); on a 64-bit target pointers keep their natural 8 bytes inside the same
+// packing, and the checks written in pointer sizes hold on both.
 //
 // Fields marked "host" belong to the host: the module leaves them zero and never reads them.
 #include <cstddef>
@@ -372,6 +373,13 @@ static_assert(sizeof(PANELS) == PANELS_SLOT_COUNT * sizeof(void*));
 static_assert(sizeof(FAILURE_RECORD) == 8);
 static_assert(sizeof(NONLINEARITY) == 24);
 static_assert(offsetof(ELEMENT_HEADER, image_flags) == 32 + 4 * sizeof(void*));
+static_assert(offsetof(ELEMENT_NEEDLE, source_var) == sizeof(ELEMENT_HEADER));
+static_assert(offsetof(ELEMENT_STRING, text) ==
+              sizeof(ELEMENT_HEADER) + 3 * sizeof(MODULE_VAR) + 36 + 2 * sizeof(void*));
+static_assert(offsetof(MOUSERECT, mouse_function) == 36);
+static_assert(sizeof(MOUSERECT) == 36 + 2 * sizeof(void*));
+static_assert(offsetof(GAUGEHDR, mouse_rect) == 12 + 9 * sizeof(void*));
+static_assert(sizeof(IMPORT_TABLE) == 2 * sizeof(IMPORT_ENTRY));
 
 #if UINTPTR_MAX == 0xFFFFFFFFu
 static_assert(sizeof(MODULE_VAR) == 28);
@@ -380,4 +388,13 @@ static_assert(sizeof(ELEMENT_HEADER) == 60);
 static_assert(sizeof(MOUSERECT) == 44);
 static_assert(sizeof(IMPORT_ENTRY) == 8);
 static_assert(sizeof(LINKAGE_HEAD) == 24);
+static_assert(sizeof(GAUGEHDR) == 84);
+static_assert(sizeof(PANELS) == 256);
+static_assert(sizeof(ELEMENT_STATIC_IMAGE) == 64);
+static_assert(sizeof(ELEMENT_NEEDLE) == 112);
+static_assert(sizeof(ELEMENT_STRING) == 256);
+static_assert(sizeof(ELEMENT_SLIDER) == 144);
+static_assert(sizeof(ELEMENT_ICON) == 104);
+static_assert(sizeof(ELEMENT_MOVING_IMAGE) == 160);
+static_assert(sizeof(ELEMENT_SPRITE) == 192);
 #endif

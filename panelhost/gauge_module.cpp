@@ -1,12 +1,9 @@
 #include "panelhost/gauge_module.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <system_error>
 
+#include "panelhost/module_library.h"
 #include "panelhost/service_table.h"
 
 namespace panelhost {
@@ -14,19 +11,6 @@ namespace {
 
 // More gauges than any real table holds: a table without its null end is refused.
 constexpr std::size_t kMaxGauges = 4096;
-
-bool looksLikeElf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  char magic[4] = {};
-  in.read(magic, sizeof magic);
-  return in.gcount() == 4 && magic[0] == 0x7F && magic[1] == 'E' && magic[2] == 'L' &&
-         magic[3] == 'F';
-}
-
-std::string dlError() {
-  const char* message = dlerror();
-  return message ? message : "unknown error";
-}
 
 }  // namespace
 
@@ -38,27 +22,14 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
 
 std::unique_ptr<GaugeModule> GaugeModule::load(const std::filesystem::path& path,
                                                std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    error = "module " + path.string() + " not found";
-    return nullptr;
-  }
-  if (!looksLikeElf(path)) {
-    error = "module " + path.string() + " is not a shared object";
-    return nullptr;
-  }
-  const auto absolute = std::filesystem::absolute(path, ec);
-  void* handle = dlopen(absolute.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    error = "module " + path.string() + " cannot be loaded: " + dlError();
-    return nullptr;
-  }
+  auto library = ModuleLibrary::open(path, error);
+  if (!library) return nullptr;
   std::unique_ptr<GaugeModule> module(new GaugeModule);
   module->path_ = path;
   module->name_ = path.stem().string();
-  module->handle_ = handle;
-  auto* linkage = static_cast<LINKAGE_HEAD*>(dlsym(handle, "Linkage"));
-  auto* imports = static_cast<IMPORT_TABLE*>(dlsym(handle, "ImportTable"));
+  module->library_ = std::move(library);
+  auto* linkage = static_cast<LINKAGE_HEAD*>(module->library_->symbol("Linkage"));
+  auto* imports = static_cast<IMPORT_TABLE*>(module->library_->symbol("ImportTable"));
   if (!linkage || !imports) {
     error = "module " + path.string() + " exports no " + (linkage ? "ImportTable" : "Linkage");
     return nullptr;
@@ -89,7 +60,6 @@ std::unique_ptr<GaugeModule> GaugeModule::load(const std::filesystem::path& path
 
 GaugeModule::~GaugeModule() {
   if (linkage_ && linkage_->ModuleDeinit) linkage_->ModuleDeinit();
-  if (handle_) dlclose(handle_);
 }
 
 GAUGEHDR* GaugeModule::gauge(const std::string& gaugeName) const {

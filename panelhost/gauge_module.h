@@ -1,12 +1,14 @@
 #pragma once
-// A gauge module loaded with dlopen: its `Linkage` and `ImportTable` exports, the service table
-// written into the import table, module init and deinit, and its gauge headers in table order.
+// A gauge module loaded as a library (module_library.h): its `Linkage` and `ImportTable` exports,
+// the service table written into the import table, module init and deinit, and its gauge headers in
+// table order.
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gauges/panel_records.h"
+#include "panelhost/module_library.h"
 
 namespace panelhost {
 
@@ -21,8 +23,8 @@ class GaugeModule {
   const std::filesystem::path& path() const { return path_; }
   // The module's name as a panel configuration names it (file name without extension).
   const std::string& name() const { return name_; }
-  // The dlopen handle: the module's instance handle and resource-file handle.
-  void* handle() const { return handle_; }
+  // The library handle: the module's instance handle and resource-file handle.
+  void* handle() const { return library_->handle(); }
   const std::vector<GAUGEHDR*>& gauges() const { return gauges_; }
   GAUGEHDR* gauge(const std::string& gaugeName) const;
 
@@ -30,7 +32,7 @@ class GaugeModule {
   GaugeModule() = default;
   std::filesystem::path path_;
   std::string name_;
-  void* handle_ = nullptr;
+  std::unique_ptr<ModuleLibrary> library_;
   LINKAGE_HEAD* linkage_ = nullptr;
   std::vector<GAUGEHDR*> gauges_;
 };

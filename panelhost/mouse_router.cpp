@@ -8,22 +8,22 @@ namespace {
 // A list without its end record is cut here rather than read past.
 constexpr int kMaxRecords = 4096;
 
-QRect resolve(const PIXBOX& box, const QRect& within) {
+Rect resolve(const PIXBOX& box, const Rect& within) {
   if (box.width == 0 && box.height == 0) return within;
-  return QRect(within.x() + box.x, within.y() + box.y, box.width, box.height);
+  return Rect(within.x() + box.x, within.y() + box.y, box.width, box.height);
 }
 
 }  // namespace
 
-MouseRouter::MouseRouter(const MOUSERECT* list, QSize gaugeSize) {
+MouseRouter::MouseRouter(const MOUSERECT* list, Size gaugeSize) {
   if (!list) return;
-  std::vector<QRect> parents{QRect(QPoint(0, 0), gaugeSize)};
+  std::vector<Rect> parents{Rect(Point(0, 0), gaugeSize)};
   for (int i = 0; i < kMaxRecords && list[i].rect_type != MOUSE_RECT_EOL; ++i) {
     const MOUSERECT& record = list[i];
     const int depth = static_cast<int>(parents.size()) - 1;
     switch (record.rect_type) {
       case MOUSE_RECT_PARENT: {
-        const QRect box = resolve(record.relative_box, parents.back());
+        const Rect box = resolve(record.relative_box, parents.back());
         areas_.push_back(MouseArea{&record, box, depth, false});
         parents.push_back(box);
         break;
@@ -41,14 +41,14 @@ MouseRouter::MouseRouter(const MOUSERECT* list, QSize gaugeSize) {
   }
 }
 
-const MouseArea* MouseRouter::childAt(QPoint point, FLAGS32 button) const {
+const MouseArea* MouseRouter::childAt(Point point, FLAGS32 button) const {
   for (const MouseArea& area : areas_) {
     if (area.child && area.box.contains(point) && (area.record->mouse_flags & button)) return &area;
   }
   return nullptr;
 }
 
-const MouseArea* MouseRouter::nearestDragArea(QPoint point) const {
+const MouseArea* MouseRouter::nearestDragArea(Point point) const {
   const MouseArea* nearest = nullptr;
   long best = 0;
   for (const MouseArea& area : areas_) {
@@ -64,7 +64,7 @@ const MouseArea* MouseRouter::nearestDragArea(QPoint point) const {
   return nearest;
 }
 
-HelpAt MouseRouter::helpAt(QPoint point) const {
+HelpAt MouseRouter::helpAt(Point point) const {
   HelpAt help;
   int helpDepth = -1;
   int cursorDepth = -1;
@@ -83,7 +83,7 @@ HelpAt MouseRouter::helpAt(QPoint point) const {
   return help;
 }
 
-void pressArea(const MouseArea& area, QPoint point, FLAGS32 flags,
+void pressArea(const MouseArea& area, Point point, FLAGS32 flags,
                void (*sendKeyEvent)(ID32 event, UINT32 value)) {
   const MOUSERECT& record = *area.record;
   if (record.mouse_function) {

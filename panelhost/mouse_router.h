@@ -2,11 +2,11 @@
 // A gauge's mouse rectangle list, resolved to gauge pixels: parents (sub-areas with help ids and
 // cursors) and children (clickable areas), each child's box relative to the parent it sits in.
 // A box of zero width and height covers the whole of its parent (the first parent: the gauge).
-#include <QRect>
 #include <optional>
 #include <vector>
 
 #include "gauges/panel_records.h"
+#include "panelhost/geometry.h"
 
 namespace panelhost {
 
@@ -16,7 +16,7 @@ constexpr FLAGS32 kMouseLeftDrag = 0x04000000;
 
 struct MouseArea {
   const MOUSERECT* record = nullptr;
-  QRect box;      // gauge pixels
+  Rect box;       // gauge pixels
   int depth = 0;  // 0: a top parent; children and nested parents are deeper
   bool child = false;
 };
@@ -29,22 +29,22 @@ struct HelpAt {
 class MouseRouter {
  public:
   MouseRouter() = default;
-  MouseRouter(const MOUSERECT* list, QSize gaugeSize);
+  MouseRouter(const MOUSERECT* list, Size gaugeSize);
 
   const std::vector<MouseArea>& areas() const { return areas_; }
   // The first child (in list order) under the point that takes the given button flag.
-  const MouseArea* childAt(QPoint point, FLAGS32 button) const;
+  const MouseArea* childAt(Point point, FLAGS32 button) const;
   // The child taking drags whose box is closest to the point (inside it: distance 0).
-  const MouseArea* nearestDragArea(QPoint point) const;
+  const MouseArea* nearestDragArea(Point point) const;
   // The help id and cursor of the innermost area under the point that has one.
-  HelpAt helpAt(QPoint point) const;
+  HelpAt helpAt(Point point) const;
 
  private:
   std::vector<MouseArea> areas_;
 };
 
 // Calls the child's mouse function (or sends its key event through `sendKeyEvent`).
-void pressArea(const MouseArea& area, QPoint point, FLAGS32 flags,
+void pressArea(const MouseArea& area, Point point, FLAGS32 flags,
                void (*sendKeyEvent)(ID32 event, UINT32 value));
 
 }  // namespace panelhost

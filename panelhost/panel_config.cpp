@@ -132,6 +132,20 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
   return std::nullopt;
 }
 
+// The file names a module may have, best first. ".gau" is added to a name without an
+// extension; on Linux a module's own object, NOR_NV36.so, comes before NOR_NV36.gau, which on a
+// CD that carries both builds is the Windows DLL.
+std::vector<std::string> moduleFileNames(const std::string& moduleName) {
+  if (moduleName.find('.') == std::string::npos) return moduleFileNames(moduleName + ".gau");
+#ifdef _WIN32
+  return {moduleName};
+#else
+  const auto extension = moduleName.rfind('.');
+  if (lower(moduleName.substr(extension)) != ".gau") return {moduleName};
+  return {moduleName.substr(0, extension) + ".so", moduleName};
+#endif
+}
+
 }  // namespace
 
 PanelConfig parsePanelConfig(std::string_view text) {
@@ -146,13 +160,18 @@ std::optional<std::filesystem::path> findModule(const std::filesystem::path& pan
   if (moduleName.find_first_of("/\\") != std::string::npos || moduleName == "." ||
       moduleName == "..")
     return std::nullopt;
-  const std::string fileName =
-      moduleName.find('.') == std::string::npos ? moduleName + ".gau" : moduleName;
-  if (auto here = findEntry(panelFolder, fileName, false)) return here;
+  const std::vector<std::string> names = moduleFileNames(moduleName);
+  const auto firstIn = [&](const std::filesystem::path& folder) {
+    std::optional<std::filesystem::path> found;
+    for (auto name = names.begin(); !found && name != names.end(); ++name)
+      found = findEntry(folder, *name, false);
+    return found;
+  };
+  if (auto here = firstIn(panelFolder)) return here;
   std::error_code ec;
   for (auto folder = std::filesystem::weakly_canonical(panelFolder, ec); !folder.empty();
        folder = folder.parent_path()) {
-    if (auto gauges = findEntry(folder, "gauges", true)) return findEntry(*gauges, fileName, false);
+    if (auto gauges = findEntry(folder, "gauges", true)) return firstIn(*gauges);
     if (folder == folder.root_path()) break;
   }
   return std::nullopt;

@@ -44,7 +44,9 @@ PanelConfig parsePanelConfig(std::string_view text);
 
 // Finds a module named in a configuration: first in the panel's own folder, then in the
 // `Gauges` folder of the nearest ancestor that has one (the simulator's folder); names compare
-// without regard to case, and ".gau" is added when the name has no extension.
+// without regard to case, and ".gau" is added when the name has no extension. On Linux the
+// module's own object (NAME.so) is taken before NAME.gau in each folder, so a simulator folder
+// that holds both builds runs the Linux one here and the Windows one in the simulator.
 std::optional<std::filesystem::path> findModule(const std::filesystem::path& panelFolder,
                                                 const std::string& moduleName);
 

@@ -56,7 +56,7 @@ void PanelWindow::paintEvent(QPaintEvent* event) {
 }
 
 void PanelWindow::mousePressEvent(QMouseEvent* event) {
-  QPoint point;
+  Point point;
   Gauge* gauge = host_.gaugeAt(event->position().toPoint(), point);
   if (!gauge) return;
   const FLAGS32 button = event->button() == Qt::RightButton ? kMouseRightSingle : MOUSE_LEFT_SINGLE;
@@ -73,7 +73,7 @@ void PanelWindow::mouseMoveEvent(QMouseEvent* event) {
     if (area && (area->record->mouse_flags & MOUSE_DRAG)) host_.drag(*held_->gauge, point);
     return;
   }
-  QPoint point;
+  Point point;
   Gauge* gauge = host_.gaugeAt(panelPoint, point);
   setCursor(gauge ? cursorShape(host_.help(*gauge, point).cursor) : Qt::ArrowCursor);
 }
@@ -90,7 +90,7 @@ void PanelWindow::keyPressEvent(QKeyEvent* event) {
 bool PanelWindow::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
-  QPoint point;
+  Point point;
   Gauge* gauge = host_.gaugeAt(help->pos(), point);
   const ID32 id = gauge ? host_.help(*gauge, point).helpId : 0;
   if (id != 0) {

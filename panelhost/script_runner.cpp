@@ -1,6 +1,5 @@
 #include "panelhost/script_runner.h"
 
-#include <QImageWriter>
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -135,9 +134,13 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
   return table;
 }
 
-ScriptRunner::ScriptRunner(PanelHost& host, std::ostream& out, std::ostream& err,
+ScriptRunner::ScriptRunner(PanelCore& host, std::ostream& out, std::ostream& err,
                            std::filesystem::path scriptFolder)
-    : host_(host), out_(out), err_(err), scriptFolder_(std::move(scriptFolder)) {}
+    : host_(host),
+      renderer_(dynamic_cast<PanelRenderer*>(&host)),
+      out_(out),
+      err_(err),
+      scriptFolder_(std::move(scriptFolder)) {}
 
 int ScriptRunner::run(std::istream& script) {
   std::string line;
@@ -235,16 +238,16 @@ namespace {
 
 struct GaugePoint {
   Gauge* gauge = nullptr;
-  QPoint point;
+  Point point;
 };
 
-std::variant<GaugePoint, std::string> gaugePoint(PanelHost& host, const Args& args) {
+std::variant<GaugePoint, std::string> gaugePoint(PanelCore& host, const Args& args) {
   Gauge* gauge = host.findGauge(args[0].text);
   if (!gauge) return "no gauge " + args[0].text;
   auto x = intArg(args[1]);
   auto y = intArg(args[2]);
   if (!x || !y) return "bad point " + args[1].text + " " + args[2].text;
-  return GaugePoint{gauge, QPoint(*x, *y)};
+  return GaugePoint{gauge, Point(*x, *y)};
 }
 
 }  // namespace
@@ -281,7 +284,7 @@ Error ScriptRunner::drag(const Args& args) {
 
 namespace {
 
-std::variant<ElementView, std::string> elementView(PanelHost& host, const Args& args) {
+std::variant<ElementView, std::string> elementView(PanelCore& host, const Args& args) {
   Gauge* gauge = host.findGauge(args[0].text);
   if (!gauge) return "no gauge " + args[0].text;
   auto depth = depthArg(args[1]);
@@ -399,18 +402,13 @@ Error ScriptRunner::help(const Args& args) {
 Error ScriptRunner::render(const Args& args) {
   const bool full = args.size() == 3;
   if (full && args[2].text != "full") return fail("unknown render mode " + args[2].text);
-  QImage image;
-  if (args[0].text == "panel") {
-    image = host_.renderPanel(full ? Redraw::Full : Redraw::Changed);
-  } else if (Gauge* gauge = host_.findGauge(args[0].text)) {
-    image = host_.renderGauge(*gauge);
-  } else {
-    return fail("no gauge " + args[0].text);
+  const Gauge* gauge = nullptr;
+  if (args[0].text != "panel") {
+    gauge = host_.findGauge(args[0].text);
+    if (!gauge) return fail("no gauge " + args[0].text);
   }
-  QImageWriter writer(QString::fromStdString(args[1].text), "png");
-  if (!writer.write(image))
-    return fail("cannot write " + args[1].text + ": " + writer.errorString().toStdString());
-  return std::nullopt;
+  if (!renderer_) return fail("this panel host does not draw; render with the Linux panelhost");
+  return renderer_->renderToFile(gauge, args[1].text, full);
 }
 
 }  // namespace panelhost

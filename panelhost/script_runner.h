@@ -14,7 +14,8 @@
 // expectations compare for equality unless "<" or ">" stands before the value. "aircraft" starts
 // the simulated aircraft afresh, level in cruise or parked cold with everything off. "render"
 // draws only the gauges that changed since the last picture, all of them with "full"; a gauge
-// alone is always drawn afresh.
+// alone is always drawn afresh. Only a host that draws renders (the Linux panelhost); any other
+// fails the line, after the words were checked as everywhere.
 #include <filesystem>
 #include <istream>
 #include <optional>
@@ -23,7 +24,8 @@
 #include <string_view>
 #include <vector>
 
-#include "panelhost/panel_host.h"
+#include "panelhost/panel_core.h"
+#include "panelhost/panel_renderer.h"
 #include "platform/script_words.h"
 
 namespace panelhost {
@@ -35,7 +37,8 @@ class ScriptRunner {
  public:
   using Error = std::optional<std::string>;
 
-  ScriptRunner(PanelHost& host, std::ostream& out, std::ostream& err,
+  // Renders when the host is a PanelRenderer as well.
+  ScriptRunner(PanelCore& host, std::ostream& out, std::ostream& err,
                std::filesystem::path scriptFolder = {});
   // Returns 0 when every line passed, else 1 after the first failing line.
   int run(std::istream& script);
@@ -67,7 +70,8 @@ class ScriptRunner {
 
   std::filesystem::path resolve(const std::string& path) const;
 
-  PanelHost& host_;
+  PanelCore& host_;
+  PanelRenderer* renderer_;
   std::ostream& out_;
   std::ostream& err_;
   std::filesystem::path scriptFolder_;

@@ -1,14 +1,11 @@
 #include "panelhost/sound_log.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "panelhost/little_endian.h"
-#include "winapi/dsound/dsound_observer.h"
-#include "winapi/resource_pack.h"
+#include "panelhost/sound_source.h"
 
 namespace panelhost {
 
@@ -30,25 +27,17 @@ WaveData waveDataChunk(const unsigned char* file, std::size_t size) {
 }
 
 SoundLog::SoundLog() {
-  qtp_dsound_set_observer(&SoundLog::observe, this);
+  watchSounds(&SoundLog::observe, this);
 }
 
 SoundLog::~SoundLog() {
-  qtp_dsound_set_observer(nullptr, nullptr);
+  watchSounds(nullptr, nullptr);
 }
 
 void SoundLog::addModule(void* moduleHandle) {
-  const auto* directory =
-      static_cast<const QtpResourceDirectory*>(dlsym(moduleHandle, respack::kDirectorySymbol));
-  if (!directory) return;
-  const auto table = respack::entries(directory->pack, directory->size);
-  const auto wave = respack::typeFromName("WAVE");
-  const auto wav = respack::typeFromName("WAV");
-  if (!table || !wave || !wav) return;
-  for (const respack::PackEntry& entry : *table) {
-    if (!respack::sameType(entry, *wave) && !respack::sameType(entry, *wav)) continue;
-    const WaveData data = waveDataChunk(directory->pack + entry.offset, entry.size);
-    if (data.bytes) sounds_.push_back(KnownSound{entry.name_id, data});
+  for (const WaveResource& wave : waveResources(moduleHandle)) {
+    const WaveData data = waveDataChunk(wave.bytes, wave.size);
+    if (data.bytes) sounds_.push_back(KnownSound{wave.id, data});
   }
 }
 

@@ -28,7 +28,7 @@ class SoundLog {
   SoundLog(const SoundLog&) = delete;
   SoundLog& operator=(const SoundLog&) = delete;
 
-  // Learns the WAVE resources of a loaded module (its dlopen handle).
+  // Learns the WAVE resources of a loaded module (its library handle).
   void addModule(void* moduleHandle);
   std::vector<SoundEvent> take();
 

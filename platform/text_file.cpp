@@ -29,11 +29,22 @@ FileRead tooLarge(std::size_t maxBytes) {
   return failed(FileRead::Failure::TooLarge, "larger than " + std::to_string(maxBytes) + " bytes");
 }
 
+#ifdef _WIN32
+// Windows has no FIFOs to wait for; files are read as they are, without text-mode translation.
+int openForReading(const std::filesystem::path& path) {
+  return ::_wopen(path.c_str(), O_RDONLY | O_BINARY);
+}
+#else
+// Non-blocking, so that opening a FIFO without a writer returns at once and can be refused.
+int openForReading(const std::filesystem::path& path) {
+  return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+#endif
+
 }  // namespace
 
 FileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
-  // Non-blocking, so that opening a FIFO without a writer returns at once and can be refused.
-  const platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  const platform::UniqueFd fd(openForReading(path));
   if (!fd.valid()) return systemFailure(errno);
   FileRead read;
   if (::fstat(fd.get(), &read.status) != 0) return systemFailure(errno);

@@ -1,7 +1,10 @@
 #pragma once
 // The Windows API subset that the gauge module calls, for Linux: resource lookup in a loaded
 // module, the host's main window by class name, and the message box. Gauge code includes this
-// header only; a build for 32-bit Windows would include the system's <windows.h> instead.
+// header only; built for Windows it is the system's <windows.h>.
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <cstdint>
 
 #include "winapi/windows_types.h"
@@ -41,3 +44,4 @@ using QtpMessageBoxHandler = int (*)(HWND owner, LPCSTR text, LPCSTR caption, UI
 // with an optional message-box handler; the handle stays valid until it is unregistered.
 QTP_WINAPI HWND qtp_RegisterHostWindow(const char* className, QtpMessageBoxHandler messageBox);
 QTP_WINAPI void qtp_UnregisterHostWindow(HWND window);
+#endif

@@ -76,9 +76,14 @@ ArchiveTree engineSounds(const std::string& soundFolder) {
   return tree;
 }
 
-ArchiveTree gaugeArchive(const std::string& module) {
+ArchiveTree gaugeArchive(const fs::path& module, const fs::path& windowsModule) {
   ArchiveTree tree;
-  tree.addFile("Gauges\\NOR_NV36.gau", module);
+  if (windowsModule.empty()) {
+    tree.addFile("Gauges\\NOR_NV36.gau", readFile(module));
+  } else {
+    tree.addFile("Gauges\\NOR_NV36.gau", readFile(windowsModule));
+    tree.addFile("Gauges\\NOR_NV36.so", readFile(module));
+  }
   return tree;
 }
 
@@ -105,8 +110,9 @@ ArchiveTree aircraftArchive(const SimulatorCd& simulator, const Aircraft& plane,
 
 }  // namespace
 
-void writeAircraftArchives(const CdFolder& cd, const fs::path& gaugeModule) {
-  const ArchiveTree gauges = gaugeArchive(readFile(gaugeModule));
+void writeAircraftArchives(const CdFolder& cd, const fs::path& gaugeModule,
+                           const fs::path& windowsGaugeModule) {
+  const ArchiveTree gauges = gaugeArchive(gaugeModule, windowsGaugeModule);
   const ArchiveTree soundArchives[] = {engineSounds(aircraft()[0].soundFolder),
                                        engineSounds(aircraft()[2].soundFolder)};
   for (const SimulatorCd& simulator : simulators()) {

@@ -16,7 +16,10 @@ void writeTrainingArchives(const CdFolder& cd);
 void writeSceneryArchives(const CdFolder& cd);
 
 // <V>SOUND.RAR, <V>Aircraft<n>.rar, <V>GAUGES<n>.rar and <V>AIRCRAFTSND<n>.RAR.
-void writeAircraftArchives(const CdFolder& cd, const std::filesystem::path& gaugeModule);
+// The Windows module is NOR_NV36.gau when given (the Linux one then NOR_NV36.so), else the
+// Linux one is.
+void writeAircraftArchives(const CdFolder& cd, const std::filesystem::path& gaugeModule,
+                           const std::filesystem::path& windowsGaugeModule);
 
 // UNINSTALL.EXE in the root.
 void writeUninstaller(const CdFolder& cd);

@@ -14,6 +14,7 @@ constexpr const char* kProductEntries[] = {
     "Aircraft/Norvane Piper Sound",
     "Aircraft/Norvane Beech Sound",
     "Gauges/NOR_NV36.gau",
+    "Gauges/NOR_NV36.so",
     "Sound/Norvane",
     "Adventures/Norvane",
     "Pilots/Norvane",

@@ -1,4 +1,5 @@
-// qtp-make-sample-cd DIR --module NOR_NV36.gau: writes the sample product CD.
+// qtp-make-sample-cd DIR --module NOR_NV36.gau [--windows-module NOR_NV36.gau]:
+// writes the sample product CD.
 #include <QGuiApplication>
 #include <cstdio>
 #include <string>
@@ -8,7 +9,9 @@
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau\n");
+  std::fprintf(stderr,
+               "usage: qtp-make-sample-cd DIR --module NOR_NV36.gau "
+               "[--windows-module NOR_NV36.gau]\n");
   return 2;
 }
 
@@ -20,8 +23,12 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; i += 2) {
     const std::string flag = argv[i];
     if (i + 1 >= argc) return usage();
-    if (flag != "--module") return usage();
-    inputs.gaugeModule = argv[i + 1];
+    if (flag == "--module")
+      inputs.gaugeModule = argv[i + 1];
+    else if (flag == "--windows-module")
+      inputs.windowsGaugeModule = argv[i + 1];
+    else
+      return usage();
   }
   if (inputs.gaugeModule.empty()) return usage();
   QGuiApplication app(argc, argv);  // pictures are drawn through Qt

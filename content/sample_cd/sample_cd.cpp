@@ -42,7 +42,7 @@ bool writeSampleCd(const fs::path& dir, const SampleCdInputs& inputs, std::strin
     const CdFolder cd(partial);
     writeTrainingArchives(cd);
     writeSceneryArchives(cd);
-    writeAircraftArchives(cd, inputs.gaugeModule);
+    writeAircraftArchives(cd, inputs.gaugeModule, inputs.windowsGaugeModule);
     writeUninstaller(cd);
     writeUserInterfaceFiles(cd);
     setReadOnly(partial);

@@ -10,6 +10,9 @@ namespace samplecd {
 
 struct SampleCdInputs {
   std::filesystem::path gaugeModule;  // the built NOR_NV36.gau, copied into every GAUGES<n>.rar
+  // The Windows build of the module, when there is one: it is then NOR_NV36.gau in the archives,
+  // for the simulator, and the Linux object goes beside it as NOR_NV36.so, for the panel host.
+  std::filesystem::path windowsGaugeModule = {};
 };
 
 // Writes the CD into `dir`, replacing what was there only once the new CD is complete. Files are

@@ -53,6 +53,20 @@ TEST(PanelConfig, FindsModulesBesideThePanelThenInTheSimulatorsGaugesFolder) {
   EXPECT_FALSE(findModule(panel, "../../../GAUGES/NOR_NV36"));
 }
 
+// A CD with both builds leaves the Windows DLL as NOR_NV36.gau and the Linux object beside it.
+TEST(PanelConfig, PrefersTheLinuxObjectToTheGauFileInEachFolder) {
+  QTemporaryDir dir;
+  const std::filesystem::path root = dir.path().toStdString();
+  const auto panel = root / "Aircraft" / "A" / "Panel";
+  writeFile(root / "Gauges" / "NOR_NV36.gau", "x");
+  writeFile(root / "Gauges" / "nor_nv36.SO", "x");
+  writeFile(panel / "HERE.gau", "x");
+  writeFile(root / "Gauges" / "HERE.so", "x");
+  EXPECT_EQ(findModule(panel, "NOR_NV36"), root / "Gauges" / "nor_nv36.SO");
+  EXPECT_EQ(findModule(panel, "NOR_NV36.gau"), root / "Gauges" / "nor_nv36.SO");
+  EXPECT_EQ(findModule(panel, "HERE"), panel / "HERE.gau");  // the panel folder comes first
+}
+
 TEST(Numbers, ParseDecimalAndHexAndPrintShortest) {
   EXPECT_EQ(parseNumber("0x1A"), 26.0);
   EXPECT_EQ(parseNumber("-2.5e1"), -25.0);

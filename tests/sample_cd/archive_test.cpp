@@ -103,13 +103,21 @@ class ExtractedCd : public ::testing::Test {
     EXPECT_GT(bgl, 0);
   }
 
+  // With the Windows build, NOR_NV36.gau is its DLL and the Linux object lies beside it.
   void everyGaugeArchiveHoldsTheBuiltModule() const {
     const std::string built = cdtest::readFile(NOR_NV36_PATH);
+    const std::string windows = *WIN32_NOR_NV36_PATH ? cdtest::readFile(WIN32_NOR_NV36_PATH) : "";
     ASSERT_FALSE(built.empty());
     for (const char* v : {"FS2000\\", "FS98\\"}) {
       for (int n = 1; n <= 4; ++n) {
         const std::string archive = std::string(v) + "GAUGES" + std::to_string(n) + ".rar";
-        EXPECT_TRUE(cdtest::readFile(target(archive) / "Gauges" / "NOR_NV36.gau") == built)
+        const fs::path gauges = target(archive) / "Gauges";
+        EXPECT_TRUE(cdtest::readFile(gauges / "NOR_NV36.gau") ==
+                    (windows.empty() ? built : windows))
+            << archive;
+        const fs::path linuxObject = gauges / "NOR_NV36.so";
+        EXPECT_TRUE((fs::exists(linuxObject) ? cdtest::readFile(linuxObject) : "") ==
+                    (windows.empty() ? "" : built))
             << archive;
       }
     }

@@ -7,15 +7,11 @@
 
 namespace testsupport {
 
-namespace {
-
 std::string quoted(const std::string& text) {
   std::string out = "'";
   for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
 }
-
-}  // namespace
 
 std::string ProcessOutput::text() const {
   std::string all;
@@ -23,12 +19,7 @@ std::string ProcessOutput::text() const {
   return all;
 }
 
-ProcessOutput runPanelhostScript(const std::string& panelhost, const std::filesystem::path& script,
-                                 const std::filesystem::path& workingFolder) {
-  std::string command;
-  if (!workingFolder.empty()) command = "cd " + quoted(workingFolder.string()) + " && ";
-  command += "ALSOFT_DRIVERS=null QT_QPA_PLATFORM=offscreen " + quoted(panelhost) + " --script " +
-             quoted(script.string()) + " 2>/dev/null";
+ProcessOutput runShellCommand(const std::string& command) {
   ProcessOutput result;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
@@ -41,6 +32,15 @@ ProcessOutput runPanelhostScript(const std::string& panelhost, const std::filesy
   std::istringstream in(output);
   for (std::string line; std::getline(in, line);) result.lines.push_back(line);
   return result;
+}
+
+ProcessOutput runPanelhostScript(const std::string& panelhost, const std::filesystem::path& script,
+                                 const std::filesystem::path& workingFolder) {
+  std::string command;
+  if (!workingFolder.empty()) command = "cd " + quoted(workingFolder.string()) + " && ";
+  command += "ALSOFT_DRIVERS=null QT_QPA_PLATFORM=offscreen " + quoted(panelhost) + " --script " +
+             quoted(script.string()) + " 2>/dev/null";
+  return runShellCommand(command);
 }
 
 }  // namespace testsupport

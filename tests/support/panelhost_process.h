@@ -15,6 +15,11 @@ struct ProcessOutput {
   std::string text() const;  // the lines again, each ended by a line feed (for failure output)
 };
 
+// A shell command line's standard output and exit status.
+ProcessOutput runShellCommand(const std::string& command);
+// A word quoted for the shell.
+std::string quoted(const std::string& text);
+
 // `panelhost --script script`, run from `workingFolder` when one is given.
 ProcessOutput runPanelhostScript(const std::string& panelhost, const std::filesystem::path& script,
                                  const std::filesystem::path& workingFolder = {});

@@ -2,7 +2,13 @@
 // The DirectSound subset the gauge module plays its sounds with: one device object, static
 // secondary buffers filled through Lock/Unlock, duplicates that share one buffer's memory, and
 // the play, stop, rewind, status and restore calls. On Linux it mixes through OpenAL Soft; the
-// names, records, flags and result codes are DirectSound's, so gauge code stays portable.
+// names, records, flags and result codes are DirectSound's, so gauge code stays portable; built
+// for Windows it is the system's DirectSound.
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: dsound.h needs its types
+#include <dsound.h>
+#else
 #include <cstdint>
 
 #include "winapi/windows_types.h"
@@ -142,3 +148,4 @@ using LPDIRECTSOUND = IDirectSound*;
 // configuration and ALSOFT_DRIVERS choose it). Fails with DSERR_NODRIVER when no device opens.
 extern "C" __attribute__((visibility("default"))) HRESULT DirectSoundCreate(
     LPCGUID device, LPDIRECTSOUND* directSound, void* outer);
+#endif

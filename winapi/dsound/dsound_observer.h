@@ -12,9 +12,12 @@ enum { QTP_DSOUND_PLAY = 0, QTP_DSOUND_STOP = 1 };
 typedef void (*QtpDsoundObserver)(void* ctx, int event, const void* pcm, unsigned size,
                                   unsigned flags);
 
-// A null observer stops the reports.
+#ifndef _WIN32
+// A null observer stops the reports. (On Windows the panel host watches the system's DirectSound
+// itself, with the same observer.)
 __attribute__((visibility("default"))) void qtp_dsound_set_observer(QtpDsoundObserver observer,
                                                                     void* ctx);
+#endif
 
 #ifdef __cplusplus
 }
