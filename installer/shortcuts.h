@@ -6,8 +6,10 @@
 class TShortcutLink;
 
 // Copies the CD's UNINSTALL.EXE to <simulator>\NORVANE\UNINSTALL.EXE for SimVersion, unless
-// either simulator has it already or nothing is chosen and no scenery is installed.
-void CopyUninstaller();
+// either simulator has it already or nothing is chosen and no scenery is installed. False when
+// the copy belongs there but did not come, for want of a recorded CD drive or because the CD
+// was not at hand: the caller tries once more when the CD has been found.
+bool CopyUninstaller();
 
 // Writes the missing links through `link` (its hot key and icon number are the caller's). A
 // link that cannot be written is told in a message and the others are still made.
