@@ -163,6 +163,7 @@ TEST_F(RunStep, AFailedDesktopLinkIsToldAndTheRunGoesOn) {
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
   fs::remove(home_->desktop());
+  TempPrefix::writeFile(home_->desktop(), "a file where the desktop would go");
   Shortcuts(1);
   ASSERT_EQ(MessageTexts(), std::vector<QString>{kDesktopError});
   EXPECT_TRUE(messages[0].red);
