@@ -208,8 +208,11 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
     LogFailure(QStringLiteral("%1 is not on the CD in %2").arg(archive, InstallState.CDDrive));
     return false;
   }
-  // The uninstall link is written before any archive; its uninstaller comes once the CD is found.
-  if (std::exchange(uninstallerAwaitsCd_, false)) CopyUninstaller();
+  // Without the CD at the start, the uninstaller and its link come once the CD has been found.
+  if (std::exchange(uninstallerAwaitsCd_, false)) {
+    CopyUninstaller();
+    CreateUninstallLink(*ShortcutLink1);
+  }
   bool extracted = false;
   // The destination must still be there: a simulator folder that went away during the run is
   // not made again by the extraction.

@@ -63,6 +63,18 @@ QString StartMenuGroup(TShortcutLink& link) {
   return present ? group : QString();
 }
 
+// The uninstall link into the group, only while the uninstaller it starts is there: a link to
+// nothing would leave the user no way to remove the product.
+void WriteUninstallLink(TShortcutLink& link, const QString& group) {
+  const QString simulator = SimulatorFolder(SimVersion);
+  if (simulator.isEmpty()) return;
+  const QString folder = simulator + QStringLiteral("NORVANE\\");
+  const QString program = folder + QStringLiteral("Uninstall.EXE");
+  if (!platform::fileExists(program.toStdString())) return;
+  if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"), program, folder))
+    Error(QString::fromUtf8(kStartMenuError));
+}
+
 }  // namespace
 
 bool CopyUninstaller() {
@@ -109,10 +121,12 @@ void CreateShortcuts(TShortcutLink& link) {
         !WriteLinkOnce(link, desktop + QStringLiteral("\\QTP.lnk"), program, Session.TargetFolder))
       Error(QString::fromUtf8(kDesktopError));
   }
-  const QString simulator = SimulatorFolder(SimVersion);
-  if (simulator.isEmpty()) return;
-  const QString uninstallFolder = simulator + QStringLiteral("NORVANE\\");
-  if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"),
-                     uninstallFolder + QStringLiteral("Uninstall.EXE"), uninstallFolder))
-    Error(QString::fromUtf8(kStartMenuError));
+  WriteUninstallLink(link, group);
+}
+
+void CreateUninstallLink(TShortcutLink& link) {
+  const QString programs = link.GetProgramsFolder();
+  const QString group = programs + QStringLiteral("\\Norvane\\QTP\\");
+  if (!programs.isEmpty() && platform::folderExists(group.toStdString()))
+    WriteUninstallLink(link, group);
 }

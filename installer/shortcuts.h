@@ -12,5 +12,10 @@ class TShortcutLink;
 bool CopyUninstaller();
 
 // Writes the missing links through `link` (its hot key and icon number are the caller's). A
-// link that cannot be written is told in a message and the others are still made.
+// link that cannot be written is told in a message and the others are still made. The uninstall
+// link waits until the uninstaller is in the simulator's NORVANE folder.
 void CreateShortcuts(TShortcutLink& link);
+
+// The uninstall link alone, once a late copy has brought the uninstaller, into a start-menu group
+// that CreateShortcuts made; nothing when either is missing.
+void CreateUninstallLink(TShortcutLink& link);

@@ -47,6 +47,12 @@ class RunStep : public WizardTest {
     EXPECT_FALSE(hooks::hasQueuedMessageAnswer()) << "a message that was expected did not come";
   }
 
+  // The uninstaller under the name the link gives it, as the run's copy leaves it before the
+  // links: the uninstall link is only written to an uninstaller that is there.
+  void PlaceUninstaller(const char* simulator) const {
+    TempPrefix::writeFile(prefix.driveC() / simulator / "NORVANE" / "Uninstall.EXE", "MZ");
+  }
+
   fs::path ProgramLink() const { return home_->group() / "QTP.desktop"; }
   fs::path UninstallLink() const { return home_->group() / "Uninstall.desktop"; }
   fs::path DesktopLink() const { return home_->desktop() / "QTP.desktop"; }
@@ -75,6 +81,7 @@ class RunStep : public WizardTest {
 
 TEST_F(RunStep, TrainingGetsTheProgramAndUninstallLinks) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Shortcuts();
@@ -86,6 +93,7 @@ TEST_F(RunStep, TrainingGetsTheProgramAndUninstallLinks) {
 
 TEST_F(RunStep, AircraftOnlyWithTheDesktopOptionGetsUninstallAndDesktopLinks) {
   InstallFS98();
+  PlaceUninstaller("FS98");
   SimVersion = 98;
   Session.AircraftChosen[2] = true;
   Session.DesktopIcon = true;
@@ -100,6 +108,7 @@ TEST_F(RunStep, AircraftOnlyWithTheDesktopOptionGetsUninstallAndDesktopLinks) {
 
 TEST_F(RunStep, ASecondInstallationRewritesNoLink) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
@@ -159,6 +168,7 @@ TEST_F(RunStep, NoHomeMeansNoGroup) {
 
 TEST_F(RunStep, AFailedDesktopLinkIsToldAndTheRunGoesOn) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
@@ -173,6 +183,7 @@ TEST_F(RunStep, AFailedDesktopLinkIsToldAndTheRunGoesOn) {
 
 TEST_F(RunStep, AFailedStartMenuLinkIsToldAndTheOthersAreStillMade) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
