@@ -15,10 +15,13 @@ cmake --build "$build" --target qtp qtp-make-demo qtp_sample_cd_content panelhos
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-demo.XXXXXX")
 "$build/bin/qtp-make-demo" "$work/prefix" >/dev/null
-# Shortcuts and anything else the program writes stay inside the demo folder.
+# Shortcuts, the desktop link and the program's log stay inside the demo folder in both modes:
+# XDG_DESKTOP_DIR from the environment wins over the user's user-dirs.dirs. HOME stays the
+# user's with a display, which the display's session needs.
 export XDG_DATA_HOME="$work/data"
 export XDG_DESKTOP_DIR="$work/Desktop"
-mkdir -p "$XDG_DATA_HOME" "$XDG_DESKTOP_DIR"
+export XDG_STATE_HOME="$work/state"
+mkdir -p "$XDG_DATA_HOME" "$XDG_DESKTOP_DIR" "$XDG_STATE_HOME"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Demo prefix: $work/prefix"
