@@ -47,8 +47,7 @@ class RunStep : public WizardTest {
     EXPECT_FALSE(hooks::hasQueuedMessageAnswer()) << "a message that was expected did not come";
   }
 
-  // The uninstaller under the name the link gives it, as the run's copy leaves it before the
-  // links: the uninstall link is only written to an uninstaller that is there.
+  // As the run's copy leaves it before the links, under the name the link gives it.
   void PlaceUninstaller(const char* simulator) const {
     TempPrefix::writeFile(prefix.driveC() / simulator / "NORVANE" / "Uninstall.EXE", "MZ");
   }
