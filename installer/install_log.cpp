@@ -58,8 +58,18 @@ void ComponentInstalled(const QString& flag) {
   platform::logNote("installed " + flag.toStdString());
 }
 
-void RunEnds(bool completed) {
-  platform::logNote(completed ? "installation complete" : "installation stopped");
+void RunEnds(RunEnd end) {
+  switch (end) {
+    case RunEnd::Complete:
+      platform::logNote("installation complete");
+      break;
+    case RunEnd::Incomplete:
+      platform::logReport("installation ended with a component not installed");
+      break;
+    case RunEnd::Stopped:
+      platform::logNote("installation stopped");
+      break;
+  }
 }
 
 }  // namespace installlog

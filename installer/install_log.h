@@ -14,6 +14,11 @@ const char* RarErrorText(int code);
 
 void RunStarts(const Simulator& simulator, const InstallSession& session);
 void ComponentInstalled(const QString& flag);
-void RunEnds(bool completed);
+enum class RunEnd {
+  Complete,    // every chosen component installed
+  Incomplete,  // the run went through, but a component is not installed
+  Stopped,
+};
+void RunEnds(RunEnd end);
 
 }  // namespace installlog

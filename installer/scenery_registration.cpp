@@ -51,8 +51,9 @@ bool AppendAreaEntry(const fs::path& file) {
                                          {.backup = true, .followLink = true}));
 }
 
-void Notice(const char* text) {
-  ShowMessageForm(QString::fromUtf8(text), clWhite, true, QStringLiteral("OK"), false, QString());
+// A scenery that is not registered is not installed: the user must see why.
+void Failure(const char* text) {
+  ShowMessageForm(QString::fromUtf8(text), clRed, true, QStringLiteral("OK"), false, QString());
 }
 
 }  // namespace
@@ -71,18 +72,20 @@ void RemoveUnusedElevation() {
   }
 }
 
-void RegisterSceneryCfg() {
+bool RegisterSceneryCfg() {
   const QString file = FS2000Path + QStringLiteral("SCENERY.CFG");
   if (FS2000Path.isEmpty() || !platform::fileExists(file.toStdString())) {
     platform::logReport("the scenery is not registered: " + file.toStdString() + " is missing");
-    Notice("CFG-Datei nicht gefunden, Szenery kann nicht registriert werden!");
-    return;
+    Failure("CFG-Datei nicht gefunden, Szenery kann nicht registriert werden!");
+    return false;
   }
   if (!AppendAreaEntry(platform::toHost(file.toStdString()))) {
     platform::logReport("the scenery is not registered: " + file.toStdString() +
                         " cannot be read or changed");
-    Notice("Fehler bei der Szenerieregistrierung!");
+    Failure("Fehler bei der Szenerieregistrierung!");
+    return false;
   }
+  return true;
 }
 
 bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const QString& pattern) {
@@ -94,11 +97,14 @@ bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const Q
   return true;
 }
 
-void RegisterFS98Scenery() {
-  if (FS98Path.isEmpty()) return;
+bool RegisterFS98Scenery() {
+  if (FS98Path.isEmpty()) return false;
   const QString worldVis = FS98Path + QStringLiteral("Scenery\\World.vis");
-  if (!RegisterWorldVis(worldVis, QStringLiteral("NORVANE Arizona Scenery"),
-                        FS98Path + QStringLiteral("NORVANE\\AZ\\*.BGL")))
-    platform::logReport("the scenery is not registered: " + worldVis.toStdString() +
-                        " cannot be read or changed");
+  if (RegisterWorldVis(worldVis, QStringLiteral("NORVANE Arizona Scenery"),
+                       FS98Path + QStringLiteral("NORVANE\\AZ\\*.BGL")))
+    return true;
+  platform::logReport("the scenery is not registered: " + worldVis.toStdString() +
+                      " cannot be read or changed");
+  Failure("Die Szenerie konnte nicht in World.vis eingetragen werden!");
+  return false;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
+#include <utility>
 
 #include "controls/compass.h"
 #include "controls/fonts.h"
@@ -161,12 +162,19 @@ void TSetup2DLG::Timer1Timer() {
   Timer1->stop();
   running_ = true;
   const bool completed = RunSequence();
-  installlog::RunEnds(completed);
+  installlog::RunEnds(!completed         ? installlog::RunEnd::Stopped
+                      : componentMissed_ ? installlog::RunEnd::Incomplete
+                                         : installlog::RunEnd::Complete);
   if (completed) {
     Progress->setHeading(335);
     ShowStatus(QStringLiteral("Installation beendet!"));
-    ShowMessageForm(QStringLiteral("Installation wurde erfolgreich durchgeführt!"), clWhite, true,
-                    QStringLiteral("OK"), false, QString());
+    // Success is claimed only when every chosen component is in and recorded.
+    if (componentMissed_)
+      ShowMessageForm(QStringLiteral("Installation wurde nicht vollständig durchgeführt!"), clRed,
+                      true, QStringLiteral("OK"), false, QString());
+    else
+      ShowMessageForm(QStringLiteral("Installation wurde erfolgreich durchgeführt!"), clWhite, true,
+                      QStringLiteral("OK"), false, QString());
   }
   EndStep();
   running_ = false;
@@ -199,6 +207,11 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
   if (!CheckCDFile(archive)) {
     LogFailure(QStringLiteral("%1 is not on the CD in %2").arg(archive, InstallState.CDDrive));
     return false;
+  }
+  // Without the CD at the start, the uninstaller and its link come once the CD has been found.
+  if (std::exchange(uninstallerAwaitsCd_, false)) {
+    CopyUninstaller();
+    CreateUninstallLink(*ShortcutLink1);
   }
   bool extracted = false;
   // The destination must still be there: a simulator folder that went away during the run is
@@ -242,7 +255,7 @@ bool TSetup2DLG::RunSequence() {
   InstallAbort = false;
   ExpectedFileCount();
   Session.ExtractedFiles = 0;
-  CopyUninstaller();
+  uninstallerAwaitsCd_ = !CopyUninstaller();
   CreateShortcuts(*ShortcutLink1);
 
   if (Session.TrainingChosen) {
@@ -251,7 +264,7 @@ bool TSetup2DLG::RunSequence() {
   }
   if (Session.SceneryChosen) {
     if (!ExtractGroup(InstallGroup::Scenery)) return false;
-    CompleteScenery(*simulator);
+    componentMissed_ = !CompleteScenery(*simulator);
   }
   if (AnyAircraftChosen()) {
     if (!ExtractGroup(InstallGroup::Aircraft)) return false;
@@ -279,23 +292,24 @@ void TSetup2DLG::CompleteTraining(const Simulator& simulator) {
   Session.TrainingChosen = false;
 }
 
-void TSetup2DLG::CompleteScenery(const Simulator& simulator) {
+// A scenery the simulator was not told about is not installed: it stays unrecorded and chosen,
+// so that the next visit offers it again.
+bool TSetup2DLG::CompleteScenery(const Simulator& simulator) {
   const QString flag = QString::fromLatin1(simulator.sceneryFlag);
   switch (simulator.sceneryRegistration) {
     case SceneryRegistration::SceneryCfg:
       RemoveUnusedElevation();
-      Session.SceneryChosen = false;
-      RegisterSceneryCfg();
-      RecordInstalled(flag, InstallState.*simulator.scenery);
+      if (!RegisterSceneryCfg()) return false;
       WriteStateString(QStringLiteral("SCRes"), Session.SceneryRes);
       InstallState.SCRes = Session.SceneryRes.left(1);
       break;
     case SceneryRegistration::WorldVis:
-      Session.SceneryChosen = false;
-      RecordInstalled(flag, InstallState.*simulator.scenery);
-      RegisterFS98Scenery();
+      if (!RegisterFS98Scenery()) return false;
       break;
   }
+  Session.SceneryChosen = false;
+  RecordInstalled(flag, InstallState.*simulator.scenery);
+  return true;
 }
 
 void TSetup2DLG::CompleteAircraft(const Simulator& simulator) {

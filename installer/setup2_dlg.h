@@ -51,7 +51,8 @@ class TSetup2DLG : public TShellForm {
   bool RunSequence();
   bool ExtractGroup(InstallGroup group);
   void CompleteTraining(const Simulator& simulator);
-  void CompleteScenery(const Simulator& simulator);
+  // False when the scenery could not be registered (told in red, left unrecorded).
+  bool CompleteScenery(const Simulator& simulator);
   void CompleteAircraft(const Simulator& simulator);
   void EndStep();
   void OwnerDestroyed();
@@ -59,6 +60,8 @@ class TSetup2DLG : public TShellForm {
 
   bool running_ = false;
   bool ended_ = false;
+  bool uninstallerAwaitsCd_ = false;  // copied after the next successful CD check
+  bool componentMissed_ = false;      // a chosen component arrived but is not installed
 };
 
 // The run window from its start until its run has ended or its owner went before the run

@@ -65,13 +65,25 @@ QString StartMenuGroup(TShortcutLink& link) {
   return present ? group : QString();
 }
 
+// The uninstall link into the group, only while the uninstaller it starts is there: a link to
+// nothing would leave the user no way to remove the product.
+void WriteUninstallLink(TShortcutLink& link, const QString& group) {
+  const QString simulator = SimulatorFolder(SimVersion);
+  if (simulator.isEmpty()) return;
+  const QString folder = simulator + QStringLiteral("NORVANE\\");
+  const QString program = folder + QStringLiteral("Uninstall.EXE");
+  if (!platform::fileExists(program.toStdString())) return;
+  if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"), program, folder))
+    Error(QString::fromUtf8(kStartMenuError));
+}
+
 }  // namespace
 
-void CopyUninstaller() {
+bool CopyUninstaller() {
   const auto simulators = Simulators();
   if (std::any_of(simulators.begin(), simulators.end(),
                   [](const Simulator& s) { return HasUninstaller(s.folder()); }))
-    return;
+    return true;
   const bool anyAircraft =
       std::any_of(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen),
                   [](bool chosen) { return chosen; });
@@ -79,21 +91,23 @@ void CopyUninstaller() {
   // it, and that link must find the uninstaller.
   if (!Session.TrainingChosen && !anyAircraft && !Session.SceneryChosen && !InstallState.SC98 &&
       !InstallState.SC2K)
-    return;
-  if (!SimFolderExists(SimVersion)) return;
+    return true;
+  if (!SimFolderExists(SimVersion)) return true;
   const QString simulator = SimulatorFolder(SimVersion);
-  if (simulator.isEmpty()) return;
+  if (simulator.isEmpty()) return true;
   const QString folder = simulator + QStringLiteral("NORVANE\\");
   if (!platform::forceFolders(folder.toStdString())) {
     platform::logReport("cannot make the folder " + folder.toStdString());
     Error(QStringLiteral("\"Unistall.exe\" konnte nicht installiert werden!"));
-    return;
+    return true;
   }
+  if (InstallState.CDDrive.isEmpty()) return false;
   // A copy that fails is only logged: the uninstaller is an extra, the run goes on.
   const std::string from = (InstallState.CDDrive + QStringLiteral("UNINSTALL.EXE")).toStdString();
   const std::string to = (folder + QStringLiteral("UNINSTALL.EXE")).toStdString();
-  if (!InstallState.CDDrive.isEmpty() && !platform::copyFile(from, to))
-    platform::logReport("cannot copy " + from + " to " + to);
+  if (platform::copyFile(from, to)) return true;
+  platform::logReport("cannot copy " + from + " to " + to);
+  return false;
 }
 
 void CreateShortcuts(TShortcutLink& link) {
@@ -109,10 +123,12 @@ void CreateShortcuts(TShortcutLink& link) {
         !WriteLinkOnce(link, desktop + QStringLiteral("\\QTP.lnk"), program, Session.TargetFolder))
       Error(QString::fromUtf8(kDesktopError));
   }
-  const QString simulator = SimulatorFolder(SimVersion);
-  if (simulator.isEmpty()) return;
-  const QString uninstallFolder = simulator + QStringLiteral("NORVANE\\");
-  if (!WriteLinkOnce(link, group + QStringLiteral("Uninstall.lnk"),
-                     uninstallFolder + QStringLiteral("Uninstall.EXE"), uninstallFolder))
-    Error(QString::fromUtf8(kStartMenuError));
+  WriteUninstallLink(link, group);
+}
+
+void CreateUninstallLink(TShortcutLink& link) {
+  const QString programs = link.GetProgramsFolder();
+  const QString group = programs + QStringLiteral("\\Norvane\\QTP\\");
+  if (!programs.isEmpty() && platform::folderExists(group.toStdString()))
+    WriteUninstallLink(link, group);
 }

@@ -1,8 +1,7 @@
 #include "platform/special_folders.h"
 
-#include <QFile>
-#include <QStandardPaths>
 #include <filesystem>
+#include <system_error>
 
 #include "platform/paths.h"
 #include "platform/xdg.h"
@@ -16,12 +15,20 @@ std::string programsFolder() {
   return data.empty() ? std::string() : toWindows(data / "applications");
 }
 
-// Qt reads XDG_DESKTOP_DIR from user-dirs.dirs and falls back to ~/Desktop, but takes the root
-// for an unknown home, where Windows finds no folder.
 std::string desktopFolder() {
-  if (homeFolder().empty()) return {};
-  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  return toWindows(fs::path(QFile::encodeName(desktop).toStdString()));
+  fs::path desktop = userDir("DESKTOP");
+  if (desktop.empty()) {
+    const fs::path home = homeFolder();
+    if (home.empty()) return {};
+    desktop = home / "Desktop";
+  }
+  if (!desktop.has_filename()) desktop = desktop.parent_path();
+  // A session makes its desktop folder at login when it is missing; a user without one (a fresh
+  // account, a desktop-less session) gets it here rather than a failed desktop link. A folder
+  // that cannot be made shows when the link is written.
+  std::error_code ec;
+  fs::create_directories(desktop, ec);
+  return toWindows(desktop);
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 namespace platform {
 
 std::string programsFolder();  // $XDG_DATA_HOME/applications (~/.local/share/applications)
-std::string desktopFolder();   // XDG_DESKTOP_DIR of user-dirs.dirs, else ~/Desktop
+// XDG_DESKTOP_DIR from the environment, else from user-dirs.dirs, else ~/Desktop; made when
+// missing.
+std::string desktopFolder();
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "tests/e2e/walkthrough.h"
 
@@ -84,5 +85,45 @@ INSTANTIATE_TEST_SUITE_P(Pages, PagesWalkthrough, testing::ValuesIn(kInstalls),
                          [](const testing::TestParamInfo<Install>& p) {
                            return std::string(p.param.form);
                          });
+
+using PagesWalkthroughFailures = e2e::WalkthroughTest;
+
+// The first run starts without a recorded CD drive and asks for the CD.
+const struct {
+  int versionItem;
+  const char *readOnly, *beforeRun, *message;  // readOnly: below the simulator folders
+} kUnregistered[] = {
+    {1, "FS2000/SCENERY.CFG",
+     "expect-form TSceneryResDLG\nclick ContinueBtn\nwait-form TSRCDRVDLG\nchoose DriveCombo 1\n"
+     "click ContinueBtn\n",
+     "Fehler bei der Szenerieregistrierung!"},
+    {0, "FS98/Scenery/World.vis", "", "Die Szenerie konnte nicht in World.vis eingetragen werden!"},
+};
+
+TEST_F(PagesWalkthroughFailures, ASceneryNotRegisteredIsRedAndOfferedAgainTheUninstallerIsThere) {
+  for (const auto& c : kUnregistered) {
+    QFile::setPermissions(walk.prefix() + "/drive_c/Program Files/Microsoft Games/" + c.readOnly,
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString choose =
+        QStringLiteral("expect-form TFSVersionDLG\nchoose FSSel %1\nclick OKBtn\n")
+            .arg(c.versionItem);
+    const QStringList lines =
+        holds("screen 640\nclick SceneryBtn\nanswer Weiter\nclick InstallBtn\n" + choose +
+              "answer OK\nanswer OK\n" + c.beforeRun + "wait-form TSceneryDLG\n" +
+              "click ReturnBtn\nanswer Ja\nclick FlugSchuleBtn\n" + choose +
+              "expect SceneryCheck text Szenerie\nanswer Ja\nclick AbortBtn\nclick ReturnBtn\n");
+    EXPECT_TRUE(inOrder(
+        lines,
+        {QStringLiteral("message red \"%1\" ok=\"OK\" -> OK").arg(c.message),
+         "message red \"Installation wurde nicht vollständig durchgeführt!\" ok=\"OK\" -> OK"}));
+    EXPECT_TRUE(
+        ReadAll(walk.prefix() + "/qtp.reg")
+            .contains(c.versionItem ? "\"SC2K\"=dword:00000000" : "\"SC98\"=dword:00000000"));
+  }
+  const QString entry =
+      ReadAll(walk.folder() + "/home/.local/share/applications/Norvane/QTP/Uninstall.desktop");
+  EXPECT_TRUE(QFileInfo(entry.section("Exec=\"", 1).section('"', 0, 0)).isFile())
+      << entry.toStdString();
+}
 
 }  // namespace

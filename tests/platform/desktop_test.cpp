@@ -39,6 +39,29 @@ TEST(SpecialFolders, FollowTheXdgSettings) {
   EXPECT_EQ(platform::programsFolder(), zPath(home / "data" / "applications"));
 }
 
+TEST(SpecialFolders, TheDesktopComesFromTheEnvironmentThenUserDirsThenHomeAndIsMade) {
+  const struct {
+    const char *environment, *userDirs, *desktop;  // below the home; null: unset, no file
+  } cases[] = {
+      {"/Env", "XDG_DESKTOP_DIR=\"$HOME/Pult\"\n", "Env"},
+      {nullptr, "XDG_DESKTOP_DIR=\"$HOME/Ab \\\"s\\\"\"\nXDG_DESKTOP_DIR=\"rel\"\n", "Ab \"s\""},
+      {nullptr, "XDG_DESKTOP_DIR=\"$HOMEX\"\n#XDG_DESKTOP_DIR=\"$HOME/P\"\nXDG_DESKTOP_DIR2=\"/\"",
+       "Desktop"},
+      {nullptr, nullptr, "Desktop"},
+  };
+  for (const auto& c : cases) {
+    TempPrefix prefix;
+    const fs::path home = fs::canonical(prefix.root());
+    ScopedEnv homeEnv("HOME", home.string());
+    ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").string());
+    ScopedEnv desktop("XDG_DESKTOP_DIR",
+                      c.environment ? std::optional(home.string() + c.environment) : std::nullopt);
+    if (c.userDirs) TempPrefix::writeFile(home / "cfg" / "user-dirs.dirs", c.userDirs);
+    EXPECT_EQ(platform::desktopFolder(), zPath(home / c.desktop)) << c.desktop;
+    EXPECT_TRUE(fs::is_directory(home / c.desktop)) << c.desktop;
+  }
+}
+
 TEST(SpecialFolders, FoldersInsideTheDrivesUseTheirLetter) {
   TempPrefix prefix;
   const fs::path home = fs::canonical(prefix.driveC()) / "users" / "pilot";

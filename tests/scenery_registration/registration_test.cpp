@@ -43,11 +43,11 @@ class SceneryCfg : public WizardTest {
   std::string Text() const { return TempPrefix::readFile(cfg_); }
   fs::path Backup() const { return fs::path(cfg_.string() + ".bak"); }
 
-  // The message shown, white with a single OK.
+  // The message shown, red (the scenery is not registered) with a single OK.
   void ExpectOnlyMessage(const QString& text) const {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text);
-    EXPECT_FALSE(messages[0].red);
+    EXPECT_TRUE(messages[0].red);
     EXPECT_TRUE(messages[0].showOK);
     EXPECT_EQ(messages[0].okCaption, QStringLiteral("OK"));
     EXPECT_FALSE(messages[0].showAbort);

@@ -47,6 +47,11 @@ class RunStep : public WizardTest {
     EXPECT_FALSE(hooks::hasQueuedMessageAnswer()) << "a message that was expected did not come";
   }
 
+  // As the run's copy leaves it before the links, under the name the link gives it.
+  void PlaceUninstaller(const char* simulator) const {
+    TempPrefix::writeFile(prefix.driveC() / simulator / "NORVANE" / "Uninstall.EXE", "MZ");
+  }
+
   fs::path ProgramLink() const { return home_->group() / "QTP.desktop"; }
   fs::path UninstallLink() const { return home_->group() / "Uninstall.desktop"; }
   fs::path DesktopLink() const { return home_->desktop() / "QTP.desktop"; }
@@ -77,6 +82,7 @@ class RunStep : public WizardTest {
 
 TEST_F(RunStep, TrainingGetsTheProgramAndUninstallLinks) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Shortcuts();
@@ -88,6 +94,7 @@ TEST_F(RunStep, TrainingGetsTheProgramAndUninstallLinks) {
 
 TEST_F(RunStep, AircraftOnlyWithTheDesktopOptionGetsUninstallAndDesktopLinks) {
   InstallFS98();
+  PlaceUninstaller("FS98");
   SimVersion = 98;
   Session.AircraftChosen[2] = true;
   Session.DesktopIcon = true;
@@ -102,6 +109,7 @@ TEST_F(RunStep, AircraftOnlyWithTheDesktopOptionGetsUninstallAndDesktopLinks) {
 
 TEST_F(RunStep, ASecondInstallationRewritesNoLink) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
@@ -161,10 +169,12 @@ TEST_F(RunStep, NoHomeMeansNoGroup) {
 
 TEST_F(RunStep, AFailedDesktopLinkIsToldAndTheRunGoesOn) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
   fs::remove(home_->desktop());
+  TempPrefix::writeFile(home_->desktop(), "a file where the desktop would go");
   Shortcuts(1);
   ASSERT_EQ(MessageTexts(), std::vector<QString>{kDesktopError});
   EXPECT_TRUE(messages[0].red);
@@ -174,6 +184,7 @@ TEST_F(RunStep, AFailedDesktopLinkIsToldAndTheRunGoesOn) {
 
 TEST_F(RunStep, AFailedStartMenuLinkIsToldAndTheOthersAreStillMade) {
   InstallFS2000();
+  PlaceUninstaller("FS2000");
   SimVersion = 2000;
   Session.TrainingChosen = true;
   Session.DesktopIcon = true;
