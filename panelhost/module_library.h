@@ -4,8 +4,14 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace panelhost {
+
+// Whether `path` is a regular file that starts with `magic`; otherwise false with the reason in
+// `error`, naming the file and, for a wrong start, the `kind` of library it should be.
+bool isModuleFile(const std::filesystem::path& path, std::string_view magic, const char* kind,
+                  std::string& error);
 
 class ModuleLibrary {
  public:
