@@ -20,7 +20,7 @@ if $windows; then
 fi
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
-  build-essential cmake ninja-build pkg-config clang-format \
+  build-essential cmake ninja-build pkg-config clang-format ccache \
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libarchive-dev libopenal-dev libopenal1 \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dseg xvfb xauth \
   libarchive-tools desktop-file-utils appstream lintian file "${windows_packages[@]}" >/dev/null

@@ -3,6 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
-cmake --preset "$preset" >/dev/null
+# A compiler cache, where one is installed, lets a fresh checkout reuse earlier builds' objects.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake --preset "$preset" "${launcher[@]}" >/dev/null
 cmake --build --preset "$preset" -j "$(nproc)"
 ctest --preset "$preset"
