@@ -37,7 +37,8 @@ std::optional<std::uint64_t> parseHexDigits(std::string_view digits) {
 
 std::optional<double> parseNumber(std::string_view text) {
   const SignedText parts = splitSign(text);
-  if (parts.digits.empty()) return std::nullopt;
+  // from_chars reads a minus of its own, which would make "--5" five and "+-5" minus five.
+  if (parts.digits.empty() || parts.digits.front() == '-') return std::nullopt;
   if (isHex(parts.digits)) {
     auto value = parseHexDigits(parts.digits);
     if (!value) return std::nullopt;

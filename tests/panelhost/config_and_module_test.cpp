@@ -72,6 +72,8 @@ TEST(Numbers, ParseDecimalAndHexAndPrintShortest) {
   EXPECT_EQ(parseNumber("-2.5e1"), -25.0);
   EXPECT_FALSE(parseNumber("12abc"));
   EXPECT_FALSE(parseNumber("0x"));
+  for (const char* twoSigns : {"--5", "+-5", "-+5"})
+    EXPECT_FALSE(parseNumber(twoSigns)) << twoSigns;
   EXPECT_EQ(parseInteger("-0x10"), -16);
   EXPECT_FALSE(parseInteger("1.5"));
   EXPECT_EQ(formatNumber(0.1 + 0.2), "0.30000000000000004");

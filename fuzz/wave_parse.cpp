@@ -1,5 +1,5 @@
-// Fuzz target for the WAVE walk (clang: -DQTP_BUILD_FUZZERS=ON builds it with libFuzzer).
-// Whatever the bytes, the walk must stay inside them and anything it accepts must hold up.
+// Fuzz target: the bytes as a WAVE resource of the gauge module. Whatever they hold, the walk
+// stays inside them and the samples it hands out lie within them.
 #include <cstdint>
 #include <cstdlib>
 
