@@ -21,11 +21,12 @@ void report(IDirectSoundBuffer* buffer, int event, DWORD flags) {
   buffer->Unlock(part1, bytes1, part2, bytes2);
 }
 
-// Owns one reference to the system's buffer and forwards to it.
-class ObservedBuffer final : public IDirectSoundBuffer {
+// The IUnknown part of a wrapper around a system object: it forwards QueryInterface, counts its
+// own references and releases the system's object with its last one.
+template <class Interface>
+class Forwarding : public Interface {
  public:
-  explicit ObservedBuffer(IDirectSoundBuffer* real) : real_(real) {}
-  IDirectSoundBuffer* real() const { return real_; }
+  explicit Forwarding(Interface* real) : real_(real) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
     return real_->QueryInterface(id, out);
@@ -37,6 +38,21 @@ class ObservedBuffer final : public IDirectSoundBuffer {
     delete this;
     return 0;
   }
+
+ protected:
+  virtual ~Forwarding() = default;
+  Interface* real_;
+
+ private:
+  ULONG refs_ = 1;
+};
+
+// Owns one reference to the system's buffer and forwards to it.
+class ObservedBuffer final : public Forwarding<IDirectSoundBuffer> {
+ public:
+  using Forwarding::Forwarding;
+  IDirectSoundBuffer* real() const { return real_; }
+
   HRESULT STDMETHODCALLTYPE GetCaps(LPDSBCAPS caps) override { return real_->GetCaps(caps); }
   HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD play, LPDWORD write) override {
     return real_->GetCurrentPosition(play, write);
@@ -83,27 +99,12 @@ class ObservedBuffer final : public IDirectSoundBuffer {
     return real_->Unlock(part1, bytes1, part2, bytes2);
   }
   HRESULT STDMETHODCALLTYPE Restore() override { return real_->Restore(); }
-
- private:
-  ~ObservedBuffer() = default;
-  IDirectSoundBuffer* real_;
-  ULONG refs_ = 1;
 };
 
-class ObservedSound final : public IDirectSound {
+class ObservedSound final : public Forwarding<IDirectSound> {
  public:
-  explicit ObservedSound(IDirectSound* real) : real_(real) {}
+  using Forwarding::Forwarding;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-    return real_->QueryInterface(id, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    if (--refs_ > 0) return refs_;
-    real_->Release();
-    delete this;
-    return 0;
-  }
   HRESULT STDMETHODCALLTYPE CreateSoundBuffer(LPCDSBUFFERDESC desc, LPLPDIRECTSOUNDBUFFER buffer,
                                               IUnknown* outer) override {
     return wrap(real_->CreateSoundBuffer(desc, buffer, outer), buffer);
@@ -130,13 +131,10 @@ class ObservedSound final : public IDirectSound {
   }
 
  private:
-  ~ObservedSound() = default;
   static HRESULT wrap(HRESULT result, LPLPDIRECTSOUNDBUFFER buffer) {
     if (SUCCEEDED(result) && buffer && *buffer) *buffer = new ObservedBuffer(*buffer);
     return result;
   }
-  IDirectSound* real_;
-  ULONG refs_ = 1;
 };
 
 }  // namespace
