@@ -91,6 +91,7 @@ void SimulatedAircraft::reset(AircraftStart start) {
                  start == AircraftStart::Cruise ? token.cruise : token.cold);
   }
   memory_ = AircraftMemory{};
+  controls_ = FlightControls{};
 }
 
 bool SimulatedAircraft::onKeyEvent(ID32 event, std::uint32_t value) {

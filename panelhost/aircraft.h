@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "panelhost/flight_controls.h"
 #include "panelhost/variable_store.h"
 
 namespace panelhost {
@@ -69,7 +70,8 @@ class SimulatedAircraft {
 
   explicit SimulatedAircraft(VariableStore& vars, AircraftStart start = AircraftStart::Cruise);
 
-  // Every token of the table back to its value for `start`, pins released; memory cleared.
+  // Every token of the table back to its value for `start`, pins released; memory cleared and
+  // stick, rudder and toe brakes centred.
   void reset(AircraftStart start);
   // Acts on a key event; false when the aircraft has no handler for it.
   bool onKeyEvent(ID32 event, std::uint32_t value);
@@ -78,10 +80,16 @@ class SimulatedAircraft {
   void step(double seconds);
   double elapsedSeconds() const { return elapsed_; }
   const AircraftMemory& memory() const { return memory_; }
+  // Stick, rudder and toe brakes; move them through setControl (flight_controls.h).
+  FlightControls& controls() { return controls_; }
+  const FlightControls& controls() const { return controls_; }
+  VariableStore& vars() { return vars_; }
+  const VariableStore& vars() const { return vars_; }
 
  private:
   VariableStore& vars_;
   AircraftMemory memory_;
+  FlightControls controls_;
   double elapsed_ = 0;
 };
 
