@@ -48,6 +48,7 @@ struct AircraftMemory {
   double clockFraction = 0;   // seconds of the clock below its whole second
   double slipDegrees = 0;     // the nose left of the flight path
   double groundKnots = 0;     // speed over the ground while rolling on the wheels
+  bool stalled = false;       // the flow over the wing is broken
 };
 
 // The aircraft's answer to a key event. Most are one of the plain kinds; the rest call a

@@ -17,6 +17,8 @@ constexpr double kGearDrag = 0.012;
 // while the drag of the broken flow grows.
 constexpr double kStallLiftLoss = 0.08;
 constexpr double kStalledLiftShare = 0.6;
+constexpr double kBrokenLiftShare = 0.85;  // the lift just after the flow breaks
+constexpr double kReattachDegrees = 4;
 constexpr double kStallDrag = 0.02;
 constexpr double kFullPowerWatts = 160 * 745.7;
 constexpr double kStaticThrust = 2400;
@@ -45,18 +47,26 @@ double criticalAngle(const Configuration& config) {
   return kCleanCriticalAngle - kFlapCriticalAngleLoss * config.flaps;
 }
 
-double liftCoefficient(double alphaDegrees, const Configuration& config) {
+double liftCoefficient(double alphaDegrees, const Configuration& config, bool stalled) {
   const double critical = criticalAngle(config);
-  if (alphaDegrees <= critical) return std::max(unstalledLift(alphaDegrees, config), -1.2);
+  const double attached = std::max(unstalledLift(alphaDegrees, config), -1.2);
+  if (!stalled && alphaDegrees <= critical) return attached;
   const double peak = unstalledLift(critical, config);
-  return std::max(peak * kStalledLiftShare, peak - kStallLiftLoss * (alphaDegrees - critical));
+  const double past = std::max(0.0, alphaDegrees - critical);
+  return std::min(attached, std::max(peak * kStalledLiftShare,
+                                     peak * kBrokenLiftShare - kStallLiftLoss * past));
 }
 
-double dragCoefficient(double alphaDegrees, const Configuration& config) {
-  const double lift = liftCoefficient(alphaDegrees, config);
-  const double stalled = std::max(0.0, alphaDegrees - criticalAngle(config));
+bool flowBroken(double alphaDegrees, const Configuration& config, bool wasBroken) {
+  const double critical = criticalAngle(config);
+  return alphaDegrees > critical || (wasBroken && alphaDegrees > critical - kReattachDegrees);
+}
+
+double dragCoefficient(double alphaDegrees, const Configuration& config, bool stalled) {
+  const double lift = liftCoefficient(alphaDegrees, config, stalled);
+  const double past = std::max(0.0, alphaDegrees - criticalAngle(config));
   return kParasiteDrag + kFlapDrag * config.flaps + kGearDrag * config.gear +
-         lift * lift / kInducedFactor + kStallDrag * stalled;
+         lift * lift / kInducedFactor + kStallDrag * past;
 }
 
 double dynamicPressure(double knots) {

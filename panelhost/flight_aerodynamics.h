@@ -21,8 +21,12 @@ struct Configuration {
 
 // Above this angle of attack, in degrees, the wing stalls; flaps lower it.
 double criticalAngle(const Configuration& config);
-double liftCoefficient(double alphaDegrees, const Configuration& config);
-double dragCoefficient(double alphaDegrees, const Configuration& config);
+// Once broken, the flow stays broken until the angle is well below the critical one again:
+// `stalled` says whether it is, and the lift is then at most the broken flow's.
+double liftCoefficient(double alphaDegrees, const Configuration& config, bool stalled = false);
+double dragCoefficient(double alphaDegrees, const Configuration& config, bool stalled = false);
+// Whether the flow is broken after this angle, given whether it was.
+bool flowBroken(double alphaDegrees, const Configuration& config, bool wasBroken);
 // Dynamic pressure in pascals at an airspeed in knots.
 double dynamicPressure(double knots);
 // Propeller thrust in newtons from a share of the engine's full power at an airspeed in knots:

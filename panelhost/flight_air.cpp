@@ -54,9 +54,11 @@ FlightRates flyThroughTheAir(FlightState& state, AircraftMemory& memory, const F
   const double speed = std::max(state.knots * kMetresPerSecondPerKnot, kLeastMetresPerSecond);
   const double path = state.pathDegrees * kRadiansPerDegree;
   const double bank = state.bank * kRadiansPerDegree;
-  const double lift =
-      liftCoefficient(alpha, inputs.config) * area + thrust * std::sin(alpha * kRadiansPerDegree);
-  const double drag = dragCoefficient(alpha, inputs.config) * area;
+  const bool stalled = flowBroken(alpha, inputs.config, memory.stalled);
+  memory.stalled = stalled;
+  const double lift = liftCoefficient(alpha, inputs.config, stalled) * area +
+                      thrust * std::sin(alpha * kRadiansPerDegree);
+  const double drag = dragCoefficient(alpha, inputs.config, stalled) * area;
   const double side = -kSideForce * memory.slipDegrees * area;
 
   const double accelerating =
@@ -66,7 +68,6 @@ FlightRates flyThroughTheAir(FlightState& state, AircraftMemory& memory, const F
       (lift * std::sin(bank) + side) / (mass * speed * std::max(std::cos(path), 0.1));
 
   const double authority = controlAuthority(state.knots);
-  const bool stalled = alpha > criticalAngle(inputs.config);
   double pitch = towards(state.pitch, commandedPitch(inputs), kMaxPitchRate * authority, seconds);
   if (stalled) pitch = std::min(pitch, state.pitch - kStallNoseDrop * seconds);
   const double bankNow =
@@ -85,7 +86,7 @@ FlightRates flyThroughTheAir(FlightState& state, AircraftMemory& memory, const F
   state.pitch = std::clamp(pitch, -90.0, 90.0);
   state.bank = std::clamp(bankNow, -180.0, 180.0);
   const double turn = turning / kRadiansPerDegree - slipRate;
-  return {turn, slip, alpha > criticalAngle(inputs.config) - kStallWarningMargin};
+  return {turn, slip, stalled || alpha > criticalAngle(inputs.config) - kStallWarningMargin};
 }
 
 }  // namespace panelhost

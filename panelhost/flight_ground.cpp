@@ -51,6 +51,7 @@ FlightRates rollOnTheGround(FlightState& state, AircraftMemory& memory, const Fl
   const double turn =
       memory.groundKnots * kMetresPerSecondPerKnot * steering / kWheelbase / kRadiansPerDegree;
   memory.slipDegrees = 0;
+  memory.stalled = false;
   state.knots = std::max(0.0, memory.groundKnots + headwindKnots);
   state.pathDegrees = 0;
   state.bank = 0;

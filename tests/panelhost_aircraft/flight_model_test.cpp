@@ -34,7 +34,7 @@ TEST_F(FlightModel, StallSpeedRisesWithLoadFallsWithFlapsAndTheWingStallsThere) 
   }
   // Power off, stick held back: the warning sounds first, then the nose drops at the speed.
   setControl(aircraft_, Control::Throttle, 0);
-  setControl(aircraft_, Control::Elevator, 0.6);
+  setControl(aircraft_, Control::Elevator, 1);
   double warnedAt = 0, brokeAt = 0;
   for (int cycle = 0; cycle < 18 * 120 && brokeAt == 0; ++cycle) {
     const double pitch = value(tok::kPitch);
