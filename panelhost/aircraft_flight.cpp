@@ -134,6 +134,8 @@ void move(VariableStore& vars, AircraftMemory& memory, double seconds) {
   const double overGround = grounded ? memory.groundKnots : across;
   east += overGround * std::sin(track);
   north += overGround * std::cos(track);
+  memory.groundEastKnots = east;
+  memory.groundNorthKnots = north;
   for (auto [token, knotsAlong] :
        {std::pair{kPositionEast, east}, std::pair{kPositionNorth, north}}) {
     const double now = reading(vars, token, -kGridLimitNm, kGridLimitNm, 0);

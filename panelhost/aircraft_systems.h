@@ -45,6 +45,6 @@ void setNav2Frequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t
 void setAdfFrequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t value);
 
 // Receivers (aircraft_navigation.cpp): what the tuned radios hear where the aircraft is.
-void stepNavigation(VariableStore& vars);
+void stepNavigation(VariableStore& vars, const AircraftMemory& memory);
 
 }  // namespace panelhost
