@@ -51,15 +51,21 @@ double enginePower(const VariableStore& vars) {
   return manifold / 29.92 * engineRpm(vars) / 2700;
 }
 
+// A stick, rudder or brake position within its range; one set around setControl that is no
+// number counts as centred or released.
+double held(double position, double low) {
+  return std::isfinite(position) ? std::clamp(position, low, 1.0) : 0;
+}
+
 FlightInputs flightInputs(const VariableStore& vars, const FlightControls& controls) {
   const double fuel = reading(vars, tok::kLeftQuantity, 0, 1000, 0) +
                       reading(vars, tok::kRightQuantity, 0, 1000, 0);
   FlightInputs in;
-  in.elevator = std::clamp(controls.elevator, -1.0, 1.0);
-  in.aileron = std::clamp(controls.aileron, -1.0, 1.0);
-  in.rudder = std::clamp(controls.rudder, -1.0, 1.0);
+  in.elevator = held(controls.elevator, -1);
+  in.aileron = held(controls.aileron, -1);
+  in.rudder = held(controls.rudder, -1);
   in.trim = reading(vars, tok::kElevatorTrim, -kTrimFull, kTrimFull, 0) / kTrimFull;
-  in.brakes = switchedOn(vars, tok::kParkingBrake) ? 1.0 : std::clamp(controls.brakes, 0.0, 1.0);
+  in.brakes = switchedOn(vars, tok::kParkingBrake) ? 1.0 : held(controls.brakes, 0);
   in.power = enginePower(vars);
   in.weight = (kEmptyPounds + fuel * kPoundsPerGallon) * kNewtonsPerPound;
   const double gear = reading(vars, tok::kNoseGear, 0, kHandleFull, 0) / kHandleFull;

@@ -21,6 +21,9 @@ TEST_F(FlightModel, MorePowerClimbsFasterAndTheStallSpeedRisesWithLoadFallsWithF
     last = value(tok::kVerticalSpeed);
   }
   EXPECT_GT(last, 0);
+  aircraft_.controls() = {NAN, INFINITY, -INFINITY, NAN};  // set around setControl
+  fly(5);
+  EXPECT_TRUE(std::isfinite(value(tok::kPitch)) && std::isfinite(value(tok::kBank)));
   last = 0;
   for (auto [load, flaps] : {std::pair{1.0, 1.0}, {1.0, 0.5}, {1.0, 0.0}, {1.5, 0.0}, {2.0, 0.0}}) {
     const double knots = panelhost::stallSpeedKnots(10000, load, {flaps, 1});
