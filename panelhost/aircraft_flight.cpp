@@ -1,6 +1,6 @@
 // Flight: the flight model (flight_model.h) stepped between the tokens, the aircraft carried over
 // the ground by its path and the wind, touching down on the field; flaps and gear travel after
-// their handles; the clock runs. Each step reads the state from the tokens, so a token a script
+// their handles. Each step reads the state from the tokens, so a token a script
 // set (or pinned) is where the aircraft is, or how it moves, from then on.
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,6 @@ constexpr double kTrimFull = 16384;
 constexpr double kStandardRate = 900;  // turn-rate units of 3 degrees a second
 constexpr double kVerticalUnitsPerMetre = 256;
 constexpr double kFeetPerMetre = 3.28084;
-constexpr double kSecondsPerDay = 86400;
 constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 constexpr double kBallPerSlipDegree = 8;
 constexpr double kBallLimit = 127;
@@ -192,24 +191,6 @@ void stepFlight(VariableStore& vars, AircraftMemory& memory, const FlightControl
       static_cast<int>(std::min<double>(kMostSteps, std::ceil(seconds / kLongestStep)));
   const double each = std::min(kLongestStep, seconds / steps);
   for (int i = 0; i < steps; ++i) fly(vars, memory, controls, each);
-}
-
-void stepClock(VariableStore& vars, AircraftMemory& memory, double seconds) {
-  const double hour = std::trunc(reading(vars, tok::kClockHour, 0, 23, 12));
-  const double minute = std::trunc(reading(vars, tok::kClockMinute, 0, 59, 0));
-  const double second = std::trunc(reading(vars, tok::kClockSecond, 0, 59, 0));
-  memory.clockFraction += std::fmod(seconds, kSecondsPerDay);
-  // Eighteen cycles of 1/18 s may add up to a hair below one second.
-  const double whole = std::floor(memory.clockFraction + 1e-9);
-  memory.clockFraction -= whole;
-  const double now = std::fmod(hour * 3600 + minute * 60 + second + whole, kSecondsPerDay);
-  const double nextHour = std::floor(now / 3600);
-  const double nextMinute = std::floor((now - nextHour * 3600) / 60);
-  vars.write(tok::kClockHour, nextHour);
-  vars.write(tok::kClockMinute, nextMinute);
-  vars.write(tok::kClockSecond, now - nextHour * 3600 - nextMinute * 60);
-  vars.write(tok::kLocalHour, nextHour);
-  vars.write(tok::kLocalMinute, nextMinute);
 }
 
 }  // namespace panelhost
