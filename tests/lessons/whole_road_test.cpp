@@ -1,0 +1,97 @@
+// The whole road as a student takes it: the training and an aircraft installed from the sample
+// CD through the flight school, lesson 1 flown in the panel host from a cold panel to a running
+// engine by clicking the switch panel, the code it prints typed into the flight school, which
+// then shows lesson 2.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <fstream>
+
+#include "tests/e2e/walkthrough.h"
+#include "tests/support/panelhost_process.h"
+
+namespace {
+
+using testsupport::quoted;
+
+// The first file below `folder` whose path, without regard to case, matches `pattern`.
+QString findFile(const QString& folder, const QString& pattern) {
+  const QRegularExpression wanted(pattern, QRegularExpression::CaseInsensitiveOption);
+  QStringList found;
+  for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+    const QString path = it.next();
+    if (wanted.match(path).hasMatch()) found << path;
+  }
+  found.sort();
+  return found.value(0);
+}
+
+// Battery master, fuel pump, key to start, then the engine left to run.
+constexpr const char* kEngineStart =
+    "update 2\n"
+    "click SWIT 125 45\n"
+    "update\n"
+    "click THR1 210 30\n"
+    "update\n"
+    "click SWIT 80 50\n"
+    "update 300\n"
+    "expect-token 0x87 > 3000\n";
+
+class WholeRoad : public e2e::WalkthroughTest {};
+
+TEST_F(WholeRoad, InstalledLessonOneFlownGivesTheCodeThatOpensLessonTwo) {
+  walk.setProductValues({"CDDrive=D:\\"});
+  holds(
+      QStringLiteral("answer Ja\n"
+                     "click FlugSchuleBtn\n"
+                     "expect-form TFSVersionDLG\n"
+                     "choose FSSel 1\n"
+                     "click OKBtn\n"
+                     "expect-form TSetup1DLG\n"
+                     "check QTPCheck on\n"
+                     "check AircraftCheck on\n"
+                     "check SceneryCheck off\n"
+                     "check DesktopIcon off\n"
+                     "click ContinueBtn\n"
+                     "expect-form TSetup2DLG\n"
+                     "answer OK\n"
+                     "wait-form TSyllabusDLG 30000\n"
+                     "click ReturnBtn\n"));
+
+  const QString simulator =
+      walk.prefix() + QStringLiteral("/drive_c/Program Files/Microsoft Games/FS2000");
+  const QString panel =
+      findFile(simulator, QStringLiteral("/aircraft/norvane[^/]*/panel/panel\\.cfg$"));
+  const QString lesson = findFile(simulator, QStringLiteral("/adventures/norvane/qtp01\\.txt$"));
+  ASSERT_FALSE(panel.isEmpty());
+  ASSERT_FALSE(lesson.isEmpty());
+  const std::string script = (walk.folder() + QStringLiteral("/lesson1.script")).toStdString();
+  std::ofstream(script, std::ios::binary) << kEngineStart;
+  const testsupport::ProcessOutput flown = testsupport::runShellCommand(
+      "ALSOFT_DRIVERS=null QT_QPA_PLATFORM=offscreen " + quoted(PANELHOST_EXE) + " --panel " +
+      quoted(panel.toStdString()) + " --lesson " + quoted(lesson.toStdString()) + " --script " +
+      quoted(script));
+  ASSERT_EQ(flown.exitCode, 0) << flown.text();
+  static const QRegularExpression kCode(QStringLiteral("^lesson complete (\\d{4})$"));
+  QString code;
+  for (const std::string& line : flown.lines) {
+    const auto match = kCode.match(QString::fromStdString(line));
+    if (match.hasMatch()) code = match.captured(1);
+  }
+  ASSERT_FALSE(code.isEmpty()) << flown.text();
+
+  const QStringList lines = holds(QStringLiteral("answer Nein\n"
+                                                 "click FlugSchuleBtn\n"
+                                                 "expect-form TSyllabusDLG\n"
+                                                 "type CodeEdit %1\n"
+                                                 "dump\n"
+                                                 "click ReturnBtn\n")
+                                      .arg(code));
+  static const QRegularExpression kMemo(
+      QStringLiteral("^MissionMemo \\S+ \\S+ \\S+ \\S+ \"Flugstunde 02"));
+  EXPECT_FALSE(lines.filter(kMemo).isEmpty()) << lines.join('\n').toStdString();
+}
+
+}  // namespace
