@@ -45,7 +45,8 @@ LessonListing lessonsBeside(const fs::path& panelConfig) {
   std::optional<fs::path> folder = entryNamed(simulator, "adventures", error);
   if (folder) folder = entryNamed(*folder, "norvane", error);
   if (!folder) {
-    listing.problem = error ? error.message() : "no such folder";
+    // No folder is no training installed here; only a folder that cannot be read is a problem.
+    if (error && error != std::errc::no_such_file_or_directory) listing.problem = error.message();
     return listing;
   }
   listing.folder = *folder;

@@ -18,7 +18,7 @@ struct InstalledLesson {
 struct LessonListing {
   std::filesystem::path folder;          // where they were looked for
   std::vector<InstalledLesson> lessons;  // by file name
-  std::string problem;                   // why there is no folder to read, else empty
+  std::string problem;                   // why the folder cannot be read, else empty
 };
 
 LessonListing lessonsBeside(const std::filesystem::path& panelConfig);

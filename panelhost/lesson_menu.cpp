@@ -23,7 +23,7 @@ QString noLessons(const std::optional<std::filesystem::path>& panelConfig,
   if (!panelConfig) return QStringLiteral("Keine Lektionen gefunden (kein Flugzeug geladen)");
   const QString where = QString::fromStdString(listing.folder.string());
   return listing.problem.empty() ? QStringLiteral("Keine Lektionen gefunden in %1").arg(where)
-                                 : QStringLiteral("Keine Lektionen gefunden in %1 (%2)")
+                                 : QStringLiteral("Lektionsordner %1 nicht lesbar (%2)")
                                        .arg(where, fromUtf8(listing.problem));
 }
 
