@@ -34,9 +34,10 @@ int main(int argc, char** argv) {
 
   panelhost::PanelWindow window(host);
   panelhost::LessonMenu lessons(host, command->panel, &window);
-  QObject::connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+L")), &window),
+  QObject::connect(new QShortcut(QKeySequence(QStringLiteral("Alt+L")), &window),
                    &QShortcut::activated, &lessons, [&] { lessons.popup(window.pos()); });
   window.show();
-  if (command->lesson && !lessons.start(*command->lesson)) return 1;
+  // A lesson that cannot be read is said in a message box over the panel, which flies on.
+  if (command->lesson) lessons.start(*command->lesson);
   return app.exec();
 }
