@@ -10,7 +10,7 @@
 // means exactly). Quantities: altitude (ft), airspeed (kt), heading (degrees, compared around
 // the circle), vs (ft/min), bank (degrees either side), pitch (degrees), rpm, flaps (percent),
 // dme1, dme2 (nm; never met while the receiver hears no DME) and gates (valley race gates
-// passed in order).
+// passed in order). lesson_watcher.h measures them.
 #include <optional>
 #include <string>
 #include <string_view>

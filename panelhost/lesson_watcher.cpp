@@ -27,7 +27,7 @@ bool stateHolds(GoalState state, const VariableStore& vars) {
     case GoalState::EngineRunning:
       return engineRunning(vars);
     case GoalState::EngineStopped:
-      return engineRpm(vars) < 1;
+      return !engineRunning(vars);  // a propeller turning in the wind is no running engine
     case GoalState::OnGround:
       return switchedOn(vars, tok::kOnGround);
     case GoalState::Airborne:
