@@ -91,6 +91,7 @@ void SimulatedAircraft::reset(AircraftStart start) {
                  start == AircraftStart::Cruise ? token.cruise : token.cold);
   }
   memory_ = AircraftMemory{};
+  controls_ = FlightControls{};
 }
 
 bool SimulatedAircraft::onKeyEvent(ID32 event, std::uint32_t value) {
@@ -107,7 +108,7 @@ void SimulatedAircraft::step(double seconds) {
   elapsed_ += seconds;
   stepEngine(vars_, memory_, seconds);
   stepElectrics(vars_, memory_, seconds);
-  stepFlight(vars_, seconds);
+  stepFlight(vars_, memory_, controls_, seconds);
   stepNavigation(vars_);
   stepClock(vars_, memory_, seconds);
 }

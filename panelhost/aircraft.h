@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "panelhost/flight_controls.h"
 #include "panelhost/variable_store.h"
 
 namespace panelhost {
@@ -24,6 +25,13 @@ std::optional<AircraftStart> aircraftStartNamed(std::string_view name);
 inline constexpr ID32 kPositionEast = 0x1000;
 inline constexpr ID32 kPositionNorth = 0x1001;
 inline constexpr double kGridLimitNm = 10000;
+// The wind (where it blows from, degrees, and its speed, knots), which a script or a lesson sets;
+// the stall warning (1 while the wing is near or past its critical angle) and the vertical speed
+// of the last touchdown, feet a minute, which the aircraft keeps for the host and lessons to read.
+inline constexpr ID32 kWindDirection = 0x1002;
+inline constexpr ID32 kWindSpeed = 0x1003;
+inline constexpr ID32 kStallWarning = 0x1004;
+inline constexpr ID32 kTouchdownRate = 0x1005;
 
 struct TokenDefault {
   ID32 token;
@@ -38,6 +46,8 @@ struct AircraftMemory {
   double starterSeconds = 0;  // the starter turns the engine while this is above 0
   double batteryDrawn = 0;    // ampere-seconds the alternator has yet to put back
   double clockFraction = 0;   // seconds of the clock below its whole second
+  double slipDegrees = 0;     // the nose left of the flight path
+  double groundKnots = 0;     // speed over the ground while rolling on the wheels
 };
 
 // The aircraft's answer to a key event. Most are one of the plain kinds; the rest call a
@@ -69,7 +79,8 @@ class SimulatedAircraft {
 
   explicit SimulatedAircraft(VariableStore& vars, AircraftStart start = AircraftStart::Cruise);
 
-  // Every token of the table back to its value for `start`, pins released; memory cleared.
+  // Every token of the table back to its value for `start`, pins released; memory cleared and
+  // stick, rudder and toe brakes centred.
   void reset(AircraftStart start);
   // Acts on a key event; false when the aircraft has no handler for it.
   bool onKeyEvent(ID32 event, std::uint32_t value);
@@ -78,10 +89,16 @@ class SimulatedAircraft {
   void step(double seconds);
   double elapsedSeconds() const { return elapsed_; }
   const AircraftMemory& memory() const { return memory_; }
+  // Stick, rudder and toe brakes; move them through setControl (flight_controls.h).
+  FlightControls& controls() { return controls_; }
+  const FlightControls& controls() const { return controls_; }
+  VariableStore& vars() { return vars_; }
+  const VariableStore& vars() const { return vars_; }
 
  private:
   VariableStore& vars_;
   AircraftMemory memory_;
+  FlightControls controls_;
   double elapsed_ = 0;
 };
 
