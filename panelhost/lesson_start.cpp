@@ -4,14 +4,15 @@
 #include <numbers>
 
 #include "gauges/sim_ids.h"
+#include "panelhost/flight_aerodynamics.h"
 #include "panelhost/ground_stations.h"
 #include "panelhost/valley_gates.h"
 
 namespace panelhost {
 namespace {
 
-// The runway (ground_stations.cpp): threshold at the grid's origin, 400 ft, landing east.
-constexpr double kFieldFeet = 400;
+// The runway (ground_stations.cpp): threshold at the grid's origin, at 0 ft, landing east.
+constexpr double kFieldFeet = 0;
 constexpr double kRunwayHeading = 90;
 constexpr double kIdleThrottle = 1638;
 constexpr double kGearDown = 16383;
@@ -19,6 +20,7 @@ constexpr double kFlapNotch = 8192;
 // On the approach: established on the localizer and the glide slope, first flaps set.
 constexpr double kApproachNm = 5;
 constexpr double kApproachKnots = 90;
+constexpr double kVerticalUnitsPerMetre = 256;  // the vertical speed token's units
 // The valley race begins this far before its first gate.
 constexpr double kValleyLeadNm = 1.5;
 constexpr double kValleyKnots = 100;
@@ -82,7 +84,12 @@ void startAircraft(SimulatedAircraft& aircraft, VariableStore& vars, const Lesso
   if (start.place == StartPlace::Approach) {
     vars.write(tok::kFlapHandle, kFlapNotch);
     vars.write(tok::kFlapPosition, kFlapNotch);
+    vars.write(tok::kVerticalSpeed, -std::sin(kGlidePathDegrees * std::numbers::pi / 180) *
+                                        kApproachKnots * kMetresPerSecondPerKnot *
+                                        kVerticalUnitsPerMetre);
   }
+  vars.write(kWindDirection, start.windFromDegrees);
+  vars.write(kWindSpeed, start.windKnots);
   // The magnetos off: the engine runs down as after a failure, and can be started again.
   if (start.engineOff) vars.write(tok::kMagnetos, 0);
 }

@@ -11,16 +11,6 @@ namespace {
 
 constexpr double kFeetPerMinutePerUnit = 3.28084 / 256 * 60;
 constexpr double kFlapFull = 16384;
-// Below these the wing no longer carries the aircraft: clean, and with the flaps fully down.
-constexpr double kStallKnotsClean = 50;
-constexpr double kStallKnotsFullFlaps = 44;
-
-bool stalled(const VariableStore& vars) {
-  if (switchedOn(vars, tok::kOnGround)) return false;
-  const double flaps = reading(vars, tok::kFlapPosition, 0, kFlapFull, 0) / kFlapFull;
-  const double stallKnots = kStallKnotsClean - (kStallKnotsClean - kStallKnotsFullFlaps) * flaps;
-  return reading(vars, tok::kAirspeed, 0, 1000, 0) < stallKnots;
-}
 
 bool stateHolds(GoalState state, const VariableStore& vars) {
   switch (state) {
@@ -33,7 +23,7 @@ bool stateHolds(GoalState state, const VariableStore& vars) {
     case GoalState::Airborne:
       return !switchedOn(vars, tok::kOnGround);
     case GoalState::Stalled:
-      return stalled(vars);
+      return !switchedOn(vars, tok::kOnGround) && switchedOn(vars, kStallWarning);
   }
   return false;
 }

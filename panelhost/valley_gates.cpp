@@ -7,7 +7,7 @@
 namespace panelhost {
 namespace {
 
-// The valley lies east of the airfield (at 400 ft), winding north between its walls; the race
+// The valley lies east of the airfield (at 0 ft), winding north between its walls; the race
 // starts south of the first gate and ends past the fifth.
 // clang-format off
 constexpr auto kGates = std::to_array<ValleyGate>({

@@ -22,7 +22,7 @@ constexpr std::array<LessonFlight, lessons::kLessonCount> kFlights{{
      "engine_running for 5s\n"},
     // 02 first take-off
     {"Lage=runway\nWind=090/5\n",
-     "airborne\naltitude>=900 vs>0\naltitude>=1400 for 10s\n"},
+     "airborne\naltitude>=500 vs>0\naltitude>=1000 for 10s\n"},
     // 03 climbs and turns
     {"Lage=aloft\nHoehe=3000\nKurs=090\n",
      "altitude>=3500\nheading=180+-10 altitude=3500+-200 for 10s\n"
@@ -35,20 +35,20 @@ constexpr std::array<LessonFlight, lessons::kLessonCount> kFlights{{
      "stalled rpm>=2000\nairspeed>=75 vs>=-200 for 5s\nflaps>=50 airspeed<=65 vs>=-200 for 10s\n"},
     // 06 a circuit
     {"Lage=runway\n",
-     "airborne\naltitude>=1300\nheading=270+-15 altitude=1400+-150 for 10s\n"
+     "airborne\naltitude>=900\nheading=270+-15 altitude=1000+-150 for 10s\n"
      "on_ground airspeed<=30\n"},
     // 07 engine failure aloft: the best glide, down to 500 ft above the field
     {"Lage=aloft\nHoehe=3000\nKurs=090\nMotor=aus\n",
-     "engine_stopped\nairspeed=70+-8 for 15s\naltitude<=900\n"},
+     "engine_stopped\nairspeed=70+-8 for 15s\naltitude<=500\n"},
     // 08 engine failure and a landing without it
     {"Lage=aloft\nHoehe=2500\nKurs=090\nMotor=aus\n",
      "engine_stopped airspeed=70+-8 for 10s\non_ground\non_ground airspeed<=5\n"},
     // 09 the first solo circuit
     {"Lage=runway\n",
-     "airborne\naltitude>=1300\nheading=270+-15 for 10s\non_ground airspeed<=5\n"},
+     "airborne\naltitude>=900\nheading=270+-15 for 10s\non_ground airspeed<=5\n"},
     // 10 solo circuits: two
     {"Lage=runway\n",
-     "airborne\naltitude>=1300\non_ground\nairborne\naltitude>=1300\non_ground airspeed<=5\n"},
+     "airborne\naltitude>=900\non_ground\nairborne\naltitude>=900\non_ground airspeed<=5\n"},
     // 11 cross-country: to the VOR by its DME and back to the field
     {"Lage=aloft\nHoehe=3000\nKurs=000\n",
      "dme2<=1\ndme1<=3 altitude<=1500\non_ground airspeed<=5\n"},
@@ -67,10 +67,10 @@ constexpr std::array<LessonFlight, lessons::kLessonCount> kFlights{{
      "on_ground heading=090+-10\non_ground airspeed<=5 heading=090+-15\n"},
     // 16 crosswind circuits solo
     {"Lage=runway\nWind=180/12\n",
-     "airborne\naltitude>=1300\non_ground heading=090+-10\non_ground airspeed<=5\n"},
-    // 17 cross-country over the red rocks: VOR out, ILS back
-    {"Lage=runway\nWind=240/8\n",
-     "airborne\ndme2<=1 altitude>=2500\ndme1<=5 altitude<=2500\non_ground airspeed<=5\n"},
+     "airborne\naltitude>=900\non_ground heading=090+-10\non_ground airspeed<=5\n"},
+    // 17 cross-country, solo: from one VOR to the other, 36 nm, NAV2 tuned anew on the way
+    {"Lage=aloft\nHoehe=4500\nKurs=030\nWind=240/8\n",
+     "dme2<=1\ndme2>=30\ndme2<=1 altitude>=2500\n"},
     // 18 the check ride rehearsed
     {"Lage=runway\n",
      "airborne\naltitude>=2400\nbank=30+-7 altitude=2500+-200 for 10s\nstalled\n"
