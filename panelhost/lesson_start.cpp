@@ -20,6 +20,7 @@ constexpr double kFlapNotch = 8192;
 // On the approach: established on the localizer and the glide slope, first flaps set.
 constexpr double kApproachNm = 5;
 constexpr double kApproachKnots = 90;
+constexpr double kApproachThrottle = 7400;      // about 45 %: close to the path's descent at 90 kt
 constexpr double kVerticalUnitsPerMetre = 256;  // the vertical speed token's units
 // The valley race begins this far before its first gate.
 constexpr double kValleyLeadNm = 1.5;
@@ -84,6 +85,7 @@ void startAircraft(SimulatedAircraft& aircraft, VariableStore& vars, const Lesso
   if (start.place == StartPlace::Approach) {
     vars.write(tok::kFlapHandle, kFlapNotch);
     vars.write(tok::kFlapPosition, kFlapNotch);
+    vars.write(tok::kThrottle, kApproachThrottle);
     vars.write(tok::kVerticalSpeed, -std::sin(kGlidePathDegrees * std::numbers::pi / 180) *
                                         kApproachKnots * kMetresPerSecondPerKnot *
                                         kVerticalUnitsPerMetre);
