@@ -22,8 +22,7 @@ GoalStep step(const std::string& text) {
   return parsed.value_or(GoalStep{});
 }
 
-class Watched : public ::testing::Test {
- protected:
+struct Watched : ::testing::Test {
   VariableStore vars_;
   SimulatedAircraft aircraft_{vars_, AircraftStart::Cruise};
 };
