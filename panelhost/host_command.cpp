@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "panelhost/lesson_run.h"
 #include "panelhost/script_runner.h"
 #include "platform/text_file.h"
 
@@ -28,6 +29,7 @@ std::optional<HostCommand> parseHostCommand(int argc, char** argv) {
                                          : flag == "--module"   ? &command.module
                                          : flag == "--script"   ? &command.script
                                          : flag == "--aircraft" ? &aircraft
+                                         : flag == "--lesson"   ? &command.lesson
                                                                 : nullptr;
     if (!target || i + 1 >= argc) return std::nullopt;
     *target = argv[++i];
@@ -62,7 +64,8 @@ bool prepareHost(PanelCore& host, const HostCommand& command, const char* progra
   return true;
 }
 
-int runHostScript(PanelCore& host, const std::string& script, const char* program) {
+int runHostScript(PanelCore& host, const std::string& script, const char* program,
+                  const std::optional<std::string>& lesson) {
   std::istringstream file;
   std::istream* in = &std::cin;
   if (script != "-") {
@@ -74,9 +77,28 @@ int runHostScript(PanelCore& host, const std::string& script, const char* progra
     file.str(std::move(read.bytes));
     in = &file;
   }
+  LessonRun run(
+      host, [](const LessonFile& met) { std::cout << "lesson complete " << *met.code << "\n"; });
+  if (lesson) {
+    auto loaded = readHostLesson(*lesson, program);
+    if (!loaded) return 1;
+    run.start(std::move(*loaded));
+  }
   const auto folder = std::filesystem::path(script).parent_path();
   ScriptRunner runner(host, std::cout, std::cerr, folder);
   return runner.run(*in);
+}
+
+std::optional<LessonFile> readHostLesson(const std::string& file, const char* program) {
+  std::string error;
+  auto lesson = readLessonFile(file, error);
+  if (!lesson) {
+    std::cerr << program << ": " << error << "\n";
+    return std::nullopt;
+  }
+  for (const auto& problem : lesson->problems)
+    std::cerr << "warning: " << file << ": " << problem << "\n";
+  return lesson;
 }
 
 }  // namespace panelhost

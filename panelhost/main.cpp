@@ -1,11 +1,14 @@
-// panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold] [--help]
+// panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold]
+//           [--lesson FILE] [--help]
 //
 // Loads the panel and/or module; with a script runs it headless and exits with its status,
-// otherwise shows the panel in a window.
+// otherwise shows the panel in a window with the lessons installed beside its aircraft.
 #include <QApplication>
+#include <QShortcut>
 #include <cstdio>
 
 #include "panelhost/host_command.h"
+#include "panelhost/lesson_menu.h"
 #include "panelhost/panel_host.h"
 #include "panelhost/panel_window.h"
 #include "panelhost_usage.h"
@@ -26,9 +29,15 @@ int main(int argc, char** argv) {
 
   panelhost::PanelHost host;
   if (!panelhost::prepareHost(host, *command, "panelhost")) return 1;
-  if (command->script) return panelhost::runHostScript(host, *command->script, "panelhost");
+  if (command->script)
+    return panelhost::runHostScript(host, *command->script, "panelhost", command->lesson);
 
   panelhost::PanelWindow window(host);
+  panelhost::LessonMenu lessons(host, command->panel, &window);
+  QObject::connect(new QShortcut(QKeySequence(QStringLiteral("Alt+L")), &window),
+                   &QShortcut::activated, &lessons, [&] { lessons.popup(window.pos()); });
   window.show();
+  // A lesson that cannot be read is said in a message box over the panel, which flies on.
+  if (command->lesson) lessons.start(*command->lesson);
   return app.exec();
 }

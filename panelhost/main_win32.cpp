@@ -1,4 +1,5 @@
-// panelhost-win32 [--panel CFG] [--module PATH] --script FILE [--aircraft cruise|cold] [--help]
+// panelhost-win32 [--panel CFG] [--module PATH] --script FILE [--aircraft cruise|cold]
+//                 [--lesson FILE] [--help]
 //
 // The panel core as a Windows console program, for running the Windows gauge module (under Wine
 // on Linux): the Linux panelhost's script mode without its window and its pictures.
@@ -14,7 +15,7 @@ namespace {
 void usage(std::FILE* out) {
   std::fputs(
       "usage: panelhost-win32 [--panel CFG] [--module PATH] --script FILE "
-      "[--aircraft cruise|cold] [--help]\n",
+      "[--aircraft cruise|cold] [--lesson FILE] [--help]\n",
       out);
 }
 
@@ -38,5 +39,5 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   panelhost::PanelCore host;
   if (!panelhost::prepareHost(host, *command, "panelhost-win32")) return 1;
-  return panelhost::runHostScript(host, *command->script, "panelhost-win32");
+  return panelhost::runHostScript(host, *command->script, "panelhost-win32", command->lesson);
 }

@@ -215,6 +215,7 @@ void PanelCore::runCycles(int count) {
     }
     for (GAUGEHDR* header : installed_)
       if (header->draw_routine) header->draw_routine();
+    if (cycleObserver_) cycleObserver_();
   }
 }
 

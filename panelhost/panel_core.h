@@ -8,10 +8,12 @@
 // update routine runs and each element's callbacks are called exactly once; every gauge's draw
 // routine runs.
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "panelhost/aircraft.h"
@@ -58,6 +60,8 @@ class PanelCore : public ServiceSink {
   bool loadModule(const std::filesystem::path& path, std::string& error);
 
   void runCycles(int count);
+  // Called at the end of every cycle, e.g. to watch a lesson's goal (empty: nobody).
+  void setCycleObserver(std::function<void()> observer) { cycleObserver_ = std::move(observer); }
   std::uint64_t cycle() const { return cycle_; }
 
   Gauge* findGauge(const std::string& name);
@@ -124,6 +128,7 @@ class PanelCore : public ServiceSink {
   std::vector<std::string> messages_;
   std::map<std::size_t, int> elementListCalls_;
   std::uint64_t cycle_ = 0;
+  std::function<void()> cycleObserver_;
   Point nextRowSlot_;
   int rowHeight_ = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The demo simulators' program files (FS2000.EXE, FLTSIM98.EXE): shell scripts that show the
-// panel of the first Norvane aircraft installed in the simulator's folder in the panel host.
+// panel of the first Norvane aircraft installed in the simulator's folder in the panel host,
+// whose lesson menu then lists the lessons installed in the same folder.
 //
 // The host program is $QTP_PANELHOST when set, else the build's panelhost (recorded when the
 // prefix is made), else panelhost on PATH. With $QTP_PANELHOST_SCRIPT set, the host runs that

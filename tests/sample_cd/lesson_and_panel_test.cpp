@@ -10,6 +10,7 @@
 
 #include "cd_fixture.h"
 #include "panelhost/gauge_module.h"
+#include "panelhost/lesson_file.h"
 #include "panelhost/panel_config.h"
 #include "panelhost/panel_host.h"
 #include "shell/lesson_table.h"
@@ -46,6 +47,11 @@ std::vector<AnnouncedLesson> lessonFiles(const fs::path& folder) {
     const auto numberMatch = number.match(text);
     const auto codeMatch = code.match(text);
     EXPECT_TRUE(numberMatch.hasMatch() && codeMatch.hasMatch()) << entry.path();
+    // The panel host reads the same code, and a goal it can watch.
+    const panelhost::LessonFile parsed = panelhost::parseLessonFile(text.toStdString());
+    EXPECT_TRUE(parsed.problems.empty()) << entry.path() << ": " << parsed.problems.front();
+    EXPECT_FALSE(parsed.goal.empty()) << entry.path();
+    EXPECT_EQ(parsed.code, codeMatch.captured(1).toInt()) << entry.path();
     found.push_back({numberMatch.captured(1).toInt(), codeMatch.captured(1).toInt()});
   }
   return found;
