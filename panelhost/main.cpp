@@ -1,18 +1,19 @@
 // panelhost [--panel CFG] [--module PATH] [--script FILE] [--aircraft cruise|cold] [--help]
 //
 // Loads the panel and/or module; with a script runs it headless and exits with its status,
-// otherwise shows the panel in a window.
+// otherwise shows the panel in the cockpit window, which needs a panel or a module to show.
 #include <QApplication>
 #include <cstdio>
 
+#include "panelhost/cockpit_title.h"
+#include "panelhost/cockpit_window.h"
 #include "panelhost/host_command.h"
 #include "panelhost/panel_host.h"
-#include "panelhost/panel_window.h"
 #include "panelhost_usage.h"
 
 int main(int argc, char** argv) {
   const auto command = panelhost::parseHostCommand(argc, argv);
-  if (!command) {
+  if (!command || (!command->help && !command->script && !command->panel && !command->module)) {
     std::fputs(kPanelhostUsage, stderr);
     return 2;
   }
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
   if (!panelhost::prepareHost(host, *command, "panelhost")) return 1;
   if (command->script) return panelhost::runHostScript(host, *command->script, "panelhost");
 
-  panelhost::PanelWindow window(host);
+  panelhost::CockpitWindow window(host, command->start,
+                                  panelhost::cockpitTitle(command->panel, command->module));
   window.show();
   return app.exec();
 }
