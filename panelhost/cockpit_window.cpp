@@ -52,8 +52,7 @@ CockpitWindow::CockpitWindow(PanelHost& host, AircraftStart start, const QString
     zooms->addAction(action);
   }
   viewMenu_->addSeparator();
-  viewMenu_->addAction("&Neu zeichnen", QKeySequence(Qt::CTRL | Qt::Key_L), panel_,
-                       &PanelWindow::redrawAll);
+  viewMenu_->addAction("&Neu zeichnen", QKeySequence(Qt::Key_F9), panel_, &PanelWindow::redrawAll);
 
   setZoom(Zoom::Fit);
   // Opens with the panel at its own size where the screen has room for it.

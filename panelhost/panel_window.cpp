@@ -31,7 +31,6 @@ Qt::CursorShape cursorShape(SINT32 cursor) {
 }  // namespace
 
 PanelWindow::PanelWindow(PanelHost& host, QWidget* parent) : QWidget(parent), host_(host) {
-  setWindowTitle("panelhost");
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setZoom(Zoom::Actual);
