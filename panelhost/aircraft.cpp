@@ -108,7 +108,7 @@ void SimulatedAircraft::step(double seconds) {
   elapsed_ += seconds;
   stepEngine(vars_, memory_, seconds);
   stepElectrics(vars_, memory_, seconds);
-  stepFlight(vars_, seconds);
+  stepFlight(vars_, memory_, controls_, seconds);
   stepNavigation(vars_);
   stepClock(vars_, memory_, seconds);
 }

@@ -25,6 +25,13 @@ std::optional<AircraftStart> aircraftStartNamed(std::string_view name);
 inline constexpr ID32 kPositionEast = 0x1000;
 inline constexpr ID32 kPositionNorth = 0x1001;
 inline constexpr double kGridLimitNm = 10000;
+// The wind (where it blows from, degrees, and its speed, knots), which a script or a lesson sets;
+// the stall warning (1 while the wing is near or past its critical angle) and the vertical speed
+// of the last touchdown, feet a minute, which the aircraft keeps for the host and lessons to read.
+inline constexpr ID32 kWindDirection = 0x1002;
+inline constexpr ID32 kWindSpeed = 0x1003;
+inline constexpr ID32 kStallWarning = 0x1004;
+inline constexpr ID32 kTouchdownRate = 0x1005;
 
 struct TokenDefault {
   ID32 token;
@@ -39,6 +46,9 @@ struct AircraftMemory {
   double starterSeconds = 0;  // the starter turns the engine while this is above 0
   double batteryDrawn = 0;    // ampere-seconds the alternator has yet to put back
   double clockFraction = 0;   // seconds of the clock below its whole second
+  double slipDegrees = 0;     // the nose left of the flight path
+  double groundKnots = 0;     // speed over the ground while rolling on the wheels
+  bool stalled = false;       // the flow over the wing is broken
 };
 
 // The aircraft's answer to a key event. Most are one of the plain kinds; the rest call a

@@ -1,7 +1,7 @@
-// Flight in its simplest form: level, with the airspeed following the engine's power, the
-// altitude following the vertical speed, the heading following the turn rate and the aircraft
-// going over the ground at its airspeed (no wind) along its heading. Flaps and
-// gear travel after their handles; the clock runs.
+// Flight: the flight model (flight_model.h) stepped between the tokens, the aircraft carried over
+// the ground by its path and the wind, touching down on the field; flaps and gear travel after
+// their handles; the clock runs. Each step reads the state from the tokens, so a token a script
+// set (or pinned) is where the aircraft is, or how it moves, from then on.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -9,6 +9,7 @@
 
 #include "gauges/sim_ids.h"
 #include "panelhost/aircraft_systems.h"
+#include "panelhost/flight_model.h"
 
 namespace panelhost {
 namespace {
@@ -17,12 +18,18 @@ constexpr double kFlapTravelSeconds = 8;
 constexpr double kGearTravelSeconds = 6;
 constexpr double kHandleFull = 16383;
 constexpr double kFlapFull = 16384;
-constexpr double kGlideKnots = 55;
-constexpr double kKnotsPerPower = 83;
-constexpr double kFlapDragKnots = 10;
+constexpr double kTrimFull = 16384;
 constexpr double kStandardRate = 900;  // turn-rate units of 3 degrees a second
-constexpr double kFeetPerSecondPerUnit = 3.28084 / 256;
+constexpr double kVerticalUnitsPerMetre = 256;
+constexpr double kFeetPerMetre = 3.28084;
 constexpr double kSecondsPerDay = 86400;
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
+constexpr double kBallPerSlipDegree = 8;
+constexpr double kBallLimit = 127;
+constexpr double kFieldElevation = 0;
+// The model steps at most this long at once, and flies at most a minute of a longer step.
+constexpr double kLongestStep = 0.1;
+constexpr int kMostSteps = 600;
 
 // Moves `token` towards `target` at `rate` units a second, stopping on it.
 void travel(VariableStore& vars, ID32 token, double target, double rate, double seconds) {
@@ -44,33 +51,120 @@ double enginePower(const VariableStore& vars) {
   return manifold / 29.92 * engineRpm(vars) / 2700;
 }
 
-void stepAirspeed(VariableStore& vars, double seconds) {
-  const double flaps = reading(vars, tok::kFlapPosition, 0, kFlapFull, 0) / kFlapFull;
-  const bool grounded = switchedOn(vars, tok::kOnGround);
-  const double target =
-      grounded ? 0 : kGlideKnots + kKnotsPerPower * enginePower(vars) - kFlapDragKnots * flaps;
-  const double now = reading(vars, tok::kAirspeed, 0, 1000, 0);
-  vars.write(tok::kAirspeed, approach(now, target, seconds, 8));
+FlightInputs flightInputs(const VariableStore& vars, const FlightControls& controls) {
+  const double fuel = reading(vars, tok::kLeftQuantity, 0, 1000, 0) +
+                      reading(vars, tok::kRightQuantity, 0, 1000, 0);
+  FlightInputs in;
+  in.elevator = std::clamp(controls.elevator, -1.0, 1.0);
+  in.aileron = std::clamp(controls.aileron, -1.0, 1.0);
+  in.rudder = std::clamp(controls.rudder, -1.0, 1.0);
+  in.trim = reading(vars, tok::kElevatorTrim, -kTrimFull, kTrimFull, 0) / kTrimFull;
+  in.brakes = switchedOn(vars, tok::kParkingBrake) ? 1.0 : std::clamp(controls.brakes, 0.0, 1.0);
+  in.power = enginePower(vars);
+  in.weight = (kEmptyPounds + fuel * kPoundsPerGallon) * kNewtonsPerPound;
+  const double gear = reading(vars, tok::kNoseGear, 0, kHandleFull, 0) / kHandleFull;
+  in.gearDown = gear > 0.99;
+  in.config = {reading(vars, tok::kFlapPosition, 0, kFlapFull, 0) / kFlapFull, gear};
+  return in;
 }
 
-void stepPosition(VariableStore& vars, double seconds) {
-  const double climb = reading(vars, tok::kVerticalSpeed, -1e6, 1e6, 0) * kFeetPerSecondPerUnit;
+FlightState flightState(const VariableStore& vars) {
+  FlightState state;
+  state.knots = reading(vars, tok::kAirspeed, 0, 1000, 0);
+  const double climb = reading(vars, tok::kVerticalSpeed, -1e6, 1e6, 0) / kVerticalUnitsPerMetre;
+  const double speed = state.knots * kMetresPerSecondPerKnot;
+  state.pathDegrees =
+      speed > 0 ? std::asin(std::clamp(climb / speed, -1.0, 1.0)) * kDegreesPerRadian : 0;
+  state.pitch = reading(vars, tok::kPitch, -90, 90, 0);
+  state.bank = reading(vars, tok::kBank, -180, 180, 0);
+  state.heading = wrapDegrees(reading(vars, tok::kHeading, -1e9, 1e9, 0));
+  state.onGround = switchedOn(vars, tok::kOnGround);
+  return state;
+}
+
+// The air's movement over the ground in knots east and north, from the wind's direction (where it
+// blows from) and speed.
+std::pair<double, double> windKnots(const VariableStore& vars) {
+  const double from = reading(vars, kWindDirection, -1e9, 1e9, 0) / kDegreesPerRadian;
+  const double knots = reading(vars, kWindSpeed, 0, 200, 0);
+  return {-knots * std::sin(from), -knots * std::cos(from)};
+}
+
+double along(std::pair<double, double> vector, double headingDegrees) {
+  const double heading = headingDegrees / kDegreesPerRadian;
+  return vector.first * std::sin(heading) + vector.second * std::cos(heading);
+}
+
+void writeState(VariableStore& vars, const FlightState& state, const FlightRates& rates) {
+  const double climb = state.knots * kMetresPerSecondPerKnot *
+                       std::sin(state.pathDegrees / kDegreesPerRadian) * kVerticalUnitsPerMetre;
+  vars.write(tok::kAirspeed, state.knots);
+  vars.write(tok::kVerticalSpeed, state.onGround ? 0 : climb);
+  vars.write(tok::kPitch, state.pitch);
+  vars.write(tok::kBank, state.bank);
+  vars.write(tok::kTurnRate, rates.turnDegreesPerSecond * kStandardRate / 3);
+  vars.write(tok::kTurnBall,
+             std::clamp(rates.slipDegrees * kBallPerSlipDegree, -kBallLimit, kBallLimit));
+  vars.write(tok::kOnGround, state.onGround ? 1 : 0);
+  vars.write(kStallWarning, rates.stallWarning ? 1 : 0);
+}
+
+// Carries the aircraft on by the tokens as they now stand (a pinned one as it was set): up by
+// the vertical speed, round by the turn rate, over the ground along its path, or its nose while
+// it rolls, with the wind; down onto the field when it reaches it.
+void move(VariableStore& vars, AircraftMemory& memory, double seconds) {
+  const bool grounded = switchedOn(vars, tok::kOnGround);
+  const double climb = reading(vars, tok::kVerticalSpeed, -1e6, 1e6, 0) / kVerticalUnitsPerMetre;
   const double altitude = reading(vars, tok::kAltitude, -2000, 100000, 0);
-  vars.write(tok::kAltitude, std::clamp(altitude + climb * seconds, -2000.0, 100000.0));
+  double next = std::clamp(altitude + climb * kFeetPerMetre * seconds, -2000.0, 100000.0);
 
   const double rate = reading(vars, tok::kTurnRate, -100 * kStandardRate, 100 * kStandardRate, 0);
   const double heading = reading(vars, tok::kHeading, -1e9, 1e9, 0);
-  const double next = wrapDegrees(heading + 3 * rate / kStandardRate * seconds);
-  vars.write(tok::kHeading, next);
-  vars.write(tok::kCompass, next);
+  const double turned = wrapDegrees(heading + 3 * rate / kStandardRate * seconds);
+  vars.write(tok::kHeading, turned);
+  vars.write(tok::kCompass, turned);
 
-  const double track = next * std::numbers::pi / 180;
-  const double nm = reading(vars, tok::kAirspeed, 0, 1000, 0) * seconds / 3600;
-  for (auto [token, along] :
-       {std::pair{kPositionEast, std::sin(track)}, std::pair{kPositionNorth, std::cos(track)}}) {
+  const double knots = reading(vars, tok::kAirspeed, 0, 1000, 0);
+  const double speed = knots * kMetresPerSecondPerKnot;
+  const double across =
+      speed > 0 ? std::sqrt(std::max(0.0, speed * speed - climb * climb)) / kMetresPerSecondPerKnot
+                : 0;
+  const double track = (turned + memory.slipDegrees) / kDegreesPerRadian;
+  auto [east, north] = grounded ? std::pair{0.0, 0.0} : windKnots(vars);
+  const double overGround = grounded ? memory.groundKnots : across;
+  east += overGround * std::sin(track);
+  north += overGround * std::cos(track);
+  for (auto [token, knotsAlong] :
+       {std::pair{kPositionEast, east}, std::pair{kPositionNorth, north}}) {
     const double now = reading(vars, token, -kGridLimitNm, kGridLimitNm, 0);
-    vars.write(token, std::clamp(now + nm * along, -kGridLimitNm, kGridLimitNm));
+    vars.write(token, std::clamp(now + knotsAlong * seconds / 3600, -kGridLimitNm, kGridLimitNm));
   }
+
+  if (!grounded && next < kFieldElevation) {
+    vars.write(kTouchdownRate, climb * kFeetPerMetre * 60);
+    memory.groundKnots = std::max(0.0, along({east, north}, turned));
+    next = kFieldElevation;
+    vars.write(tok::kOnGround, 1);
+    vars.write(tok::kVerticalSpeed, 0);
+    vars.write(tok::kBank, 0);
+    vars.write(tok::kPitch, std::clamp(reading(vars, tok::kPitch, -90, 90, 0), 0.0, 12.0));
+  }
+  vars.write(tok::kAltitude, next);
+}
+
+void fly(VariableStore& vars, AircraftMemory& memory, const FlightControls& controls,
+         double seconds) {
+  const FlightInputs inputs = flightInputs(vars, controls);
+  FlightState state = flightState(vars);
+  FlightRates rates;
+  if (state.onGround) {
+    const double headwind = -along(windKnots(vars), state.heading);
+    rates = rollOnTheGround(state, memory, inputs, headwind, seconds);
+  } else {
+    rates = flyThroughTheAir(state, memory, inputs, seconds);
+  }
+  writeState(vars, state, rates);
+  move(vars, memory, seconds);
 }
 
 void stepFlapsAndGear(VariableStore& vars, double seconds) {
@@ -83,10 +177,13 @@ void stepFlapsAndGear(VariableStore& vars, double seconds) {
 
 }  // namespace
 
-void stepFlight(VariableStore& vars, double seconds) {
+void stepFlight(VariableStore& vars, AircraftMemory& memory, const FlightControls& controls,
+                double seconds) {
   stepFlapsAndGear(vars, seconds);
-  stepAirspeed(vars, seconds);
-  stepPosition(vars, seconds);
+  const int steps =
+      static_cast<int>(std::min<double>(kMostSteps, std::ceil(seconds / kLongestStep)));
+  const double each = std::min(kLongestStep, seconds / steps);
+  for (int i = 0; i < steps; ++i) fly(vars, memory, controls, each);
 }
 
 void stepClock(VariableStore& vars, AircraftMemory& memory, double seconds) {

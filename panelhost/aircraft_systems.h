@@ -30,7 +30,8 @@ bool engineRunning(const VariableStore& vars);
 void stepElectrics(VariableStore& vars, AircraftMemory& memory, double seconds);
 
 // Flight, flaps, gear and clock (aircraft_flight.cpp)
-void stepFlight(VariableStore& vars, double seconds);
+void stepFlight(VariableStore& vars, AircraftMemory& memory, const FlightControls& controls,
+                double seconds);
 void stepClock(VariableStore& vars, AircraftMemory& memory, double seconds);
 
 // Radios (aircraft_radios.cpp)

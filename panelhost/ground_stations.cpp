@@ -8,17 +8,21 @@ namespace {
 
 using K = StationKind;
 
-// The runway's threshold is the grid's origin; it runs 0.9 nm east at 400 ft. The glide slope
-// and its DME stand 1000 ft past the threshold, the localizer beyond the far end.
+// The runway's threshold is the grid's origin; it runs 0.9 nm east on the field, which lies at
+// 0 ft as the flat land around it. The glide slope and its DME stand 1000 ft past the
+// threshold, the localizer beyond the far end. A second VOR with DME lies 36 nm east-north-east
+// of the first, for a leg from one to the other.
 // clang-format off
 constexpr auto kStations = std::to_array<GroundStation>({
     // kind          kHz      east   north  elev  range course
-    {K::Localizer,  110300,  0.95,  0,     400,  18,   90},  // ILS 110.30, runway 09
-    {K::GlideSlope, 110300,  0.16,  0,     400,  10,   90},
-    {K::Dme,        110300,  0.16,  0,     400,  18,   0},
+    {K::Localizer,  110300,  0.95,  0,     0,    18,   90},  // ILS 110.30, runway 09
+    {K::GlideSlope, 110300,  0.16,  0,     0,    10,   90},
+    {K::Dme,        110300,  0.16,  0,     0,    18,   0},
     {K::Vor,        114500, -6,     10,    600,  40,   0},   // VOR/DME 114.50
     {K::Dme,        114500, -6,     10,    600,  40,   0},
-    {K::Ndb,        350,    -4.5,   0,     400,  25,   0},   // NDB 350 on the outer marker
+    {K::Vor,        116800,  24,    30,    0,    40,   0},   // VOR/DME 116.80
+    {K::Dme,        116800,  24,    30,    0,    40,   0},
+    {K::Ndb,        350,    -4.5,   0,     0,    25,   0},   // NDB 350 on the outer marker
 });
 
 // On the extended centreline: outer 4.5 nm, middle 0.55 nm and inner 0.1 nm before the threshold.

@@ -1,6 +1,6 @@
 #pragma once
 // The radio stations around the simulated aircraft's airfield, on a flat grid in nautical miles
-// (east, north) with true and magnetic north the same: a VOR with DME, an ILS for the runway
+// (east, north) with true and magnetic north the same: two VORs with DME, an ILS for the runway
 // landing east (localizer, glide slope and DME on one frequency, three marker beacons) and an
 // NDB on the outer marker.
 #include <span>

@@ -130,6 +130,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
       {"expect-token", 2, 3, &ScriptRunner::expectToken, "expect-token TOKEN [<|>] VALUE"},
       {"expect-event", 2, 2, &ScriptRunner::expectEvent, "expect-event 0xID VALUE"},
       {"aircraft", 1, 1, &ScriptRunner::aircraft, "aircraft cruise|cold"},
+      {"control", 2, 2, &ScriptRunner::control, "control NAME VALUE"},
   };
   return table;
 }
@@ -353,6 +354,22 @@ Error ScriptRunner::aircraft(const Args& args) {
   auto start = aircraftStartNamed(args[0].text);
   if (!start) return fail("no aircraft start " + args[0].text + " (cruise or cold)");
   host_.aircraft().reset(*start);
+  return std::nullopt;
+}
+
+Error ScriptRunner::control(const Args& args) {
+  auto control = controlNamed(args[0].text);
+  if (!control) return fail("no control " + args[0].text);
+  auto value = numberArg(args[1]);
+  if (!value) return fail("bad value " + args[1].text);
+  if (!setControl(host_.aircraft(), *control, *value))
+    return fail("control " + args[0].text + " takes a finite number, not " + args[1].text);
+  const double kept = controlValue(host_.aircraft(), *control);
+  const bool clamped = *value < controlLow(*control) || *value > kControlHigh;
+  if (clamped && clampedControls_.insert(*control).second)
+    err_ << "warning: " << args[0].text << " " << args[1].text << " is outside "
+         << formatNumber(controlLow(*control)) << ".." << formatNumber(kControlHigh) << ", kept at "
+         << formatNumber(kept) << "\n";
   return std::nullopt;
 }
 

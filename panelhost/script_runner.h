@@ -7,23 +7,29 @@
 //   click GAUGE X Y [left|right] | hold GAUGE X Y N | drag GAUGE X Y | help GAUGE X Y
 //   value GAUGE DEPTH | events | sounds | render GAUGE|panel FILE.png [full]
 //   expect-value GAUGE DEPTH [<|>] VALUE | expect-token TOKEN [<|>] VALUE
-//   expect-event 0xID VALUE | aircraft cruise|cold
+//   expect-event 0xID VALUE | aircraft cruise|cold | control NAME VALUE
 //
 // DEPTH counts first entries of the next-element lists from the background (0); "DEPTH:y" or
 // "DEPTH:angle" picks another axis of a slider, moving image or sprite than its first. The
 // expectations compare for equality unless "<" or ">" stands before the value. "aircraft" starts
-// the simulated aircraft afresh, level in cruise or parked cold with everything off. "render"
-// draws only the gauges that changed since the last picture, all of them with "full"; a gauge
-// alone is always drawn afresh. Only a host that draws renders (the Linux panelhost); any other
-// fails the line, after the words were checked as everywhere.
+// the simulated aircraft afresh, level in cruise or parked cold with everything off. "control"
+// moves a pilot's control as the keyboard does (panelhost/flight_controls.h): elevator, aileron,
+// rudder and trim -1..1; brakes, parking-brake, throttle, propeller, mixture and flaps 0..1. A
+// value outside its range is kept at the range's end (said on stderr, once per control); NaN or
+// an infinity fails the line. The wind is two tokens (panelhost/aircraft.h), set as any other.
+// "render" draws only the gauges that changed since the last picture, all of them with "full"; a
+// gauge alone is always drawn afresh. Only a host that draws renders (the Linux panelhost); any
+// other fails the line, after the words were checked as everywhere.
 #include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "panelhost/flight_controls.h"
 #include "panelhost/panel_core.h"
 #include "panelhost/panel_renderer.h"
 #include "platform/script_words.h"
@@ -67,6 +73,7 @@ class ScriptRunner {
   Error expectEvent(const std::vector<ScriptWord>& args);
   Error expectToken(const std::vector<ScriptWord>& args);
   Error aircraft(const std::vector<ScriptWord>& args);
+  Error control(const std::vector<ScriptWord>& args);
 
   std::filesystem::path resolve(const std::string& path) const;
 
@@ -75,6 +82,7 @@ class ScriptRunner {
   std::ostream& out_;
   std::ostream& err_;
   std::filesystem::path scriptFolder_;
+  std::set<Control> clampedControls_;  // those whose clamping was already said
 };
 
 }  // namespace panelhost

@@ -115,8 +115,8 @@ TEST(SimulatedAircraft, ActsOnKeyEventsAndStepsInSimulatedTime) {
   EXPECT_EQ(toUint32(vars.value(tok::kTransponderCode)), 0x2200u);
   EXPECT_FALSE(aircraft.onKeyEvent(0x99999, 0));
 
-  vars.write(tok::kThrottle, 16383);     // full throttle: the engine spools up towards 2700 rpm
-  vars.write(tok::kVerticalSpeed, 256);  // 1 m/s climb
+  vars.write(tok::kThrottle, 16383);   // full throttle: the engine spools up towards 2700 rpm
+  vars.pin(tok::kVerticalSpeed, 256);  // 1 m/s climb, held as a script's "set" holds it
   const double altitude = vars.value(tok::kAltitude);
   for (int i = 0; i < 18 * 20; ++i) aircraft.step(SimulatedAircraft::kCycleSeconds);
   // The engine speed in revolutions per minute, through its scale.

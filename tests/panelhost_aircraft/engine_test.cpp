@@ -121,6 +121,8 @@ TEST_F(RunningEngine, ValuesFollowTheEngineAndFuelBurnsFromTheSelectedTank) {
   EXPECT_GT(value(tok::kOilPressure) * 0.003356933, 50);
   EXPECT_LT(value(tok::kManifoldPressure) / 1024, 29.92);
 
+  // Held at 3000 ft, which a glide without the engine would leave.
+  vars_.pin(tok::kAltitude, 3000);
   send(evt::kMagnetosOff);
   fly(600);
   EXPECT_EQ(value(tok::kFuelFlow), 0.0);

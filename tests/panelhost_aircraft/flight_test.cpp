@@ -1,4 +1,5 @@
-// Level flight, flaps, gear and the clock in simulated time.
+// Flight in simulated time: the altitude and heading follow their rates, the airspeed the power
+// and the flaps; flaps, gear and the clock.
 #include "aircraft_fixture.h"
 
 namespace aircraft_test {
@@ -44,15 +45,16 @@ TEST_F(Flight, GearFollowsItsHandle) {
 }
 
 TEST_F(Flight, AltitudeFollowsTheVerticalSpeedAndHeadingTheTurnRate) {
-  write(tok::kVerticalSpeed, 256);  // 1 m/s
-  write(tok::kTurnRate, 900);       // standard rate to the right
+  // Held there, as a script's "set" holds them, whatever the flight model would make of them.
+  vars_.pin(tok::kVerticalSpeed, 256);  // 1 m/s
+  vars_.pin(tok::kTurnRate, 900);       // standard rate to the right
   fly(20);
   EXPECT_NEAR(value(tok::kAltitude), 3000 + 20 * 3.28084, 1e-6);
   EXPECT_NEAR(value(tok::kHeading), 90 + 60, 1e-6);
   EXPECT_EQ(value(tok::kCompass), value(tok::kHeading));
   fly(80);
   EXPECT_NEAR(value(tok::kHeading), 30, 1e-6);  // past north
-  write(tok::kTurnRate, -1800);
+  vars_.pin(tok::kTurnRate, -1800);
   fly(10);
   EXPECT_NEAR(value(tok::kHeading), 330, 1e-6);
 }
