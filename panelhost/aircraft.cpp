@@ -109,7 +109,7 @@ void SimulatedAircraft::step(double seconds) {
   stepEngine(vars_, memory_, seconds);
   stepElectrics(vars_, memory_, seconds);
   stepFlight(vars_, memory_, controls_, seconds);
-  stepNavigation(vars_);
+  stepNavigation(vars_, memory_);
   stepClock(vars_, memory_, seconds);
 }
 

@@ -43,12 +43,14 @@ struct TokenDefault {
 
 // What the aircraft keeps that no token shows.
 struct AircraftMemory {
-  double starterSeconds = 0;  // the starter turns the engine while this is above 0
-  double batteryDrawn = 0;    // ampere-seconds the alternator has yet to put back
-  double clockFraction = 0;   // seconds of the clock below its whole second
-  double slipDegrees = 0;     // the nose left of the flight path
-  double groundKnots = 0;     // speed over the ground while rolling on the wheels
-  bool stalled = false;       // the flow over the wing is broken
+  double starterSeconds = 0;   // the starter turns the engine while this is above 0
+  double batteryDrawn = 0;     // ampere-seconds the alternator has yet to put back
+  double clockFraction = 0;    // seconds of the clock below its whole second
+  double slipDegrees = 0;      // the nose left of the flight path
+  double groundKnots = 0;      // speed over the ground while rolling on the wheels
+  bool stalled = false;        // the flow over the wing is broken
+  double groundEastKnots = 0;  // the velocity over the ground of the last step
+  double groundNorthKnots = 0;
 };
 
 // The aircraft's answer to a key event. Most are one of the plain kinds; the rest call a

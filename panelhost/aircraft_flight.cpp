@@ -1,6 +1,6 @@
 // Flight: the flight model (flight_model.h) stepped between the tokens, the aircraft carried over
 // the ground by its path and the wind, touching down on the field; flaps and gear travel after
-// their handles; the clock runs. Each step reads the state from the tokens, so a token a script
+// their handles. Each step reads the state from the tokens, so a token a script
 // set (or pinned) is where the aircraft is, or how it moves, from then on.
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,6 @@ constexpr double kTrimFull = 16384;
 constexpr double kStandardRate = 900;  // turn-rate units of 3 degrees a second
 constexpr double kVerticalUnitsPerMetre = 256;
 constexpr double kFeetPerMetre = 3.28084;
-constexpr double kSecondsPerDay = 86400;
 constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 constexpr double kBallPerSlipDegree = 8;
 constexpr double kBallLimit = 127;
@@ -51,15 +50,21 @@ double enginePower(const VariableStore& vars) {
   return manifold / 29.92 * engineRpm(vars) / 2700;
 }
 
+// A stick, rudder or brake position within its range; one set around setControl that is no
+// number counts as centred or released.
+double held(double position, double low) {
+  return std::isfinite(position) ? std::clamp(position, low, 1.0) : 0;
+}
+
 FlightInputs flightInputs(const VariableStore& vars, const FlightControls& controls) {
   const double fuel = reading(vars, tok::kLeftQuantity, 0, 1000, 0) +
                       reading(vars, tok::kRightQuantity, 0, 1000, 0);
   FlightInputs in;
-  in.elevator = std::clamp(controls.elevator, -1.0, 1.0);
-  in.aileron = std::clamp(controls.aileron, -1.0, 1.0);
-  in.rudder = std::clamp(controls.rudder, -1.0, 1.0);
+  in.elevator = held(controls.elevator, -1);
+  in.aileron = held(controls.aileron, -1);
+  in.rudder = held(controls.rudder, -1);
   in.trim = reading(vars, tok::kElevatorTrim, -kTrimFull, kTrimFull, 0) / kTrimFull;
-  in.brakes = switchedOn(vars, tok::kParkingBrake) ? 1.0 : std::clamp(controls.brakes, 0.0, 1.0);
+  in.brakes = switchedOn(vars, tok::kParkingBrake) ? 1.0 : held(controls.brakes, 0);
   in.power = enginePower(vars);
   in.weight = (kEmptyPounds + fuel * kPoundsPerGallon) * kNewtonsPerPound;
   const double gear = reading(vars, tok::kNoseGear, 0, kHandleFull, 0) / kHandleFull;
@@ -134,6 +139,8 @@ void move(VariableStore& vars, AircraftMemory& memory, double seconds) {
   const double overGround = grounded ? memory.groundKnots : across;
   east += overGround * std::sin(track);
   north += overGround * std::cos(track);
+  memory.groundEastKnots = east;
+  memory.groundNorthKnots = north;
   for (auto [token, knotsAlong] :
        {std::pair{kPositionEast, east}, std::pair{kPositionNorth, north}}) {
     const double now = reading(vars, token, -kGridLimitNm, kGridLimitNm, 0);
@@ -184,24 +191,6 @@ void stepFlight(VariableStore& vars, AircraftMemory& memory, const FlightControl
       static_cast<int>(std::min<double>(kMostSteps, std::ceil(seconds / kLongestStep)));
   const double each = std::min(kLongestStep, seconds / steps);
   for (int i = 0; i < steps; ++i) fly(vars, memory, controls, each);
-}
-
-void stepClock(VariableStore& vars, AircraftMemory& memory, double seconds) {
-  const double hour = std::trunc(reading(vars, tok::kClockHour, 0, 23, 12));
-  const double minute = std::trunc(reading(vars, tok::kClockMinute, 0, 59, 0));
-  const double second = std::trunc(reading(vars, tok::kClockSecond, 0, 59, 0));
-  memory.clockFraction += std::fmod(seconds, kSecondsPerDay);
-  // Eighteen cycles of 1/18 s may add up to a hair below one second.
-  const double whole = std::floor(memory.clockFraction + 1e-9);
-  memory.clockFraction -= whole;
-  const double now = std::fmod(hour * 3600 + minute * 60 + second + whole, kSecondsPerDay);
-  const double nextHour = std::floor(now / 3600);
-  const double nextMinute = std::floor((now - nextHour * 3600) / 60);
-  vars.write(tok::kClockHour, nextHour);
-  vars.write(tok::kClockMinute, nextMinute);
-  vars.write(tok::kClockSecond, now - nextHour * 3600 - nextMinute * 60);
-  vars.write(tok::kLocalHour, nextHour);
-  vars.write(tok::kLocalMinute, nextMinute);
 }
 
 }  // namespace panelhost

@@ -1,7 +1,8 @@
 // The receivers: what the tuned NAV receivers, the ADF and the marker receiver give the gauges,
-// from the aircraft's place on the ground stations' grid, its altitude and its heading. They
-// work while the battery and avionics masters are on; a receiver that hears nothing leaves its
-// bearing where it was, as a needle without a signal stays put.
+// from the aircraft's place on the ground stations' grid, its altitude, its heading and its
+// velocity over the ground (the DME's speed, wind included). They work while the battery and
+// avionics masters are on; a receiver that hears nothing leaves its bearing where it was, as a
+// needle without a signal stays put.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,7 +27,8 @@ struct Place {
   double north;
   double feet;
   double heading;
-  double knots;
+  double eastKnots;  // over the ground, with the wind
+  double northKnots;
 };
 
 // A NAV receiver's tokens; 0 where the receiver has no such output.
@@ -138,12 +140,10 @@ void receiveDme(VariableStore& vars, const NavReceiver& rx, double kilohertz, co
   if (dme) {
     const double across = horizontalNm(*dme, at);
     distance = std::hypot(across, (at.feet - dme->elevationFeet) / kFeetPerNm);
-    const double track = at.heading / kDegreesPerRadian;
     if (across > 0)
-      speed = std::abs(
-          at.knots *
-          (std::sin(track) * (at.east - dme->east) + std::cos(track) * (at.north - dme->north)) /
-          across);
+      speed =
+          std::abs(at.eastKnots * (at.east - dme->east) + at.northKnots * (at.north - dme->north)) /
+          across;
   }
   vars.write(rx.dmeDistance, distance);
   vars.write(rx.dmeSpeed, speed);
@@ -195,12 +195,13 @@ void receiveMarker(VariableStore& vars, const Place& at, bool powered) {
 
 }  // namespace
 
-void stepNavigation(VariableStore& vars) {
+void stepNavigation(VariableStore& vars, const AircraftMemory& memory) {
   const Place at{reading(vars, kPositionEast, -kGridLimitNm, kGridLimitNm, 0),
                  reading(vars, kPositionNorth, -kGridLimitNm, kGridLimitNm, 0),
                  reading(vars, tok::kAltitude, -2000, 100000, 0),
                  wrap360(reading(vars, tok::kHeading, -1e9, 1e9, 0)),
-                 reading(vars, tok::kAirspeed, 0, 1000, 0)};
+                 memory.groundEastKnots,
+                 memory.groundNorthKnots};
   const bool powered =
       switchedOn(vars, tok::kBatteryMaster) && switchedOn(vars, tok::kAvionicsMaster);
   for (const NavReceiver& rx : kNavReceivers) receiveNav(vars, rx, at, powered);

@@ -29,7 +29,7 @@ bool engineRunning(const VariableStore& vars);
 // Electrics (aircraft_electrics.cpp)
 void stepElectrics(VariableStore& vars, AircraftMemory& memory, double seconds);
 
-// Flight, flaps, gear and clock (aircraft_flight.cpp)
+// Flight, flaps and gear (aircraft_flight.cpp) and the clock (aircraft_clock.cpp)
 void stepFlight(VariableStore& vars, AircraftMemory& memory, const FlightControls& controls,
                 double seconds);
 void stepClock(VariableStore& vars, AircraftMemory& memory, double seconds);
@@ -45,6 +45,6 @@ void setNav2Frequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t
 void setAdfFrequency(VariableStore& vars, AircraftMemory& memory, std::uint32_t value);
 
 // Receivers (aircraft_navigation.cpp): what the tuned radios hear where the aircraft is.
-void stepNavigation(VariableStore& vars);
+void stepNavigation(VariableStore& vars, const AircraftMemory& memory);
 
 }  // namespace panelhost

@@ -50,10 +50,6 @@ std::optional<Control> controlNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string_view controlName(Control control) {
-  return rowOf(control).name;
-}
-
 double controlLow(Control control) {
   return rowOf(control).low;
 }

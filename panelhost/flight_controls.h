@@ -34,7 +34,6 @@ struct FlightControls {
 // "elevator", "aileron", "rudder", "brakes", "parking-brake", "throttle", "propeller",
 // "mixture", "flaps", "trim".
 std::optional<Control> controlNamed(std::string_view name);
-std::string_view controlName(Control control);
 
 // The range a control's value is kept within: -1..1 for stick, rudder and trim, else 0..1.
 double controlLow(Control control);
