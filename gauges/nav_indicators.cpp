@@ -22,6 +22,7 @@ using reading::finiteOrZero;
 using reading::ownValue;
 using reading::shownIf;
 using reading::warningFlag;
+using reading::withinTurn;
 
 MODULE_VAR headingVar = build::token(tok::kHeading);
 MODULE_VAR toFromVar = build::token(tok::kNav1ToFrom);
@@ -37,16 +38,16 @@ constexpr UINT32 kNoApproachGuidance = 0x40;
 
 // The card turns under a fixed lubber line; what rides on it is drawn relative to the heading.
 FLOAT64 heading() {
-  return finiteOrZero(frame::valueOf(headingVar));
+  return withinTurn(frame::valueOf(headingVar));
 }
 
 // The marker bitmap points along x, a quarter turn from the other pointers.
 FLOAT64 headingMarker(PELEMENT element) {
-  return finiteOrZero(ownValue<ELEMENT_NEEDLE>(element)) - heading() + 90.0;
+  return withinTurn(ownValue<ELEMENT_NEEDLE>(element)) - heading() + 90.0;
 }
 
 FLOAT64 coursePointer(PELEMENT element) {
-  return finiteOrZero(ownValue<ELEMENT_NEEDLE>(element)) - heading();
+  return withinTurn(ownValue<ELEMENT_NEEDLE>(element)) - heading();
 }
 
 FLOAT64 deviationOffset(PELEMENT element) {
@@ -54,13 +55,13 @@ FLOAT64 deviationOffset(PELEMENT element) {
 }
 
 FLOAT64 deviationCourse(PELEMENT element) {
-  return finiteOrZero(reinterpret_cast<ELEMENT_SPRITE*>(element)->source_var_angle.var_value.n) -
+  return withinTurn(reinterpret_cast<ELEMENT_SPRITE*>(element)->source_var_angle.var_value.n) -
          heading();
 }
 
 FLOAT64 toFromArrow(PELEMENT element) {
   const UINT32 toFrom = reading::integerOf(toFromVar);
-  const FLOAT64 course = finiteOrZero(ownValue<ELEMENT_NEEDLE>(element));
+  const FLOAT64 course = withinTurn(ownValue<ELEMENT_NEEDLE>(element));
   if (toFrom == kToStation) return course - heading();
   if (toFrom == kFromStation) return course - heading() - 180.0;
   return course;

@@ -2,6 +2,8 @@
 // What the navigation instruments (RMI, HSI, second CDI) read alike: tokens that hold a whole
 // number rather than a FLOAT64 (receiver state words, to-from states, the warning word), of
 // which the gauges read the low 32 bits of the value field, and the compass cards.
+#include <cmath>
+
 #include "gauges/frame.h"
 #include "gauges/instrument_elements.h"
 
@@ -21,6 +23,12 @@ inline UINT32 ownInteger(PELEMENT element) {
 // An image shown (1) or not drawn (-1).
 inline FLOAT64 shownIf(bool shown) {
   return shown ? 1.0 : -1.0;
+}
+
+// A heading, course or bearing in degrees within one turn either way, so that two of them
+// subtracted stay finite however large the tokens are; NaN and infinities read as 0.
+inline FLOAT64 withinTurn(FLOAT64 degrees) {
+  return std::fmod(finiteOrZero(degrees), 360.0);
 }
 
 // A compass card turns against its heading or course under a fixed lubber line.

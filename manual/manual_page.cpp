@@ -214,7 +214,8 @@ std::string renderUsage(const Page& page) {
         out += (k == 0 ? std::string(kUsagePrefix) : std::string(kUsagePrefix.size(), ' ')) +
                block.lines[k] + "\n";
     }
-    if (section == "OPTIONS" && block.kind == Block::Kind::Term) {
+    if (block.kind == Block::Kind::Heading && block.title == "KEYS") out += "\nkeys:\n";
+    if ((section == "OPTIONS" || section == "KEYS") && block.kind == Block::Kind::Term) {
       std::string lead = "  " + block.title;
       if (lead.size() + 2 > kHelpIndent) {
         out += lead + "\n";

@@ -12,7 +12,7 @@
 //   - any other lines are paragraphs, separated by blank lines;
 //   - in running text `text` is set bold and *text* italic.
 // The help text is "usage: " and the synopsis, then each term of the OPTIONS section with its
-// description, as plain text.
+// description, as plain text, and after a line "keys:" the terms of a KEYS section likewise.
 #include <string>
 #include <string_view>
 

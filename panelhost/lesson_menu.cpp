@@ -70,4 +70,8 @@ void LessonMenu::show(const QString& title, const QString& text) {
   shown_ = box;
 }
 
+void LessonMenu::restart() {
+  if (run_.lesson()) run_.start(*run_.lesson());
+}
+
 }  // namespace panelhost

@@ -24,8 +24,11 @@ class LessonMenu : public QMenu {
 
   // Starts the lesson in `file`; false after saying in a message box why it cannot be read.
   bool start(const std::filesystem::path& file);
+  // The lesson being flown, if any, from its start again (its goal unmet), without its briefing.
+  void restart();
   // The message box now showing the briefing or the closing text, if any.
   QMessageBox* shownText() const { return shown_; }
+  const LessonRun& run() const { return run_; }
 
  private:
   void show(const QString& title, const QString& text);

@@ -54,7 +54,8 @@ class Parser {
     if (text.front() == '[') return section(number, text);
     const auto pair = textfile::splitKeyValue(text);
     if (!pair) return problem(number, "no '=' in \"" + std::string(text) + "\"");
-    if (!window_) return;  // other sections ([Window Titles], [Views], ...) are not ours
+    if (inTitles_ && lower(pair->key) == "window00") result.title = pair->value;
+    if (!window_) return;  // other sections ([Views], ...) are not ours
     const std::string key = lower(pair->key);
     const std::string_view value = pair->value;
     if (key == "size" || key == "size_mm") return size(number, value);
@@ -63,6 +64,7 @@ class Parser {
 
  private:
   PanelWindowConfig* window_ = nullptr;
+  bool inTitles_ = false;
 
   void problem(int number, const std::string& what) {
     result.problems.push_back("line " + std::to_string(number) + ": " + what);
@@ -74,6 +76,7 @@ class Parser {
     const std::string name(*header);
     window_ = nullptr;
     const std::string key = lower(name);
+    inTitles_ = key == "window titles";
     if (key.size() > 6 && key.compare(0, 6, "window") == 0 &&
         std::all_of(key.begin() + 6, key.end(), [](unsigned char c) { return std::isdigit(c); })) {
       result.windows.push_back(PanelWindowConfig{name, {}, {}, {}});

@@ -6,6 +6,9 @@
 //   gauge00=NOR_NV36!ALT, 10, 20
 //   gauge01=NOR_NV36!ASI, 160, 20, 147
 //
+//   [Window Titles]
+//   Window00=Hauptpanel
+//
 // Each gauge line names module!gauge, its position and optionally its width and height in panel
 // pixels (the gauge keeps its own size when they are missing). Malformed lines are reported
 // with their line numbers and skipped; the rest of the file still loads.
@@ -38,6 +41,7 @@ struct PanelWindowConfig {
 struct PanelConfig {
   std::vector<PanelWindowConfig> windows;  // in file order
   std::vector<std::string> problems;       // "line N: ..."
+  std::string title;                       // the main window's name ([Window Titles] Window00)
 };
 
 PanelConfig parsePanelConfig(std::string_view text);

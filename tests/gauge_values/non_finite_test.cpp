@@ -11,6 +11,7 @@
 
 #include "panelhost/element_painter.h"
 #include "panelhost/element_state.h"
+#include "tests/support/element_callbacks.h"
 #include "tests/support/gauge_panel.h"
 
 namespace {
@@ -25,28 +26,6 @@ double drawn(const ELEMENT_HEADER& e, const panelhost::ElementValues& v, int axi
   const auto& m = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(e);
   const double low = axis == 0 ? m.min_x : m.min_y, high = axis == 0 ? m.max_x : m.max_y;
   return high != low ? std::clamp((v.value[axis] - low) / (high - low), 0.0, 1.0) : v.value[axis];
-}
-
-// An axis's callback; the axes without one carry the host's own token value.
-PELEMENT_CALLBACK callbackOf(const ELEMENT_HEADER& e, int axis) {
-  switch (e.element_type) {
-    case ELEMENT_TYPE_NEEDLE:
-      return reinterpret_cast<const ELEMENT_NEEDLE&>(e).update_cb;
-    case ELEMENT_TYPE_STRING:
-      return reinterpret_cast<const ELEMENT_STRING&>(e).update_cb;
-    case ELEMENT_TYPE_ICON:
-      return reinterpret_cast<const ELEMENT_ICON&>(e).update_cb;
-    case ELEMENT_TYPE_MOVING_IMAGE: {
-      const auto& m = reinterpret_cast<const ELEMENT_MOVING_IMAGE&>(e);
-      return axis == 0 ? m.update_x_cb : m.update_y_cb;
-    }
-    case ELEMENT_TYPE_SPRITE: {
-      const auto& s = reinterpret_cast<const ELEMENT_SPRITE&>(e);
-      return std::array{s.update_x_cb, s.update_y_cb, s.update_angle_cb}.at(axis);
-    }
-    default:
-      return nullptr;
-  }
 }
 
 struct Readings {
@@ -72,7 +51,7 @@ Readings readingsWith(double value) {
       panelhost::forEachElement(gauge->background(), [&](PELEMENT_HEADER e) {
         const panelhost::ElementValues* v = panel.host().valuesOf(e);
         for (int axis = 0; v != nullptr && axis < v->axes; ++axis) {
-          if (callbackOf(*e, axis) == nullptr) continue;
+          if (testsupport::callbackOf(*e, axis) == nullptr) continue;
           out.where.push_back(gauge->name + " " + std::to_string(out.where.size()));
           out.value.push_back(v->value[axis]);
           out.drawn.push_back(drawn(*e, *v, axis));

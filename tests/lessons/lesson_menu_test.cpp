@@ -84,6 +84,10 @@ TEST_F(LessonMenuTest, AChosenLessonShowsItsBriefingStartsAndShowsTheCodeWhenFlo
   host_.vars().write(tok::kAltitude, 2600);
   host_.runCycles(1);
   EXPECT_EQ(menu.shownText()->text(), "Ihr Abschlusscode lautet: 7402");
+  // A reset of the window flies the lesson from its own start again.
+  menu.restart();
+  EXPECT_EQ(host_.vars().value(tok::kAltitude), 2000);
+  EXPECT_FALSE(menu.run().watcher().complete());
 
   EXPECT_FALSE(menu.start(simulator() / "QTP99.TXT"));
   EXPECT_TRUE(menu.shownText()->text().startsWith("Die Lektion kann nicht gelesen werden:"));

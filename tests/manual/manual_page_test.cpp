@@ -47,6 +47,12 @@ TEST(ManualPage, TroffAndHelpTextComeFromTheSameSource) {
     EXPECT_NE(page.troff.find(part), std::string::npos) << part << "\nin\n" << page.troff;
 }
 
+TEST(ManualPage, HelpTextListsTheKeysAfterTheOptions) {
+  const manual::Rendered page = manual::render(
+      "tool(1) - x\n\n# SYNOPSIS\n\n    tool\n\n# KEYS\n\nCtrl+.\n  set the brake\n", "1");
+  EXPECT_EQ(page.usage, "usage: tool\n\nkeys:\n  Ctrl+.              set the brake\n");
+}
+
 TEST(ManualPage, SourcesOutOfFormAreRefusedNamingTheLine) {
   struct Case {
     const char* source;

@@ -1,5 +1,8 @@
 // The HSI's card-relative pointers, its show and hide decisions and flags, the second CDI's
 // to-from window, and both instruments' double knobs.
+#include <cmath>
+#include <limits>
+
 #include "instrument_probe.h"
 
 namespace {
@@ -24,6 +27,16 @@ TEST(Hsi, PointersRideTheCardRelativeToTheHeading) {
                           reading(panel, "HSI", Course), reading(panel, "HSI", Bar, X),
                           reading(panel, "HSI", Bar, Angle)};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(shown[i], expected[i]) << i;
+}
+
+// Headings and courses at the far ends of the numbers: their differences must not overflow.
+TEST(Hsi, PointersStayFiniteForHeadingsAndCoursesOfAnySize) {
+  RadioPanel panel;
+  const double huge = std::numeric_limits<double>::max();
+  settle(panel, {{kHeading, -huge}, {kHeadingMarker, huge}, {kNav1Course, huge}, {kNav1ToFrom, 2}});
+  for (int depth : {Marker, Course, Arrow})
+    EXPECT_TRUE(std::isfinite(reading(panel, "HSI", depth)));
+  EXPECT_TRUE(std::isfinite(reading(panel, "HSI", Bar, Angle)));
 }
 
 TEST(Hsi, GaugeCallbackShowsArrowAndGlideSlopeOnlyWhereTheReceiverGivesThem) {

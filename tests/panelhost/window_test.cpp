@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "host_fixture.h"
+#include "panelhost/help_texts.h"
 #include "panelhost/panel_window.h"
 
 using namespace panelhost;
@@ -52,5 +53,5 @@ TEST_F(HostTest, WindowShowsTheHelpIdAsTooltipAndTheAreasCursor) {
   EXPECT_EQ(window.cursor().shape(), Qt::PointingHandCursor);
   QHelpEvent help(QEvent::ToolTip, knobOrigin + QPoint(27, 27), window.mapToGlobal(knobOrigin));
   QApplication::sendEvent(&window, &help);
-  EXPECT_EQ(QToolTip::text(), "KNOB 0x200");
+  EXPECT_EQ(QToolTip::text(), QString::fromUtf8(kUnnamedHelpText));
 }
