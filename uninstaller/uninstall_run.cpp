@@ -1,0 +1,118 @@
+#include "uninstaller/uninstall_run.h"
+
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "installer/record/install_record.h"
+#include "platform/names.h"
+#include "uninstaller/anchored_folder.h"
+#include "uninstaller/logged_removal.h"
+#include "uninstaller/product_flags.h"
+
+namespace uninstall {
+
+namespace fs = std::filesystem;
+using installrecord::Record;
+
+namespace {
+
+// A log of every file of every component is a few megabytes.
+constexpr std::size_t kMaxLogBytes = 256u << 20;
+
+std::optional<std::string> readLog(const AnchoredFolder& simulator, const std::string& relative) {
+  const platform::UniqueFd file = simulator.openFile(relative);
+  if (!file.valid()) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  for (ssize_t n; (n = ::read(file.get(), buffer, sizeof buffer)) != 0;) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxLogBytes) return std::nullopt;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return bytes;
+}
+
+bool isSimulatorPath(const Record& record, const std::string& relative) {
+  return record.place == installrecord::Place::Simulator &&
+         platform::sameName(record.path, relative);
+}
+
+}  // namespace
+
+Report uninstallProduct(const fs::path& simulatorFolder, bool dryRun) {
+  Report report(dryRun);
+  std::string why;
+  const std::optional<AnchoredFolder> simulator = AnchoredFolder::open(simulatorFolder, &why);
+  if (!simulator) {
+    report.refuse("Der Simulatorordner " + simulatorFolder.string() +
+                  " kann nicht geöffnet werden: " + why);
+    return report;
+  }
+  const std::string logRelative =
+      installrecord::logPath(simulatorFolder).lexically_relative(simulatorFolder).generic_string();
+  const std::string productRelative = fs::path(logRelative).parent_path().generic_string();
+  const std::string uninstallerRelative = productRelative + "/UNINSTALL.EXE";
+
+  // The product folder's lock keeps a second uninstaller out while this one works.
+  const platform::UniqueFd lock = simulator->openFolder(productRelative);
+  if (lock.valid() && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+    report.refuse(
+        "Eine andere Deinstallation in diesem Ordner läuft noch; bitte warten Sie, bis "
+        "sie beendet ist.");
+    return report;
+  }
+  // A journal belongs to an installation running now, or killed and not yet rolled back.
+  if (simulator->look(logRelative + ".journal").kind != AnchoredFolder::Kind::Missing) {
+    report.refuse(
+        "Eine Installation läuft gerade oder wurde abgebrochen; starten Sie QTP, damit "
+        "sie zurückgenommen wird, und deinstallieren Sie danach.");
+    return report;
+  }
+  const std::optional<std::string> text =
+      lock.valid() ? readLog(*simulator, logRelative) : std::nullopt;
+  if (!text) {
+    report.refuse("Kein lesbares Installationsprotokoll " + logRelative + " in " +
+                  simulatorFolder.string() + "; ohne Protokoll wird nichts entfernt.");
+    return report;
+  }
+  const installrecord::ParsedLog log = installrecord::parseLog(*text);
+  for (const installrecord::Untrusted& part : log.untrusted)
+    report.refuse(logRelative + ", Zeile " + std::to_string(part.line) +
+                  " wird nicht vertraut: " + part.reason);
+
+  LoggedRemoval removal(*simulator, report);
+  std::vector<const Record*> last;
+  std::vector<std::string> components;
+  for (auto block = log.blocks.rbegin(); block != log.blocks.rend(); ++block) {
+    components.push_back(block->component);
+    for (auto record = block->records.rbegin(); record != block->records.rend(); ++record) {
+      if (isSimulatorPath(*record, uninstallerRelative) ||
+          isSimulatorPath(*record, productRelative))
+        last.push_back(&*record);
+      else
+        removal.undo(*record);
+    }
+  }
+  if (const Simulator* owner = simulatorOf(log, simulatorFolder))
+    clearInstallFlags(*owner, log.untrusted.empty(), components, report);
+
+  if (!log.untrusted.empty()) {
+    report.left(logRelative, "bleibt mit dem Deinstallationsprogramm, bis alles entfernt ist");
+    return report;
+  }
+  // The uninstaller before the log, the product folder after both.
+  for (const Record* record : last)
+    if (record->kind != installrecord::Kind::FolderCreated) removal.undo(*record);
+  removal.removeUnlisted(logRelative, false);
+  for (const Record* record : last)
+    if (record->kind == installrecord::Kind::FolderCreated) removal.undo(*record);
+  return report;
+}
+
+}  // namespace uninstall
