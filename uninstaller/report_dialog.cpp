@@ -18,14 +18,15 @@ ReportDialog::ReportDialog(const QString& heading, const QString& report, bool a
   accept_ = buttons->addButton(asks ? QStringLiteral("Entfernen") : QStringLiteral("Schließen"),
                                QDialogButtonBox::AcceptRole);
   if (asks) reject_ = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  // Removing is never the answer a stray Enter gives.
-  (reject_ ? reject_ : accept_)->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading_);
   layout->addWidget(report_);
   layout->addWidget(buttons);
+  // Removing is never the answer a stray Enter gives. Set once the button is the dialog's, which
+  // takes its default from it.
+  (reject_ ? reject_ : accept_)->setDefault(true);
   resize(640, 420);
 }
 
