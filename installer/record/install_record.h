@@ -19,8 +19,9 @@
 //   seal <hash>                                          checksum of the block's lines above
 //
 // "sim" paths are relative to the simulator folder with '/' between names, so that a simulator
-// folder moved elsewhere still uninstalls; "host" paths are absolute (a target folder outside
-// the simulator folder, desktop entries). No path has an empty, "." or ".." component. Sizes and
+// folder moved elsewhere still uninstalls; "prefix" paths likewise relative to the prefix folder
+// (a target folder outside the simulator folder but inside the prefix); "host" paths are
+// absolute (anything else, desktop entries). No path has an empty, "." or ".." component. Sizes and
 // times are decimal (time in nanoseconds since the epoch), hashes 16 lowercase hex digits of
 // contentHash. A block's seal is contentHash over its bytes from "begin" up to the LF before
 // "seal". Records are in the order the run made them; an uninstaller undoes them in reverse.
@@ -53,6 +54,8 @@ struct FileIdentity {
 
 // The identity of the regular file at path, a link not followed; nothing for anything else.
 std::optional<FileIdentity> identityOf(const std::filesystem::path& file);
+// The same for an open file, read from its start.
+std::optional<FileIdentity> identityOf(int fd);
 
 enum class Kind {
   FolderCreated,
@@ -66,6 +69,7 @@ enum class Kind {
 
 enum class Place {
   Simulator,  // path relative to the simulator folder, '/' separated
+  Prefix,     // relative to the prefix folder (a target folder outside the simulator folder)
   Host,       // absolute host path
 };
 
@@ -95,6 +99,10 @@ struct ParsedLog {
   std::vector<Untrusted> untrusted;
 };
 
+// One field as the log writes it, and back; nothing for a field the log would not write.
+std::string encodeField(std::string_view text);
+std::optional<std::string> decodeField(std::string_view field);
+
 // The header line and one sealed block, each ended by LF.
 std::string headerText();
 std::string blockText(const Block& block);
@@ -110,13 +118,14 @@ std::filesystem::path resolveCase(const std::filesystem::path& base, std::string
 // The log of the simulator folder: NORVANE/INSTALL.LOG resolved as above.
 std::filesystem::path logPath(const std::filesystem::path& simulatorFolder);
 
-// A path as a record holds it: relative to the simulator folder when file lies below it (both
-// taken lexically), else absolute.
+// A path as a record holds it: relative to the simulator folder when file lies below it, else
+// relative to the prefix folder when below that (all taken lexically), else absolute.
 Record placed(Kind kind, const std::filesystem::path& simulatorFolder,
-              const std::filesystem::path& file);
+              const std::filesystem::path& prefixFolder, const std::filesystem::path& file);
 
 // Where a record's path lies on this host.
-std::filesystem::path hostPath(const std::filesystem::path& simulatorFolder, const Record& record);
+std::filesystem::path hostPath(const std::filesystem::path& simulatorFolder,
+                               const std::filesystem::path& prefixFolder, const Record& record);
 
 struct LogRead {
   bool exists = false;
@@ -125,9 +134,14 @@ struct LogRead {
 };
 LogRead readLog(const std::filesystem::path& logFile);
 
-// Appends one sealed block to the log durably (the whole log written beside it, flushed and
-// renamed over it), starting the log with its header when it is missing. An existing log is kept
-// byte for byte in front of the block. The error text, empty on success.
-std::string appendBlock(const std::filesystem::path& logFile, const Block& block);
+// The log's text with blocks appended: an existing log is kept byte for byte in front of them,
+// a missing one starts with its header. Nothing, with the reason in error, when the log exists
+// but cannot be read.
+std::optional<std::string> logTextWith(const std::filesystem::path& logFile,
+                                       const std::vector<Block>& blocks, std::string& error);
+
+// Appends sealed blocks to the log durably (the whole log written beside it, flushed and
+// renamed over it). The error text, empty on success.
+std::string appendBlocks(const std::filesystem::path& logFile, const std::vector<Block>& blocks);
 
 }  // namespace installrecord

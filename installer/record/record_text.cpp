@@ -38,7 +38,7 @@ bool placeFits(Kind kind, Place place) {
   switch (kind) {
     case Kind::DesktopEntry:
     case Kind::DesktopFolder:
-      return place == Place::Host;
+      return place != Place::Simulator;
     case Kind::SceneryArea:
     case Kind::WorldVisEntry:
       return place == Place::Simulator;
@@ -51,7 +51,9 @@ bool needsEscape(unsigned char c) {
   return c <= ' ' || c == '%' || c == 0x7F;
 }
 
-std::string encoded(std::string_view field) {
+}  // namespace
+
+std::string encodeField(std::string_view field) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (const char c : field) {
@@ -68,14 +70,14 @@ std::string encoded(std::string_view field) {
 }
 
 // Escapes are written in capitals only.
-int hexDigit(char c) {
+static int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 
-// Only the form encoded() writes is accepted, so that a field has a single spelling.
-std::optional<std::string> decoded(std::string_view field) {
+// Only the form encodeField() writes is accepted, so that a field has a single spelling.
+std::optional<std::string> decodeField(std::string_view field) {
   std::string out;
   for (std::size_t i = 0; i < field.size(); ++i) {
     const auto byte = static_cast<unsigned char>(field[i]);
@@ -95,6 +97,8 @@ std::optional<std::string> decoded(std::string_view field) {
   }
   return out;
 }
+
+namespace {
 
 std::string hexText(std::uint64_t value) {
   char text[17];
@@ -139,15 +143,17 @@ std::vector<std::string_view> split(std::string_view line) {
 
 std::string recordLine(const Record& record) {
   std::string line(nameOf(record.kind).name);
-  line += record.place == Place::Simulator ? " sim " : " host ";
-  line += encoded(record.path);
+  line += record.place == Place::Simulator ? " sim "
+          : record.place == Place::Prefix  ? " prefix "
+                                           : " host ";
+  line += encodeField(record.path);
   if (hasIdentity(record.kind)) {
     line += ' ' + std::to_string(record.identity.size) + ' ' +
             std::to_string(record.identity.mtimeNs) + ' ' + hexText(record.identity.hash);
   } else if (record.kind == Kind::SceneryArea) {
-    line += ' ' + encoded(record.text);
+    line += ' ' + encodeField(record.text);
   } else if (record.kind == Kind::WorldVisEntry) {
-    line += ' ' + encoded(record.text) + ' ' + encoded(record.pattern);
+    line += ' ' + encodeField(record.text) + ' ' + encodeField(record.pattern);
   }
   return line + '\n';
 }
@@ -158,15 +164,21 @@ std::pair<std::optional<Record>, std::string> parseRecord(std::string_view line)
   const KindName* kind = nullptr;
   for (const KindName& entry : kKinds)
     if (entry.name == fields[0]) kind = &entry;
-  if (kind == nullptr) return {std::nullopt, "unknown record \"" + encoded(fields[0]) + "\""};
+  if (kind == nullptr) return {std::nullopt, "unknown record \"" + encodeField(fields[0]) + "\""};
   if (fields.size() != static_cast<std::size_t>(3 + kind->fields))
     return {std::nullopt, "wrong number of fields"};
   Record record;
   record.kind = kind->kind;
-  if (fields[1] != "sim" && fields[1] != "host") return {std::nullopt, "bad place"};
-  record.place = fields[1] == "sim" ? Place::Simulator : Place::Host;
+  if (fields[1] == "sim")
+    record.place = Place::Simulator;
+  else if (fields[1] == "prefix")
+    record.place = Place::Prefix;
+  else if (fields[1] == "host")
+    record.place = Place::Host;
+  else
+    return {std::nullopt, "bad place"};
   if (!placeFits(record.kind, record.place)) return {std::nullopt, "record in the wrong place"};
-  const std::optional<std::string> path = decoded(fields[2]);
+  const std::optional<std::string> path = decodeField(fields[2]);
   if (!path) return {std::nullopt, "bad path field"};
   if (!validPath(record.place, *path)) return {std::nullopt, "path escapes its folder"};
   record.path = *path;
@@ -178,9 +190,9 @@ std::pair<std::optional<Record>, std::string> parseRecord(std::string_view line)
     if (!size || !mtime || !hash) return {std::nullopt, "bad file identity"};
     record.identity = {*size, negative ? -*mtime : *mtime, *hash};
   } else if (kind->fields > 0) {
-    const std::optional<std::string> text = decoded(fields[3]);
+    const std::optional<std::string> text = decodeField(fields[3]);
     const std::optional<std::string> pattern =
-        kind->fields == 2 ? decoded(fields[4]) : std::optional<std::string>("");
+        kind->fields == 2 ? decodeField(fields[4]) : std::optional<std::string>("");
     if (!text || !pattern || text->empty()) return {std::nullopt, "bad text field"};
     record.text = *text;
     record.pattern = *pattern;
@@ -227,7 +239,8 @@ class Parser {
     beginOffset_ = offset;
     block_ = {};
     problem_.clear();
-    const std::optional<std::string> flag = fields.size() == 2 ? decoded(fields[1]) : std::nullopt;
+    const std::optional<std::string> flag =
+        fields.size() == 2 ? decodeField(fields[1]) : std::nullopt;
     if (flag && validComponent(*flag))
       block_.component = *flag;
     else
@@ -284,7 +297,7 @@ std::string headerText() {
 }
 
 std::string blockText(const Block& block) {
-  std::string text = "begin " + encoded(block.component) + '\n';
+  std::string text = "begin " + encodeField(block.component) + '\n';
   for (const Record& record : block.records) text += recordLine(record);
   return text + "seal " + hexText(contentHash(text)) + '\n';
 }

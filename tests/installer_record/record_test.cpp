@@ -85,19 +85,21 @@ TEST(InstallRecord, AppendKeepsTheLogAndFindsItWithoutCase) {
   fs::remove(sim / "Norvane" / "Install.log");
   const fs::path log = ir::logPath(sim);
   EXPECT_EQ(log, sim / "Norvane" / "INSTALL.LOG");
-  EXPECT_EQ(ir::appendBlock(log, SampleBlock()), "");
+  EXPECT_EQ(ir::appendBlocks(log, {SampleBlock()}), "");
   // A crash cut the log inside the next block: that block is reported, the next one is kept.
   testsupport::TempPrefix::writeFile(log,
                                      testsupport::TempPrefix::readFile(log) + "begin FS2KS\nfol");
-  EXPECT_EQ(ir::appendBlock(log, SampleBlock()), "");
+  EXPECT_EQ(ir::appendBlocks(log, {SampleBlock()}), "");
   const ir::LogRead read = ir::readLog(log);
   EXPECT_EQ(read.log.blocks.size(), 2u);
   ASSERT_EQ(read.log.untrusted.size(), 1u);
   EXPECT_EQ(read.log.untrusted[0].line, 9);
 
   testsupport::TempPrefix::writeFile(sim / "f", "abc");
-  const ir::Record record = ir::placed(ir::Kind::FileCreated, sim, sim / "f");
+  const ir::Record record = ir::placed(ir::Kind::FileCreated, sim, prefix.root(), sim / "f");
   EXPECT_EQ(record.path, "f");
-  EXPECT_EQ(ir::identityOf(ir::hostPath(sim, record))->hash, ir::contentHash("abc"));
-  EXPECT_EQ(ir::placed(ir::Kind::FileCreated, sim / "x", sim / "f").place, ir::Place::Host);
+  EXPECT_EQ(ir::identityOf(ir::hostPath(sim, {}, record))->hash, ir::contentHash("abc"));
+  const ir::Record outside = ir::placed(ir::Kind::FileCreated, sim / "x", prefix.root(), sim / "f");
+  EXPECT_EQ(ir::hostPath({}, prefix.root(), outside), sim / "f");
+  EXPECT_EQ(ir::placed(ir::Kind::FileCreated, sim / "x", {}, sim / "f").place, ir::Place::Host);
 }
