@@ -41,18 +41,6 @@ std::optional<std::string> readAll(int fd, std::size_t limit) {
   }
 }
 
-std::optional<std::uint64_t> hashOf(int fd) {
-  std::uint64_t hash = installrecord::contentHash({});
-  std::array<char, 65536> buffer;
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) return hash;
-    hash = installrecord::contentHash({buffer.data(), static_cast<std::size_t>(n)}, hash);
-  }
-}
-
 // Why an entry that is not what the record left stays.
 std::string whyNot(AnchoredFolder::Kind kind, bool wantFolder) {
   switch (kind) {
@@ -82,24 +70,31 @@ struct LoggedRemoval::Place {
 };
 
 LoggedRemoval::Place LoggedRemoval::placeOf(const Record& record) const {
-  const fs::path host = installrecord::hostPath(simulator_.path(), record);
-  if (record.place == installrecord::Place::Simulator)
-    return {.shared = &simulator_,
-            .own = {},
-            .relative = record.path,
-            .host = host,
-            .shown = record.path};
+  const fs::path host =
+      installrecord::hostPath(simulator_.path(), prefix_ ? prefix_->path() : fs::path(), record);
+  switch (record.place) {
+    case installrecord::Place::Simulator:
+      return {&simulator_, {}, record.path, host, record.path};
+    case installrecord::Place::Prefix:
+      return {prefix_, {}, record.path, host, host.string()};
+    case installrecord::Place::Host:
+      break;
+  }
   // A host path's own folder is taken as the log names it; below it nothing is followed.
   std::string why;
-  return {.shared = nullptr,
-          .own = AnchoredFolder::open(host.parent_path(), &why),
-          .relative = host.filename().string(),
-          .host = host,
-          .shown = host.string()};
+  return {nullptr, AnchoredFolder::open(host.parent_path(), &why), host.filename().string(), host,
+          host.string()};
+}
+
+AnchoredFolder::Entry LoggedRemoval::lookAt(const Place& place) {
+  // A folder that cannot be opened (a host folder gone, no prefix known) holds nothing any more.
+  return place.anchor() ? place.anchor()->look(place.relative) : AnchoredFolder::Entry{};
 }
 
 void LoggedRemoval::undo(const Record& record) {
   const Place place = placeOf(record);
+  if (!place.anchor() && record.place == installrecord::Place::Prefix)
+    return report_.left(record.path, "liegt im Präfix, und keines ist bekannt (--prefix)");
   switch (record.kind) {
     case Kind::FolderCreated:
     case Kind::DesktopFolder:
@@ -137,8 +132,7 @@ bool LoggedRemoval::removeAt(const Place& place, bool folder) {
 }
 
 void LoggedRemoval::undoFile(const Place& place, const Record& record) {
-  const AnchoredFolder::Entry entry =
-      place.anchor() ? place.anchor()->look(place.relative) : AnchoredFolder::Entry{};
+  const AnchoredFolder::Entry entry = lookAt(place);
   if (entry.kind == AnchoredFolder::Kind::Missing) return report_.gone(place.shown);
   if (entry.kind != AnchoredFolder::Kind::File)
     return report_.left(place.shown, whyNot(entry.kind, false));
@@ -147,9 +141,8 @@ void LoggedRemoval::undoFile(const Place& place, const Record& record) {
   // Size and time are enough; a copied prefix has new times, then the content decides.
   if (same && nanoseconds(entry.status.st_mtim) != logged.mtimeNs) {
     const platform::UniqueFd file = place.anchor()->openFile(place.relative);
-    const std::optional<std::uint64_t> hash =
-        file.valid() ? hashOf(file.get()) : std::optional<std::uint64_t>();
-    same = hash == logged.hash;
+    const auto now = file.valid() ? installrecord::identityOf(file.get()) : std::nullopt;
+    same = now && now->size == logged.size && now->hash == logged.hash;
   }
   if (!same) return report_.left(place.shown, "seit der Installation geändert");
   removeAt(place, false);
@@ -164,8 +157,7 @@ bool LoggedRemoval::folderEmpty(const Place& place) const {
 }
 
 void LoggedRemoval::undoFolder(const Place& place) {
-  const AnchoredFolder::Entry entry =
-      place.anchor() ? place.anchor()->look(place.relative) : AnchoredFolder::Entry{};
+  const AnchoredFolder::Entry entry = lookAt(place);
   if (entry.kind == AnchoredFolder::Kind::Missing) return report_.gone(place.shown);
   if (entry.kind != AnchoredFolder::Kind::Folder)
     return report_.left(place.shown, whyNot(entry.kind, true));
@@ -177,8 +169,7 @@ void LoggedRemoval::undoSceneryText(const Place& place, const Record& record) {
   const bool area = record.kind == Kind::SceneryArea;
   const std::string shown =
       place.shown + (area ? ": Szeneriebereich" : ": Eintrag \"" + record.text + "\"");
-  const AnchoredFolder::Entry entry =
-      place.anchor() ? place.anchor()->look(place.relative) : AnchoredFolder::Entry{};
+  const AnchoredFolder::Entry entry = lookAt(place);
   if (entry.kind == AnchoredFolder::Kind::Missing) return report_.gone(shown);
   if (entry.kind != AnchoredFolder::Kind::File)
     return report_.left(shown, whyNot(entry.kind, false));
@@ -203,11 +194,7 @@ void LoggedRemoval::undoSceneryText(const Place& place, const Record& record) {
 }
 
 bool LoggedRemoval::removeUnlisted(const std::string& relative, bool folder) {
-  const Place place{.shared = &simulator_,
-                    .own = {},
-                    .relative = relative,
-                    .host = simulator_.path() / relative,
-                    .shown = relative};
+  const Place place{&simulator_, {}, relative, simulator_.path() / relative, relative};
   if (folder && !folderEmpty(place)) {
     report_.left(relative, "enthält andere Dateien");
     return false;

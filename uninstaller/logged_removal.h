@@ -15,8 +15,9 @@ namespace uninstall {
 
 class LoggedRemoval {
  public:
-  LoggedRemoval(const AnchoredFolder& simulator, Report& report)
-      : simulator_(simulator), report_(report) {}
+  // `prefix` (null when unknown) holds the records placed relative to the prefix.
+  LoggedRemoval(const AnchoredFolder& simulator, const AnchoredFolder* prefix, Report& report)
+      : simulator_(simulator), prefix_(prefix), report_(report) {}
 
   void undo(const installrecord::Record& record);
 
@@ -27,6 +28,7 @@ class LoggedRemoval {
  private:
   struct Place;
   Place placeOf(const installrecord::Record& record) const;
+  static AnchoredFolder::Entry lookAt(const Place& place);
 
   void undoFile(const Place& place, const installrecord::Record& record);
   void undoFolder(const Place& place);
@@ -37,6 +39,7 @@ class LoggedRemoval {
   bool folderEmpty(const Place& place) const;
 
   const AnchoredFolder& simulator_;
+  const AnchoredFolder* prefix_;
   Report& report_;
   std::set<std::filesystem::path> removed_;  // host paths, for a dry run's folders
 };

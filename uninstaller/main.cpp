@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   std::optional<QApplication> app;
   if (uninstall::usesWindow(surroundings)) app.emplace(argc, argv);
 
-  const uninstall::Report plan = uninstall::uninstallProduct(folder, true);
+  const uninstall::Report plan = uninstall::uninstallProduct(folder, prefix, true);
   if (options.dryRun) {
     logReport(plan, folder);
     uninstall::showReport(plan, folder.string(), surroundings);
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
           "(--yes entfernt ohne Rückfrage, --dry-run zeigt, was entfernt würde)");
       return 1;
   }
-  const uninstall::Report report = uninstall::uninstallProduct(folder, false);
+  const uninstall::Report report = uninstall::uninstallProduct(folder, prefix, false);
   logReport(report, folder);
   uninstall::showReport(report, folder.string(), surroundings);
   return report.complete() ? 0 : 1;

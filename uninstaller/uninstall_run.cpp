@@ -45,7 +45,8 @@ bool isSimulatorPath(const Record& record, const std::string& relative) {
 
 }  // namespace
 
-Report uninstallProduct(const fs::path& simulatorFolder, bool dryRun) {
+Report uninstallProduct(const fs::path& simulatorFolder, const fs::path& prefixFolder,
+                        bool dryRun) {
   Report report(dryRun);
   std::string why;
   const std::optional<AnchoredFolder> simulator = AnchoredFolder::open(simulatorFolder, &why);
@@ -86,7 +87,9 @@ Report uninstallProduct(const fs::path& simulatorFolder, bool dryRun) {
     report.refuse(logRelative + ", Zeile " + std::to_string(part.line) +
                   " wird nicht vertraut: " + part.reason);
 
-  LoggedRemoval removal(*simulator, report);
+  const std::optional<AnchoredFolder> prefix =
+      prefixFolder.empty() ? std::nullopt : AnchoredFolder::open(prefixFolder, &why);
+  LoggedRemoval removal(*simulator, prefix ? &*prefix : nullptr, report);
   std::vector<const Record*> last;
   std::vector<std::string> components;
   for (auto block = log.blocks.rbegin(); block != log.blocks.rend(); ++block) {

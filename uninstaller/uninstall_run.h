@@ -9,7 +9,9 @@
 
 namespace uninstall {
 
-// The current prefix (if any) holds the registry whose flags are cleared.
-Report uninstallProduct(const std::filesystem::path& simulatorFolder, bool dryRun);
+// `prefixFolder` (empty when unknown) is the folder the log's prefix places are relative to; the
+// current prefix (if any) holds the registry whose flags are cleared.
+Report uninstallProduct(const std::filesystem::path& simulatorFolder,
+                        const std::filesystem::path& prefixFolder, bool dryRun);
 
 }  // namespace uninstall

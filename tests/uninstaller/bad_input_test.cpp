@@ -74,8 +74,7 @@ class BadInput : public testing::Test {
     Write(sim() / "SCENERY.CFG", kSceneryCfg + area);
     aircraft.records.push_back(
         {ir::Kind::SceneryArea, ir::Place::Simulator, "SCENERY.CFG", {}, area, {}});
-    for (const ir::Block& block : {training, aircraft})
-      ASSERT_EQ(ir::appendBlock(ir::logPath(sim()), block), "");
+    ASSERT_EQ(ir::appendBlocks(ir::logPath(sim()), {training, aircraft}), "");
   }
 
   void Folder(ir::Block& block, const std::string& path) {
@@ -160,9 +159,9 @@ TEST_F(BadInput, EachCaseRemovesWhatItCanVouchForAndSaysWhyTheRestStays) {
     c.change(*this);
     const auto before = Tree(root());
     const auto outside = Tree(root() / "outside");
-    const uninstall::Report plan = uninstall::uninstallProduct(sim(), true);
+    const uninstall::Report plan = uninstall::uninstallProduct(sim(), {}, true);
     EXPECT_EQ(Tree(root()), before) << "a dry run changes nothing";
-    const uninstall::Report report = uninstall::uninstallProduct(sim(), false);
+    const uninstall::Report report = uninstall::uninstallProduct(sim(), {}, false);
     EXPECT_EQ(Whats(plan), Whats(report)) << "and lists the same";
     EXPECT_EQ(report.complete(), c.complete) << report.text();
     EXPECT_NE(report.text().find(c.said), std::string::npos) << report.text();
@@ -183,11 +182,11 @@ TEST_F(BadInput, AMovedAndCopiedFolderIsRecognisedByContentAndASecondRunIsRefuse
   const fs::path moved = root() / "moved";
   const int held = ::open((moved / "NORVANE").c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  const uninstall::Report refused = uninstall::uninstallProduct(moved, false);
+  const uninstall::Report refused = uninstall::uninstallProduct(moved, {}, false);
   EXPECT_NE(refused.text().find("andere Deinstallation"), std::string::npos) << refused.text();
   ::close(held);
   EXPECT_TRUE(fs::exists(moved / kConfig));
-  const uninstall::Report report = uninstall::uninstallProduct(moved, false);
+  const uninstall::Report report = uninstall::uninstallProduct(moved, {}, false);
   EXPECT_TRUE(report.complete()) << report.text();
   EXPECT_EQ(Read(moved / "SCENERY.CFG"), kSceneryCfg);
   EXPECT_FALSE(fs::exists(moved / "NORVANE"));
