@@ -14,6 +14,8 @@
 
 #include "installer/record/install_record.h"
 #include "installer/scenery_cfg.h"
+#include "platform/text_file.h"
+#include "tree_snapshot.h"
 #include "uninstaller/uninstall_run.h"
 
 namespace {
@@ -30,20 +32,11 @@ void Write(const fs::path& file, const std::string& text) {
 }
 
 std::string Read(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  return textfile::readRegularFile(file, 1u << 20).bytes;
 }
 
-// Every entry under root: files with their bytes, folders and links marked.
-std::map<std::string, std::string> Tree(const fs::path& root) {
-  std::map<std::string, std::string> tree;
-  for (auto it = fs::recursive_directory_iterator(root); it != fs::end(it); ++it) {
-    const std::string name = fs::relative(it->path(), root).string();
-    tree[name] = it->is_symlink()     ? "link " + fs::read_symlink(it->path()).string()
-                 : it->is_directory() ? "folder"
-                                      : Read(it->path());
-  }
-  return tree;
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
 }
 
 std::vector<std::string> Whats(const uninstall::Report& report) {
@@ -61,7 +54,7 @@ class BadInput : public testing::Test {
   // Two components as a run records them: the uninstaller, an aircraft and the scenery area.
   void Install() {
     Write(sim() / "SCENERY.CFG", kSceneryCfg);
-    Write(root() / "outside" / "aircraft.cfg", "outside");
+    Write(root() / "outside" / "a.cfg", "outside");
     ir::Block training{"QTP2K", {}};
     Folder(training, "NORVANE");
     File(training, "NORVANE/UNINSTALL.EXE", "#!/bin/sh\n");
@@ -92,85 +85,52 @@ class BadInput : public testing::Test {
 };
 
 TEST_F(BadInput, EachCaseRemovesWhatItCanVouchForAndSaysWhyTheRestStays) {
+  using Change =
+      std::function<void(const fs::path& file, const fs::path& log, const fs::path& out)>;
   struct Case {
-    const char* name;
-    std::function<void(BadInput&)> change;
-    bool complete;
-    std::string said;                // in the report
-    std::vector<std::string> stays;  // below the simulator folder afterwards
+    Change change;  // of the aircraft's configuration file, the log, a folder outside
+    std::string said;
+    std::string stays;  // below the simulator folder; none when everything goes
   };
-  const fs::path config = kConfig;
   const Case cases[] = {
-      {"untouched", [](BadInput&) {}, true, "Entfernt:\n", {"SCENERY.CFG"}},
-      {"changed by the user",
-       [&](BadInput& t) { Write(t.sim() / config, "[fltsim.0]\nmine\n"); },
-       false,
-       kConfig + std::string(" (seit der Installation geändert)"),
-       {kConfig}},
-      {"a folder of the same name",
-       [&](BadInput& t) {
-         fs::remove(t.sim() / config);
-         fs::create_directory(t.sim() / config);
+      {[](auto&, auto&, auto&) {}, "Entfernt:\n", ""},
+      {[](auto& file, auto&, auto&) { Write(file, "mine"); },
+       "cfg (seit der Installation geändert)", kConfig},
+      {[](auto& file, auto&, auto&) { fs::remove(file), fs::create_directory(file); },
+       "cfg (ist jetzt ein Ordner)", kConfig},
+      {[](auto& file, auto&, auto& out) {
+         fs::remove(file), fs::create_symlink(out / "a.cfg", file);
        },
-       false,
-       "ist jetzt ein Ordner",
-       {kConfig}},
-      {"a link planted for the file",
-       [&](BadInput& t) {
-         fs::remove(t.sim() / config);
-         fs::create_symlink(t.root() / "outside" / "aircraft.cfg", t.sim() / config);
+       "symbolischer Verweis; er wird nicht verfolgt", kConfig},
+      // The same files elsewhere: followed, they would pass as the installed ones.
+      {[](auto& file, auto&, auto& out) {
+         fs::copy(file.parent_path(), out / "pa28");
+         fs::remove_all(file.parent_path());
+         fs::create_directory_symlink(out / "pa28", file.parent_path());
        },
-       false,
-       "symbolischer Verweis; er wird nicht verfolgt",
-       {kConfig}},
-      {"a link planted for the folder",
-       [&](BadInput& t) {
-         // The same files elsewhere: followed, they would pass as the installed ones.
-         fs::copy(t.sim() / config.parent_path(), t.root() / "outside" / "pa28");
-         fs::remove_all(t.sim() / config.parent_path());
-         fs::create_directory_symlink(t.root() / "outside" / "pa28",
-                                      t.sim() / config.parent_path());
-       },
-       false,
-       "hinter einem symbolischen Verweis",
-       {config.parent_path().string()}},
-      {"a log cut off",
-       [](BadInput& t) {
-         fs::resize_file(ir::logPath(t.sim()), fs::file_size(ir::logPath(t.sim())) - 5);
-       },
-       false,
-       "NORVANE/INSTALL.LOG, Zeile",
-       {"NORVANE/INSTALL.LOG", "NORVANE/UNINSTALL.EXE", kConfig}},
-      {"a log edited by hand",
-       [](BadInput& t) {
-         std::string text = Read(ir::logPath(t.sim()));
-         text.replace(text.find("model.mdl"), 5, "other");
-         Write(ir::logPath(t.sim()), text);
-       },
-       false,
-       "wird nicht vertraut",
-       {"NORVANE/INSTALL.LOG", kConfig}},
+       "hinter einem symbolischen Verweis", "Aircraft/Norvane PA28"},
+      {[](auto&, auto& log, auto&) { fs::resize_file(log, fs::file_size(log) - 5); },
+       "INSTALL.LOG, Zeile 6 wird nicht vertraut", "NORVANE/UNINSTALL.EXE"},
+      {[](auto&, auto& log, auto&) { Write(log, Replaced(Read(log), "model.mdl", "other.mdl")); },
+       "wird nicht vertraut: block of AC2K1", kConfig},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    fs::remove_all(root() / "prefix");
-    fs::remove_all(root() / "outside");
+    SCOPED_TRACE(c.said);
+    fs::remove_all(root());
     Install();
-    c.change(*this);
-    const auto before = Tree(root());
-    const auto outside = Tree(root() / "outside");
+    c.change(sim() / kConfig, ir::logPath(sim()), root() / "outside");
+    const auto before = TreeSnapshot(root());
+    const auto outside = TreeSnapshot(root() / "outside");
     const uninstall::Report plan = uninstall::uninstallProduct(sim(), {}, true);
-    EXPECT_EQ(Tree(root()), before) << "a dry run changes nothing";
+    EXPECT_EQ(TreeSnapshot(root()), before) << "a dry run changes nothing";
     const uninstall::Report report = uninstall::uninstallProduct(sim(), {}, false);
     EXPECT_EQ(Whats(plan), Whats(report)) << "and lists the same";
-    EXPECT_EQ(report.complete(), c.complete) << report.text();
+    EXPECT_EQ(report.complete(), c.stays.empty()) << report.text();
     EXPECT_NE(report.text().find(c.said), std::string::npos) << report.text();
-    for (const std::string& path : c.stays)
-      EXPECT_TRUE(fs::symlink_status(sim() / path).type() != fs::file_type::not_found) << path;
-    EXPECT_EQ(Tree(root() / "outside"), outside) << "nothing outside is touched";
-    if (c.complete) {
-      EXPECT_EQ(Tree(sim()), (std::map<std::string, std::string>{{"SCENERY.CFG", kSceneryCfg}}));
-    }
+    EXPECT_EQ(TreeSnapshot(root() / "outside"), outside) << "nothing outside is touched";
+    const auto left = TreeSnapshot(sim());
+    EXPECT_EQ(left.contains(c.stays), !c.stays.empty()) << "what stays is left alone";
+    EXPECT_EQ(left.size() == 1 && Read(sim() / "SCENERY.CFG") == kSceneryCfg, c.stays.empty());
   }
 }
 
