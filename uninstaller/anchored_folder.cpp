@@ -103,6 +103,20 @@ platform::UniqueFd AnchoredFolder::openFile(std::string_view relative) const {
   return file;
 }
 
+std::optional<std::string> AnchoredFolder::read(std::string_view relative,
+                                                std::size_t limit) const {
+  const platform::UniqueFd file = openFile(relative);
+  if (!file.valid()) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  for (ssize_t n; (n = ::read(file.get(), buffer, sizeof buffer)) != 0;) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > limit) return std::nullopt;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return bytes;
+}
+
 platform::UniqueFd AnchoredFolder::openFolder(std::string_view relative) const {
   if (relative.empty()) return platform::UniqueFd(::dup(fd_.get()));
   std::string leaf;

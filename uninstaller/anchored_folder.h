@@ -38,6 +38,10 @@ class AnchoredFolder {
   // The regular file at `relative` opened for reading, never through a link; invalid otherwise.
   platform::UniqueFd openFile(std::string_view relative) const;
 
+  // The whole regular file at `relative`, never through a link; nothing when it cannot be read
+  // or holds more than `limit` bytes.
+  std::optional<std::string> read(std::string_view relative, std::size_t limit) const;
+
   // The folder at `relative` ("" for this folder itself), never through a link.
   platform::UniqueFd openFolder(std::string_view relative) const;
 

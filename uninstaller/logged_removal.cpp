@@ -3,7 +3,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -24,21 +23,6 @@ constexpr std::size_t kMaxSceneryListBytes = 32u << 20;
 
 std::int64_t nanoseconds(const struct timespec& time) {
   return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-// The whole content of an open file, or its content hash; nothing when a read fails or the
-// content passes `limit`.
-std::optional<std::string> readAll(int fd, std::size_t limit) {
-  std::string bytes;
-  std::array<char, 65536> buffer;
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) return bytes;
-    bytes.append(buffer.data(), static_cast<std::size_t>(n));
-    if (bytes.size() > limit) return std::nullopt;
-  }
 }
 
 // Why an entry that is not what the record left stays.
@@ -178,9 +162,8 @@ void LoggedRemoval::undoSceneryText(const Place& place, const Record& record) {
   const platform::UniqueFd lock = place.anchor()->openFolder(folder);
   if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
     return report_.left(shown, "die Datei wird gerade von einem anderen Programm bearbeitet");
-  const platform::UniqueFd file = place.anchor()->openFile(place.relative);
   const std::optional<std::string> text =
-      file.valid() ? readAll(file.get(), kMaxSceneryListBytes) : std::nullopt;
+      place.anchor()->read(place.relative, kMaxSceneryListBytes);
   if (!text) return report_.left(shown, "kann nicht gelesen werden");
   const std::optional<std::string> without =
       area ? withoutSceneryArea(*text, record.text)

@@ -25,19 +25,6 @@ namespace {
 // A log of every file of every component is a few megabytes.
 constexpr std::size_t kMaxLogBytes = 256u << 20;
 
-std::optional<std::string> readLog(const AnchoredFolder& simulator, const std::string& relative) {
-  const platform::UniqueFd file = simulator.openFile(relative);
-  if (!file.valid()) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  for (ssize_t n; (n = ::read(file.get(), buffer, sizeof buffer)) != 0;) {
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxLogBytes) return std::nullopt;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  return bytes;
-}
-
 bool isSimulatorPath(const Record& record, const std::string& relative) {
   return record.place == installrecord::Place::Simulator &&
          platform::sameName(record.path, relative);
@@ -76,7 +63,7 @@ Report uninstallProduct(const fs::path& simulatorFolder, const fs::path& prefixF
     return report;
   }
   const std::optional<std::string> text =
-      lock.valid() ? readLog(*simulator, logRelative) : std::nullopt;
+      lock.valid() ? simulator->read(logRelative, kMaxLogBytes) : std::nullopt;
   if (!text) {
     report.refuse("Kein lesbares Installationsprotokoll " + logRelative + " in " +
                   simulatorFolder.string() + "; ohne Protokoll wird nichts entfernt.");
