@@ -1,7 +1,6 @@
 #include "uninstaller/logged_removal.h"
 
 #include <sys/file.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>

@@ -1,9 +1,6 @@
 #include "uninstaller/uninstall_run.h"
 
 #include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 #include <optional>
 #include <string>
