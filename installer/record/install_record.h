@@ -83,6 +83,10 @@ struct Record {
   bool operator==(const Record&) const = default;
 };
 
+// The block of a run's shared steps (the uninstaller copy, the links) when no component of that
+// run completed; it stands for no install flag.
+inline constexpr std::string_view kSharedStepsComponent = "SETUP";
+
 struct Block {
   std::string component;  // the install flag, such as "AC2K1"; letters, digits and '_'
   std::vector<Record> records;

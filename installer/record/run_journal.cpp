@@ -177,7 +177,10 @@ std::string RunJournal::openFile() {
 std::string RunJournal::append(JournalIntent intent) {
   if (std::string error = openFile(); !error.empty()) return error;
   const std::string line = intentLine(intent);
-  if (writeAll(fd_.get(), line) != 0 || ::fdatasync(fd_.get()) != 0)
+  // Written, the line outlives a killed process; the files the archive library writes are not
+  // flushed either, so only the line that guards kept bytes waits for the disk.
+  if (writeAll(fd_.get(), line) != 0 ||
+      (intent.op == "replace" && ::fdatasync(fd_.get()) != 0))
     return systemError("cannot write the journal", file_);
   intents_.push_back(std::move(intent));
   return {};
@@ -200,8 +203,10 @@ std::string RunJournal::willCreateFolder(const fs::path& folder, Kind kind) {
 
 std::string RunJournal::willWriteFile(const fs::path& file) {
   struct stat info {};
-  if (::lstat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+  if (::lstat(file.c_str(), &info) != 0)
     return append({shared_, "create", file, {}, Kind::FileCreated, false});
+  // A link or folder in the file's place is never written through, nor undone.
+  if (!S_ISREG(info.st_mode)) return {};
   if (std::string error = openFile(); !error.empty()) return error;
   const fs::path kept = keptFolder(file_);
   std::error_code ec;

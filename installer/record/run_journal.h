@@ -3,8 +3,8 @@
 // intent is on disk, so that a component that fails, is stopped or is killed with the process
 // can be undone, and a component that completes is sealed into the install log.
 //
-// NORVANE/INSTALL.LOG.journal in the simulator folder holds one intent a line, each flushed
-// before the run acts on it; the replaced files' previous bytes lie in NORVANE/INSTALL.LOG.kept/
+// NORVANE/INSTALL.LOG.journal in the simulator folder holds one intent a line, each written
+// before the run acts on it (and flushed to disk where it guards replaced bytes); the replaced files' previous bytes lie in NORVANE/INSTALL.LOG.kept/
 // until their component completes. Intents are either the run's shared steps (the uninstaller
 // copy, the links), which belong to whichever component completes first, or the current
 // component's. A line cut off by a kill was never acted on.
