@@ -2,7 +2,9 @@
 
 #include <sys/file.h>
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,28 @@ constexpr std::size_t kMaxLogBytes = 256u << 20;
 bool isSimulatorPath(const Record& record, const std::string& relative) {
   return record.place == installrecord::Place::Simulator &&
          platform::sameName(record.path, relative);
+}
+
+using PathKey = std::pair<installrecord::Place, std::string>;
+
+bool isFileRecord(const Record& record) {
+  return record.kind == installrecord::Kind::FileCreated ||
+         record.kind == installrecord::Kind::FileReplaced ||
+         record.kind == installrecord::Kind::DesktopEntry;
+}
+
+// A file the log names more than once (every aircraft brings the same gauge module) is the run's
+// own when its first record created it, and as the run left it when it is what its last record
+// wrote: one record that says both.
+std::map<PathKey, Record> filesAsLeft(const installrecord::ParsedLog& log) {
+  std::map<PathKey, Record> files;
+  for (const installrecord::Block& block : log.blocks)
+    for (const Record& record : block.records) {
+      if (!isFileRecord(record)) continue;
+      const auto [it, first] = files.try_emplace({record.place, record.path}, record);
+      if (!first) it->second.identity = record.identity;
+    }
+  return files;
 }
 
 }  // namespace
@@ -74,14 +98,21 @@ Report uninstallProduct(const fs::path& simulatorFolder, const fs::path& prefixF
   const std::optional<AnchoredFolder> prefix =
       prefixFolder.empty() ? std::nullopt : AnchoredFolder::open(prefixFolder, &why);
   LoggedRemoval removal(*simulator, prefix ? &*prefix : nullptr, report);
+  const std::map<PathKey, Record> files = filesAsLeft(log);
+  std::set<PathKey> undone;
   std::vector<const Record*> last;
   std::vector<std::string> components;
   for (auto block = log.blocks.rbegin(); block != log.blocks.rend(); ++block) {
     components.push_back(block->component);
-    for (auto record = block->records.rbegin(); record != block->records.rend(); ++record) {
+    for (auto it = block->records.rbegin(); it != block->records.rend(); ++it) {
+      const Record* record = &*it;
+      if (isFileRecord(*record)) {
+        if (!undone.insert({record->place, record->path}).second) continue;
+        record = &files.at({record->place, record->path});
+      }
       if (isSimulatorPath(*record, uninstallerRelative) ||
           isSimulatorPath(*record, productRelative))
-        last.push_back(&*record);
+        last.push_back(record);
       else
         removal.undo(*record);
     }

@@ -43,21 +43,25 @@ exec "$program" "$@"
 )sh";
 
 constexpr const char* kUninstallerHead = R"sh(#!/bin/sh
-# QTP uninstaller: removes what the installation recorded in the simulator folder above the
-# NORVANE folder it lies in, after asking (see qtp-uninstall(1)). Elsewhere, as on the CD, it
-# needs the simulator folder as its last argument.
+# QTP uninstaller: removes what the installation recorded in a simulator folder, after asking (see
+# qtp-uninstall(1)): the folder given last, else the one above the NORVANE folder it lies in.
 here=$(cd "$(dirname "$0")" && pwd)
 )sh";
 
 constexpr const char* kUninstallerBody = R"sh(case $(basename "$here" | tr '[:lower:]' '[:upper:]') in
-  NORVANE) sim=$(dirname "$here") ;;
+  NORVANE) ;;
   *) exec "$program" "$@" ;;
 esac
+sim=$(dirname "$here")
+own=1
+for last; do :; done
+if [ $# -gt 0 ] && [ -d "$last" ]; then sim=$last own=0; fi
 start=$sim
 )sh";
 
-constexpr const char* kUninstallerTail = R"sh(if [ -n "$prefix" ]; then exec "$program" --prefix "$prefix" "$@" "$sim"; fi
-exec "$program" "$@" "$sim"
+constexpr const char* kUninstallerTail = R"sh(if [ "$own" = 1 ]; then set -- "$@" "$sim"; fi
+if [ -n "$prefix" ]; then exec "$program" --prefix "$prefix" "$@"; fi
+exec "$program" "$@"
 )sh";
 // clang-format on
 

@@ -27,8 +27,10 @@ std::span<const char* const> productEntries();
 
 // UNINSTALL.EXE: starts the uninstaller ($QTP_UNINSTALL_PROGRAM, else a qtp-uninstall beside
 // UNINSTALL.EXE, else qtp-uninstall on PATH) with its arguments. In a NORVANE folder it adds the
-// simulator folder above it, and --prefix with $QTP_PREFIX or the nearest folder above that has
-// a dosdevices folder; elsewhere the arguments must name the folder.
+// simulator folder above it unless the last argument names a folder (the other simulator's: the
+// installation copies one uninstaller), and --prefix with $QTP_PREFIX or the nearest folder
+// above that simulator folder that has a dosdevices folder; elsewhere the arguments must name
+// the folder.
 std::string uninstaller();
 
 }  // namespace samplecd

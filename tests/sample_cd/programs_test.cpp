@@ -129,6 +129,10 @@ TEST_F(CdPrograms, TheUninstallerStartsTheProgramOnTheFolderItIsInstalledInto) {
       {fs98() / "Norvane" / "UNINSTALL.EXE",
        {"--yes"},
        "--prefix\n" + fs::canonical(prefix()).string() + "\n--yes\n" + sim + "\n"},
+      // The other simulator's folder, given last, takes the place of its own.
+      {fs98() / "Norvane" / "UNINSTALL.EXE",
+       {"--yes", QString::fromStdString(fs2000().string())},
+       "--prefix\n" + fs::canonical(prefix()).string() + "\n--yes\n" + fs2000().string() + "\n"},
       {demo::cdFolder(prefix()) / "UNINSTALL.EXE", {"--dry-run", "/x"}, "--dry-run\n/x\n"},
   };
   for (const Case& c : cases) {

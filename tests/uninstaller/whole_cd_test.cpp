@@ -1,0 +1,110 @@
+// Everything on the sample CD installed into both simulators, then each simulator's installed
+// UNINSTALL.EXE: a dry run changes nothing, and --yes leaves the prefix as it was before the
+// installation, file for file, except for a file the user changed in between, which stays and
+// is named.
+#include <QProcess>
+#include <fstream>
+
+#include "platform/paths.h"
+#include "shell/install_state.h"
+#include "shell/simulators.h"
+#include "tests/installer_run/run_fixture.h"
+#include "tree_snapshot.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The prefix as a snapshot. The shell's own registry file (and its backup) also records the CD
+// drive, the target folder and the scenery resolution, which stay as settings; the install flags
+// in it are compared apart.
+std::map<std::string, std::string> TreeHash(const fs::path& prefix) {
+  auto tree = TreeSnapshot(prefix);
+  tree.erase("qtp.reg");
+  tree.erase("qtp.reg.bak");
+  return tree;
+}
+
+// The program a desktop entry's Exec line starts.
+fs::path ExecOf(const fs::path& entry) {
+  std::ifstream in(entry);
+  for (std::string line; std::getline(in, line);)
+    if (line.starts_with("Exec=\"") && line.ends_with('"')) return line.substr(6, line.size() - 7);
+  return {};
+}
+
+// Runs an installed UNINSTALL.EXE as a script would: no terminal, no display.
+int Uninstall(const fs::path& program, const fs::path& home, const QStringList& arguments,
+              QString* out) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QTP_UNINSTALL_PROGRAM", QTP_UNINSTALL_EXE);
+  environment.insert("XDG_STATE_HOME", QString::fromStdString((home / "state").string()));
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QTP_PREFIX"}) environment.remove(name);
+  process.setProcessEnvironment(environment);
+  process.start(QString::fromStdString(program.string()), arguments);
+  process.waitForFinished(-1);
+  *out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+  return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
+  // The target folders as the options dialog leaves them before the run: made (the fixture makes
+  // the first). The run does not record folders the dialog made, so they are part of "before".
+  const QString fs98Target = FS98Path + QStringLiteral("NORVANE\\QTP\\");
+  fs::create_directories(platform::toHost(fs98Target.toStdString()));
+  const auto before = TreeHash(prefix.dir());
+  std::map<QString, std::optional<bool>> flagsBefore;
+  const bool all[4] = {true, true, true, true};
+  for (const Simulator& simulator : Simulators())
+    for (const QString& flag : ComponentNames(simulator, true, true, all))
+      flagsBefore[flag] = StoredBool(flag.toLatin1().constData());
+
+  for (const Simulator& simulator : Simulators()) {
+    SimVersion = simulator.version;
+    if (simulator.version == 98) Session.TargetFolder = fs98Target;
+    Session.TrainingChosen = Session.SceneryChosen = Session.DesktopIcon = true;
+    std::fill(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen), true);
+    InstallRunning = true;
+    RunInstallation();
+    ASSERT_EQ(MessageTexts().back(), "Installation wurde erfolgreich durchgeführt!");
+  }
+  const fs::path changed = Fs98() / "Aircraft" / "Norvane A36" / "aircraft.cfg";
+  std::ofstream(changed, std::ios::app) << "; mine\n";
+
+  const fs::path home = prefix.root() / "home";
+  // The menu entry starts the uninstaller of the simulator installed into first, without a
+  // terminal: with a display that is the window (Interaction.OnlyADisplayWithoutATerminal...).
+  const fs::path link = home / "data" / "applications" / "Norvane" / "QTP" / "Uninstall.desktop";
+  EXPECT_NE(testsupport::TempPrefix::readFile(link).find("\nTerminal=false\n"), std::string::npos);
+  const fs::path program = ExecOf(link);
+  ASSERT_TRUE(fs::equivalent(program, Fs2000() / "NORVANE" / "UNINSTALL.EXE")) << program;
+  // The one uninstaller removes the other simulator's installation given its folder.
+  for (const QStringList& arguments :
+       {QStringList{QString::fromStdString(Fs98().string())}, QStringList{}}) {
+    const bool fs98 = !arguments.empty();
+    QString out;
+    const auto installed = TreeHash(prefix.dir());
+    EXPECT_EQ(Uninstall(program, home, QStringList{"--dry-run"} + arguments, &out), fs98 ? 1 : 0);
+    EXPECT_EQ(TreeHash(prefix.dir()), installed) << out.toStdString();
+    EXPECT_EQ(Uninstall(program, home, QStringList{"--yes"} + arguments, &out), fs98 ? 1 : 0);
+    EXPECT_EQ(out.contains("Aircraft/Norvane A36/aircraft.cfg (seit der Installation geändert)"),
+              fs98)
+        << out.toStdString();
+  }
+  // The changed file stays, with the folders that hold it.
+  auto after = TreeHash(prefix.dir());
+  for (fs::path kept = changed; kept != Fs98(); kept = kept.parent_path()) {
+    const std::string name = fs::relative(kept, prefix.dir()).string();
+    if (!before.contains(name)) {
+      EXPECT_EQ(after.erase(name), 1u) << name;
+    }
+  }
+  EXPECT_EQ(after, before);
+  for (const auto& [flag, value] : flagsBefore)
+    EXPECT_EQ(StoredBool(flag.toLatin1().constData()), value) << flag.toStdString();
+  EXPECT_FALSE(fs::exists(home / "data" / "applications" / "Norvane"));
+  EXPECT_FALSE(fs::exists(home / "Desktop" / "QTP.desktop"));
+}
+
+}  // namespace
