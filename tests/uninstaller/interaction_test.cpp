@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <tuple>
 
 #include "uninstaller/interaction.h"
 #include "uninstaller/report_dialog.h"
@@ -13,14 +14,9 @@
 namespace {
 
 TEST(Interaction, OnlyADisplayWithoutATerminalGetsTheWindow) {
-  struct Case {
-    uninstall::Surroundings surroundings;
-    bool window;
-  };
-  for (const Case& c : {Case{{.display = true, .terminal = false}, true},
-                        Case{{.display = true, .terminal = true}, false},
-                        Case{{.display = false, .terminal = false}, false}})
-    EXPECT_EQ(uninstall::usesWindow(c.surroundings), c.window);
+  for (const auto& [display, terminal, window] :
+       {std::tuple{true, false, true}, {true, true, false}, {false, false, false}})
+    EXPECT_EQ(uninstall::usesWindow({display, terminal}), window);
 }
 
 TEST(Interaction, TheWindowAsksAndDeclinesOnEnter) {

@@ -2,13 +2,14 @@
 // UNINSTALL.EXE: a dry run changes nothing, and --yes leaves the prefix as it was before the
 // installation, file for file, except for a file the user changed in between, which stays and
 // is named.
-#include <QProcess>
+#include <QSettings>
 #include <fstream>
 
 #include "platform/paths.h"
 #include "shell/install_state.h"
 #include "shell/simulators.h"
 #include "tests/installer_run/run_fixture.h"
+#include "tests/sample_cd/cd_fixture.h"
 #include "tree_snapshot.h"
 
 namespace fs = std::filesystem;
@@ -25,27 +26,16 @@ std::map<std::string, std::string> TreeHash(const fs::path& prefix) {
   return tree;
 }
 
-// The program a desktop entry's Exec line starts.
-fs::path ExecOf(const fs::path& entry) {
-  std::ifstream in(entry);
-  for (std::string line; std::getline(in, line);)
-    if (line.starts_with("Exec=\"") && line.ends_with('"')) return line.substr(6, line.size() - 7);
-  return {};
-}
-
 // Runs an installed UNINSTALL.EXE as a script would: no terminal, no display.
 int Uninstall(const fs::path& program, const fs::path& home, const QStringList& arguments,
               QString* out) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment environment = cdtest::quietEnvironment(home);
   environment.insert("QTP_UNINSTALL_PROGRAM", QTP_UNINSTALL_EXE);
   environment.insert("XDG_STATE_HOME", QString::fromStdString((home / "state").string()));
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QTP_PREFIX"}) environment.remove(name);
-  process.setProcessEnvironment(environment);
-  process.start(QString::fromStdString(program.string()), arguments);
-  process.waitForFinished(-1);
-  *out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-  return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+  const cdtest::ScriptRun run = cdtest::runProgram(program, arguments, environment);
+  *out = run.out + run.err;
+  return run.exitCode;
 }
 
 TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
@@ -54,11 +44,15 @@ TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
   const QString fs98Target = FS98Path + QStringLiteral("NORVANE\\QTP\\");
   fs::create_directories(platform::toHost(fs98Target.toStdString()));
   const auto before = TreeHash(prefix.dir());
-  std::map<QString, std::optional<bool>> flagsBefore;
-  const bool all[4] = {true, true, true, true};
-  for (const Simulator& simulator : Simulators())
-    for (const QString& flag : ComponentNames(simulator, true, true, all))
-      flagsBefore[flag] = StoredBool(flag.toLatin1().constData());
+  const auto flags = [this] {
+    std::vector<std::optional<bool>> values;
+    const bool all[4] = {true, true, true, true};
+    for (const Simulator& simulator : Simulators())
+      for (const QString& flag : ComponentNames(simulator, true, true, all))
+        values.push_back(StoredBool(flag.toLatin1().constData()));
+    return values;
+  };
+  const auto flagsBefore = flags();
 
   for (const Simulator& simulator : Simulators()) {
     SimVersion = simulator.version;
@@ -69,6 +63,7 @@ TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
     RunInstallation();
     ASSERT_EQ(MessageTexts().back(), "Installation wurde erfolgreich durchgeführt!");
   }
+  ASSERT_NE(flags(), flagsBefore);
   const fs::path changed = Fs98() / "Aircraft" / "Norvane A36" / "aircraft.cfg";
   std::ofstream(changed, std::ios::app) << "; mine\n";
 
@@ -76,8 +71,9 @@ TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
   // The menu entry starts the uninstaller of the simulator installed into first, without a
   // terminal: with a display that is the window (Interaction.OnlyADisplayWithoutATerminal...).
   const fs::path link = home / "data" / "applications" / "Norvane" / "QTP" / "Uninstall.desktop";
-  EXPECT_NE(testsupport::TempPrefix::readFile(link).find("\nTerminal=false\n"), std::string::npos);
-  const fs::path program = ExecOf(link);
+  const QSettings entry(QString::fromStdString(link.string()), QSettings::IniFormat);
+  EXPECT_EQ(entry.value("Desktop Entry/Terminal").toString(), "false");
+  const fs::path program = entry.value("Desktop Entry/Exec").toString().toStdString();
   ASSERT_TRUE(fs::equivalent(program, Fs2000() / "NORVANE" / "UNINSTALL.EXE")) << program;
   // The one uninstaller removes the other simulator's installation given its folder.
   for (const QStringList& arguments :
@@ -95,14 +91,13 @@ TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
   // The changed file stays, with the folders that hold it.
   auto after = TreeHash(prefix.dir());
   for (fs::path kept = changed; kept != Fs98(); kept = kept.parent_path()) {
-    const std::string name = fs::relative(kept, prefix.dir()).string();
+    const std::string name = kept.lexically_relative(prefix.dir()).string();
     if (!before.contains(name)) {
       EXPECT_EQ(after.erase(name), 1u) << name;
     }
   }
   EXPECT_EQ(after, before);
-  for (const auto& [flag, value] : flagsBefore)
-    EXPECT_EQ(StoredBool(flag.toLatin1().constData()), value) << flag.toStdString();
+  EXPECT_EQ(flags(), flagsBefore);
   EXPECT_FALSE(fs::exists(home / "data" / "applications" / "Norvane"));
   EXPECT_FALSE(fs::exists(home / "Desktop" / "QTP.desktop"));
 }
