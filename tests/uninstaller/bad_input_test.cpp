@@ -8,13 +8,12 @@
 
 #include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 
 #include "installer/record/install_record.h"
 #include "installer/scenery_cfg.h"
-#include "platform/text_file.h"
+#include "tests/support/temp_prefix.h"
 #include "tree_snapshot.h"
 #include "uninstaller/uninstall_run.h"
 
@@ -26,14 +25,8 @@ namespace ir = installrecord;
 constexpr const char* kSceneryCfg = "[Area.001]\r\nTitle=Default\r\n";
 constexpr const char* kConfig = "Aircraft/Norvane PA28/aircraft.cfg";
 
-void Write(const fs::path& file, const std::string& text) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string Read(const fs::path& file) {
-  return textfile::readRegularFile(file, 1u << 20).bytes;
-}
+constexpr auto Write = testsupport::TempPrefix::writeFile;
+constexpr auto Read = testsupport::TempPrefix::readFile;
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   return text.replace(text.find(from), from.size(), to);
