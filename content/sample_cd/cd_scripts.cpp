@@ -55,7 +55,7 @@ esac
 sim=$(dirname "$here")
 own=1
 for last; do :; done
-if [ $# -gt 0 ] && [ -d "$last" ]; then sim=$last own=0; fi
+if [ $# -gt 0 ] && [ -d "$last" ]; then sim=$(cd "$last" && pwd) own=0; fi
 start=$sim
 )sh";
 
