@@ -16,6 +16,7 @@ set(layers
   "pages:installer,shell,controls,platform"
   "automation:shell,controls,platform"
   "app:automation,pages,installer,shell,controls,platform"
+  "uninstaller:installer,shell,controls,platform,libs/worldvis"
   "winapi:"
   "gauges:winapi"
   "gauges/resources:gauges,winapi,platform"
