@@ -179,8 +179,7 @@ std::string RunJournal::append(JournalIntent intent) {
   const std::string line = intentLine(intent);
   // Written, the line outlives a killed process; the files the archive library writes are not
   // flushed either, so only the line that guards kept bytes waits for the disk.
-  if (writeAll(fd_.get(), line) != 0 ||
-      (intent.op == "replace" && ::fdatasync(fd_.get()) != 0))
+  if (writeAll(fd_.get(), line) != 0 || (intent.op == "replace" && ::fdatasync(fd_.get()) != 0))
     return systemError("cannot write the journal", file_);
   intents_.push_back(std::move(intent));
   return {};
@@ -214,6 +213,9 @@ std::string RunJournal::willWriteFile(const fs::path& file) {
   const std::string name = std::to_string(++keptCount_);
   const platform::DurableWriteResult copied = platform::copyFileDurably(file, kept / name);
   if (!copied) return copied.error;
+  // Restored, the file is as it was, its time included.
+  const struct timespec times[2] = {info.st_atim, info.st_mtim};
+  ::utimensat(AT_FDCWD, (kept / name).c_str(), times, AT_SYMLINK_NOFOLLOW);
   return append({shared_, "replace", file, name, Kind::FileReplaced, false});
 }
 
