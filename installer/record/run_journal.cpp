@@ -87,6 +87,9 @@ std::vector<fs::path> undoFiles(const std::vector<JournalIntent>& intents, const
   for (auto it = intents.rbegin(); it != intents.rend(); ++it) {
     struct stat info {};
     const bool present = ::lstat(it->path.c_str(), &info) == 0;
+    // A durable write killed half way leaves its temporary file beside the one it replaces.
+    if (it->op == "create" || it->op == "replace")
+      platform::removeStaleTemporaries(it->path.parent_path(), it->path.filename().string());
     if (it->op == "create" && present && !S_ISDIR(info.st_mode)) {
       ::unlink(it->path.c_str());
       syncFolderOf(it->path);
@@ -333,6 +336,7 @@ std::vector<std::string> recoverInterruptedRun(const fs::path& simulatorFolder) 
   const std::vector<fs::path> folders =
       flags.empty() ? undoFiles(intents, keptFolder(journal)) : std::vector<fs::path>();
   removeJournal(journal);
+  platform::removeStaleTemporaries(journal.parent_path());
   removeFolders(folders);
   return flags;
 }
