@@ -121,7 +121,18 @@ int Soak(int runs, unsigned seed) {
   int disagreements = 0;
   int failedRuns = 0;
   const auto start = std::chrono::steady_clock::now();
+  // Also every 25 runs, so that a soak cut short still tells what it found.
+  const auto report = [&](int done) {
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << done << " runs in " << seconds << " s (seed " << seed << "):";
+    for (const auto& [fault, count] : faults)
+      std::cout << " " << kFaultNames[static_cast<std::size_t>(fault)] << " " << count << ",";
+    std::cout << " runs that did not end " << failedRuns << ", disagreements " << disagreements
+              << std::endl;
+  };
   for (int run = 0; run < runs; ++run) {
+    if (run > 0 && run % 25 == 0) report(run);
     const fs::path folder = work / ("prefix-" + std::to_string(run / kRunsPerPrefix));
     if (run % kRunsPerPrefix == 0) {
       fs::remove_all(work / ("prefix-" + std::to_string(run / kRunsPerPrefix - 1)));
@@ -159,13 +170,7 @@ int Soak(int runs, unsigned seed) {
     }
   }
   fs::remove_all(work / ("prefix-" + std::to_string((runs - 1) / kRunsPerPrefix)));
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::cout << runs << " runs in " << seconds << " s (seed " << seed << ")\n";
-  for (const auto& [fault, count] : faults)
-    std::cout << "  " << kFaultNames[static_cast<std::size_t>(fault)] << ": " << count << "\n";
-  std::cout << "runs that did not end: " << failedRuns << "\ndisagreements: " << disagreements
-            << "\n";
+  report(runs);
   return disagreements == 0 && failedRuns == 0 ? 0 : 1;
 }
 
