@@ -120,7 +120,8 @@ void removeJournal(const fs::path& journal) {
 std::vector<JournalIntent> readIntents(std::string_view text, std::string& sealing) {
   std::vector<JournalIntent> intents;
   // A last line without its LF was cut off by the kill; its step was never taken.
-  textfile::LineReader lines(text.substr(kJournalHeader.size(), text.rfind('\n') + 1), false);
+  textfile::LineReader lines(
+      text.substr(kJournalHeader.size(), text.rfind('\n') + 1 - kJournalHeader.size()), false);
   std::string_view line;
   while (lines.next(line)) {
     if (line.rfind("sealing ", 0) == 0) {
