@@ -293,6 +293,8 @@ bool TSetup2DLG::RunSequence() {
   runrecord::Recording recording(simulator->folder());
   {
     runrecord::SharedSteps shared;
+    for (const std::string& folder : installrun::takeTargetFoldersMade())
+      runrecord::adoptFolder(folder);
     uninstallerAwaitsCd_ = !CopyUninstaller();
     CreateShortcuts(*ShortcutLink1);
   }

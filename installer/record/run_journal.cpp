@@ -227,6 +227,10 @@ std::string RunJournal::willExtractInto(const fs::path& folder) {
   return append({shared_, "dest", folder, {}, Kind::FolderCreated, false});
 }
 
+std::string RunJournal::adoptFolder(const fs::path& folder) {
+  return append({shared_, "folder", folder, {}, Kind::FolderCreated, true});
+}
+
 void RunJournal::wroteFile(const fs::path& file, Kind kind) {
   for (auto it = intents_.rbegin(); it != intents_.rend(); ++it) {
     if (it->path != file || (it->op != "create" && it->op != "replace")) continue;
