@@ -67,6 +67,10 @@ bool willExtractInto(const fs::path& folder) {
   return !journal || succeeded(journal->willExtractInto(folder));
 }
 
+bool adoptFolder(const fs::path& folder) {
+  return !journal || succeeded(journal->adoptFolder(folder));
+}
+
 void wrote(const fs::path& file, installrecord::Kind kind) {
   if (journal) journal->wroteFile(file, kind);
 }

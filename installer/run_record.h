@@ -37,6 +37,7 @@ bool willCreateFolders(const std::filesystem::path& folder,
                        installrecord::Kind kind = installrecord::Kind::FolderCreated);
 bool willWrite(const std::filesystem::path& file);
 bool willExtractInto(const std::filesystem::path& folder);
+bool adoptFolder(const std::filesystem::path& folder);
 // The step is done.
 void wrote(const std::filesystem::path& file,
            installrecord::Kind kind = installrecord::Kind::FileCreated);

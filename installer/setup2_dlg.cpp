@@ -132,8 +132,7 @@ TSetup2DLG::TSetup2DLG(QWidget* owner)
       for (std::filesystem::path at = path; at != rar.TargetDir && at.has_relative_path();
            at = at.parent_path())
         names_.added(at);
-    }
-    if (!extracted) {
+    } else {
       LogFailure(QStringLiteral("cannot extract %1 from %2 into %3")
                      .arg(QString::fromUtf8(member.FileName),
                           QString::fromStdString(rar.ArchiveName),
@@ -289,10 +288,12 @@ bool TSetup2DLG::RunSequence() {
   InstallAbort = false;
   ExpectedFileCount();
   Session.ExtractedFiles = 0;
-  // Whatever is not sealed when the sequence returns is undone.
+  // A component still unfinished when the sequence returns is undone then.
   runrecord::Recording recording(simulator->folder());
   {
     runrecord::SharedSteps shared;
+    for (const std::string& folder : installrun::takeTargetFoldersMade())
+      runrecord::adoptFolder(folder);
     uninstallerAwaitsCd_ = !CopyUninstaller();
     CreateShortcuts(*ShortcutLink1);
   }

@@ -87,6 +87,9 @@ std::vector<fs::path> undoFiles(const std::vector<JournalIntent>& intents, const
   for (auto it = intents.rbegin(); it != intents.rend(); ++it) {
     struct stat info {};
     const bool present = ::lstat(it->path.c_str(), &info) == 0;
+    // A durable write killed half way leaves its temporary file beside the one it replaces.
+    if (it->op == "create" || it->op == "replace")
+      platform::removeStaleTemporaries(it->path.parent_path(), it->path.filename().string());
     if (it->op == "create" && present && !S_ISDIR(info.st_mode)) {
       ::unlink(it->path.c_str());
       syncFolderOf(it->path);
@@ -117,7 +120,8 @@ void removeJournal(const fs::path& journal) {
 std::vector<JournalIntent> readIntents(std::string_view text, std::string& sealing) {
   std::vector<JournalIntent> intents;
   // A last line without its LF was cut off by the kill; its step was never taken.
-  textfile::LineReader lines(text.substr(kJournalHeader.size(), text.rfind('\n') + 1), false);
+  textfile::LineReader lines(
+      text.substr(kJournalHeader.size(), text.rfind('\n') + 1 - kJournalHeader.size()), false);
   std::string_view line;
   while (lines.next(line)) {
     if (line.rfind("sealing ", 0) == 0) {
@@ -179,8 +183,7 @@ std::string RunJournal::append(JournalIntent intent) {
   const std::string line = intentLine(intent);
   // Written, the line outlives a killed process; the files the archive library writes are not
   // flushed either, so only the line that guards kept bytes waits for the disk.
-  if (writeAll(fd_.get(), line) != 0 ||
-      (intent.op == "replace" && ::fdatasync(fd_.get()) != 0))
+  if (writeAll(fd_.get(), line) != 0 || (intent.op == "replace" && ::fdatasync(fd_.get()) != 0))
     return systemError("cannot write the journal", file_);
   intents_.push_back(std::move(intent));
   return {};
@@ -214,11 +217,18 @@ std::string RunJournal::willWriteFile(const fs::path& file) {
   const std::string name = std::to_string(++keptCount_);
   const platform::DurableWriteResult copied = platform::copyFileDurably(file, kept / name);
   if (!copied) return copied.error;
+  // Restored, the file is as it was, its time included.
+  const struct timespec times[2] = {info.st_atim, info.st_mtim};
+  ::utimensat(AT_FDCWD, (kept / name).c_str(), times, AT_SYMLINK_NOFOLLOW);
   return append({shared_, "replace", file, name, Kind::FileReplaced, false});
 }
 
 std::string RunJournal::willExtractInto(const fs::path& folder) {
   return append({shared_, "dest", folder, {}, Kind::FolderCreated, false});
+}
+
+std::string RunJournal::adoptFolder(const fs::path& folder) {
+  return append({shared_, "folder", folder, {}, Kind::FolderCreated, true});
 }
 
 void RunJournal::wroteFile(const fs::path& file, Kind kind) {
@@ -331,6 +341,7 @@ std::vector<std::string> recoverInterruptedRun(const fs::path& simulatorFolder) 
   const std::vector<fs::path> folders =
       flags.empty() ? undoFiles(intents, keptFolder(journal)) : std::vector<fs::path>();
   removeJournal(journal);
+  platform::removeStaleTemporaries(journal.parent_path());
   removeFolders(folders);
   return flags;
 }

@@ -4,10 +4,11 @@
 // can be undone, and a component that completes is sealed into the install log.
 //
 // NORVANE/INSTALL.LOG.journal in the simulator folder holds one intent a line, each written
-// before the run acts on it (and flushed to disk where it guards replaced bytes); the replaced files' previous bytes lie in NORVANE/INSTALL.LOG.kept/
-// until their component completes. Intents are either the run's shared steps (the uninstaller
-// copy, the links), which belong to whichever component completes first, or the current
-// component's. A line cut off by a kill was never acted on.
+// before the run acts on it (and flushed to disk where it guards replaced bytes); the replaced
+// files' previous bytes lie in NORVANE/INSTALL.LOG.kept/ until their component completes. Intents
+// are either the run's shared steps (the uninstaller copy, the links), which belong to whichever
+// component completes first, or the current component's. A line cut off by a kill was never acted
+// on.
 //
 //   QTP-INSTALL-JOURNAL 1
 //   s folder /abs/NORVANE                 shared: the folder will be created
@@ -53,6 +54,8 @@ class RunJournal {
   std::string willCreateFolder(const std::filesystem::path& folder, Kind kind);
   std::string willWriteFile(const std::filesystem::path& file);
   std::string willExtractInto(const std::filesystem::path& folder);
+  // A folder made for this run before it began (the wizard's target folder), logged as created.
+  std::string adoptFolder(const std::filesystem::path& folder);
   // The file is written now (created or replaced as its intent said): recorded with kind, or
   // with FileReplaced when it existed before.
   void wroteFile(const std::filesystem::path& file, Kind kind = Kind::FileCreated);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "installer/record/install_record.h"
+#include "installer/record/run_journal.h"
 #include "tests/support/temp_prefix.h"
 
 namespace ir = installrecord;
@@ -102,4 +103,29 @@ TEST(InstallRecord, AppendKeepsTheLogAndFindsItWithoutCase) {
   const ir::Record outside = ir::placed(ir::Kind::FileCreated, sim / "x", prefix.root(), sim / "f");
   EXPECT_EQ(ir::hostPath({}, prefix.root(), outside), sim / "f");
   EXPECT_EQ(ir::placed(ir::Kind::FileCreated, sim / "x", {}, sim / "f").place, ir::Place::Host);
+}
+
+TEST(InstallRecord, RecoveryUndoesWhatTheJournalSaysAndNoLineCutOff) {
+  testsupport::TempPrefix prefix;
+  const fs::path sim = prefix.root() / "FS98";
+  testsupport::TempPrefix::writeFile(sim / "old.cfg", "old");
+  {
+    ir::RunJournal journal(sim, {});
+    ASSERT_EQ(journal.willWriteFile(sim / "old.cfg"), "");
+    ASSERT_EQ(journal.willCreateFolder(sim / "new" / "deeper", ir::Kind::FolderCreated), "");
+    ASSERT_EQ(journal.willWriteFile(sim / "new" / "deeper" / "made.bgl"), "");
+  }  // the run is killed here: the journal stays
+  testsupport::TempPrefix::writeFile(sim / "old.cfg", "new");
+  testsupport::TempPrefix::writeFile(sim / "new" / "deeper" / "made.bgl", "x");
+  testsupport::TempPrefix::writeFile(sim / "new" / "deeper" / "made", "the user's");
+  // A kill while the next intent was written cut its line short: it names another file.
+  const fs::path journal = ir::journalPath(sim);
+  testsupport::TempPrefix::writeFile(journal, testsupport::TempPrefix::readFile(journal) +
+                                                  "c create " +
+                                                  (sim / "new" / "deeper" / "made").string());
+  EXPECT_TRUE(ir::recoverInterruptedRun(sim).empty());
+  EXPECT_EQ(testsupport::TempPrefix::readFile(sim / "old.cfg"), "old");
+  EXPECT_FALSE(fs::exists(sim / "new" / "deeper" / "made.bgl"));
+  EXPECT_TRUE(fs::exists(sim / "new" / "deeper" / "made"));
+  EXPECT_FALSE(fs::exists(sim / "NORVANE"));
 }
