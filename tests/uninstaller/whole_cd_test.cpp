@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <fstream>
 
+#include "installer/install_run.h"
 #include "platform/paths.h"
 #include "shell/install_state.h"
 #include "shell/simulators.h"
@@ -39,10 +40,9 @@ int Uninstall(const fs::path& program, const fs::path& home, const QStringList& 
 }
 
 TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
-  // The target folders as the options dialog leaves them before the run: made (the fixture makes
-  // the first). The run does not record folders the dialog made, so they are part of "before".
-  const QString fs98Target = FS98Path + QStringLiteral("NORVANE\\QTP\\");
-  fs::create_directories(platform::toHost(fs98Target.toStdString()));
+  // The target folders are made as the options dialog makes them, after the snapshot, and noted
+  // for the run to record; the one the fixture made is taken back first.
+  fs::remove_all(Fs2000() / "NORVANE");
   const auto before = TreeHash(prefix.dir());
   const auto flags = [this] {
     std::vector<std::optional<bool>> values;
@@ -56,7 +56,10 @@ TEST_F(RunTest, EverythingInstalledThenUninstalledLeavesThePrefixAsItWas) {
 
   for (const Simulator& simulator : Simulators()) {
     SimVersion = simulator.version;
-    if (simulator.version == 98) Session.TargetFolder = fs98Target;
+    Session.TargetFolder = simulator.folder() + QStringLiteral("NORVANE\\QTP\\");
+    const fs::path target = platform::toHost(Session.TargetFolder.toStdString());
+    fs::create_directories(target);
+    installrun::noteTargetFoldersMade({target.parent_path().string(), target.string()});
     Session.TrainingChosen = Session.SceneryChosen = Session.DesktopIcon = true;
     std::fill(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen), true);
     InstallRunning = true;
