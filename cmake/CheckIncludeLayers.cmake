@@ -2,20 +2,22 @@
 # build in one direction, and an include against it is an error even where the linker would not
 # notice (a header-only use).
 #   cmake -DSOURCE_DIR=<tree> -P CheckIncludeLayers.cmake
-# Each folder lists the folders whose headers it may include (its own always counts); a file
-# belongs to the longest folder listed that holds it (the resource packer, a build tool, is not
-# the module).
+# Each folder lists the folders whose headers it may include (its own always counts); a file or a
+# header belongs to the longest folder listed that holds it (the resource packer, a build tool, is
+# not the module; the install record, below the shell, is not the installer).
 cmake_minimum_required(VERSION 3.25)
 set(layers
   "platform:"
   "libs/unrar:platform"
   "libs/worldvis:platform"
   "controls:platform"
-  "shell:controls,platform"
-  "installer:shell,controls,platform,libs/unrar,libs/worldvis"
+  "installer/record:platform"
+  "shell:installer/record,controls,platform"
+  "installer:installer/record,shell,controls,platform,libs/unrar,libs/worldvis"
   "pages:installer,shell,controls,platform"
   "automation:shell,controls,platform"
   "app:automation,pages,installer,shell,controls,platform"
+  "uninstaller:installer,installer/record,shell,controls,platform,libs/worldvis"
   "winapi:"
   "gauges:winapi"
   "gauges/resources:gauges,winapi,platform"
@@ -25,13 +27,6 @@ set(layers
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
-
-# The folder a path belongs to: its first component, or its first two under libs/.
-function(owning_folder path out)
-  string(REGEX MATCH "^(libs/[^/]+|[^/]+)/" folder "${path}")
-  string(REGEX REPLACE "/$" "" folder "${folder}")
-  set(${out} "${folder}" PARENT_SCOPE)
-endfunction()
 
 set(known_folders "")
 foreach(layer IN LISTS layers)
@@ -69,7 +64,7 @@ foreach(layer IN LISTS layers)
     file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" header "${line}")
-      owning_folder("${header}" target)
+      layer_of("${header}" target)
       # Headers named without a folder are the including folder's own.
       if(target STREQUAL "" OR NOT target IN_LIST known_folders OR target IN_LIST allowed)
         continue()

@@ -13,6 +13,7 @@ namespace {
 
 ArchiveObserver archiveObserver;
 std::string libraryName = kUnrarLibraryName;
+std::vector<std::string> targetFoldersMade;
 
 }  // namespace
 
@@ -30,6 +31,14 @@ void setArchiveLibrary(std::string name) {
 
 const std::string& archiveLibrary() {
   return libraryName;
+}
+
+void noteTargetFoldersMade(const std::vector<std::string>& folders) {
+  targetFoldersMade.insert(targetFoldersMade.end(), folders.begin(), folders.end());
+}
+
+std::vector<std::string> takeTargetFoldersMade() {
+  return std::exchange(targetFoldersMade, {});
 }
 
 }  // namespace installrun

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -27,5 +28,10 @@ void notifyArchive(const QString& archive, const QString& destination);
 // effect for the next run window.
 void setArchiveLibrary(std::string libraryName);
 const std::string& archiveLibrary();
+
+// Folders (host paths, outermost first) that the wizard made for the target folder; the next
+// run logs them with its shared steps and forgets them.
+void noteTargetFoldersMade(const std::vector<std::string>& folders);
+std::vector<std::string> takeTargetFoldersMade();
 
 }  // namespace installrun

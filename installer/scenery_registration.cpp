@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 
+#include "installer/run_record.h"
 #include "installer/scenery_cfg.h"
 #include "libs/worldvis/worldvis.h"
 #include "platform/durable_file.h"
@@ -46,9 +47,17 @@ bool AppendAreaEntry(const fs::path& file) {
   if (scan.outcome == scenerycfg::Scan::Outcome::Registered) return true;
   if (scan.outcome != scenerycfg::Scan::Outcome::Append || !platform::mayReplace(file))
     return false;
-  return bool(platform::writeFileDurably(file,
-                                         text + scenerycfg::areaEntry(scan.next, scan.lineEnd),
-                                         {.backup = true, .followLink = true}));
+  // The list and its backup are kept aside until the scenery is complete.
+  const std::vector<fs::path> backups = platform::backupFilesOf(file);
+  if (!runrecord::willWrite(file)) return false;
+  for (const fs::path& backup : backups)
+    if (!runrecord::willWrite(backup)) return false;
+  const std::string entry = scenerycfg::areaEntry(scan.next, scan.lineEnd);
+  if (!platform::writeFileDurably(file, text + entry, {.backup = true, .followLink = true}))
+    return false;
+  for (const fs::path& backup : backups) runrecord::wrote(backup);
+  runrecord::addEntry(installrecord::Kind::SceneryArea, file, entry);
+  return true;
 }
 
 // A scenery that is not registered is not installed: the user must see why.
@@ -65,7 +74,7 @@ void RemoveUnusedElevation() {
     if (Session.SceneryRes != QLatin1String(choice.code)) continue;
     for (const char* name : choice.removed) {
       const std::string file = (folder + QLatin1String(name)).toStdString();
-      if (!platform::fileExists(file)) continue;
+      if (!platform::fileExists(file) || !runrecord::willWrite(platform::toHost(file))) continue;
       ClearReadOnly(platform::toHost(file));
       platform::deleteFile(file);
     }
@@ -89,11 +98,20 @@ bool RegisterSceneryCfg() {
 }
 
 bool RegisterWorldVis(const QString& worldVisPath, const QString& title, const QString& pattern) {
-  const std::string hostPath = platform::toHost(worldVisPath.toStdString()).string();
-  if (WORLDVIS01(hostPath.c_str()) > 0) return false;
+  const fs::path file = platform::toHost(worldVisPath.toStdString());
+  if (WORLDVIS01(file.c_str()) > 0) return false;
+  const auto before = installrecord::identityOf(file);
+  if (!runrecord::willWrite(file)) {
+    WORLDVIS07();
+    return false;
+  }
   WORLDVIS03(title.toStdString().c_str(), pattern.toStdString().c_str());
   WORLDVIS06();
   WORLDVIS07();
+  // A title the file held already was not added by this run.
+  if (installrecord::identityOf(file) != before)
+    runrecord::addEntry(installrecord::Kind::WorldVisEntry, file, title.toStdString(),
+                        pattern.toStdString());
   return true;
 }
 

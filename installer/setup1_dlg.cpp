@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "controls/check_box.h"
 #include "controls/dialog_keys.h"
@@ -11,6 +14,7 @@
 #include "controls/label.h"
 #include "controls/radio_group.h"
 #include "installer/fs_version_dlg.h"
+#include "installer/install_run.h"
 #include "installer/scenery_res_dlg.h"
 #include "installer/sel_path_dlg.h"
 #include "installer/srcdrv_dlg.h"
@@ -73,6 +77,18 @@ bool NamesAFolderWindowsAccepts(const QString& path) {
 // The folder as a full Windows path with backslashes. A folder given relative to the current
 // folder or drive is made full, so that what is stored does not depend on where the program was
 // started. Empty when it names no folder on a drive.
+// The host paths of the folders on the way to folder (a Windows path) that do not exist yet,
+// outermost first.
+std::vector<std::string> MissingFolders(const QString& folder) {
+  std::vector<std::string> missing;
+  std::error_code ec;
+  for (std::filesystem::path at = platform::toHost(folder.toStdString()).lexically_normal();
+       at.has_relative_path() && !std::filesystem::exists(std::filesystem::symlink_status(at, ec));
+       at = at.parent_path())
+    if (!at.filename().empty()) missing.insert(missing.begin(), at.string());
+  return missing;
+}
+
 QString FullFolderPath(QString typed) {
   typed.replace(QLatin1Char('/'), QLatin1Char('\\'));
   if (!NamesAFolderWindowsAccepts(typed)) return {};
@@ -282,6 +298,7 @@ bool TSetup1DLG::AcceptTargetFolder() {
     return false;
   }
   const QString folder = FullFolderPath(typed);
+  const std::vector<std::string> missing = MissingFolders(folder);
   if (folder.isEmpty() || !platform::forceFolders(folder.toStdString())) {
     ShowError(QStringLiteral("Zielverzeichnis konnte nicht angelegt werden!"));
     return false;
@@ -289,6 +306,7 @@ bool TSetup1DLG::AcceptTargetFolder() {
   const QString target = folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
   PathEdit->setText(target);
   Session.TargetFolder = target;
+  installrun::noteTargetFoldersMade(missing);
   WriteStateString(QStringLiteral("InstallDir"), target);
   InstallState.InstallDir = target;
   return true;

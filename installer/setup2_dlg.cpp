@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
+#include <stdexcept>
 #include <utility>
 
 #include "controls/compass.h"
@@ -15,6 +16,7 @@
 #include "installer/install_log.h"
 #include "installer/install_run.h"
 #include "installer/progress_dial.h"
+#include "installer/run_record.h"
 #include "installer/scenery_registration.h"
 #include "installer/shortcut_link.h"
 #include "installer/shortcuts.h"
@@ -79,6 +81,10 @@ void RecordInstalled(const QString& name, bool& field) {
   installlog::ComponentInstalled(name);
 }
 
+bool IsFolder(const RARHeaderData& member) {
+  return (member.Flags & RHDF_DIRECTORY) == RHDF_DIRECTORY;
+}
+
 void LogFailure(const QString& text) {
   platform::logReport(text.toStdString());
 }
@@ -116,8 +122,17 @@ TSetup2DLG::TSetup2DLG(QWidget* owner)
   Image1->setPicture(DrawProgressDial(Image1->size(), QRectF(needle).center(), 46.0));
 
   RAR1.Stop = true;
+  RAR1.OnExtracting = [this](TRAR& rar, const RARHeaderData& member) {
+    JournalMember(rar, member);
+  };
   RAR1.OnExtract = [this](TRAR& rar, const RARHeaderData& member, bool extracted) {
-    if (!extracted) {
+    if (extracted) {
+      const std::filesystem::path path = MemberPath(rar, member);
+      if (!IsFolder(member)) runrecord::wrote(path);
+      for (std::filesystem::path at = path; at != rar.TargetDir && at.has_relative_path();
+           at = at.parent_path())
+        names_.added(at);
+    } else {
       LogFailure(QStringLiteral("cannot extract %1 from %2 into %3")
                      .arg(QString::fromUtf8(member.FileName),
                           QString::fromStdString(rar.ArchiveName),
@@ -194,6 +209,20 @@ void TSetup2DLG::ShowStatus(const QString& text) {
   QCoreApplication::processEvents();
 }
 
+std::filesystem::path TSetup2DLG::MemberPath(const TRAR& rar, const RARHeaderData& member) {
+  std::string name(member.FileName, strnlen(member.FileName, sizeof member.FileName));
+  std::replace(name.begin(), name.end(), '\\', '/');
+  return names_.resolve(rar.TargetDir, name);
+}
+
+void TSetup2DLG::JournalMember(const TRAR& rar, const RARHeaderData& member) {
+  const std::filesystem::path path = MemberPath(rar, member);
+  const bool journaled = IsFolder(member) ? runrecord::willCreateFolders(path)
+                                          : runrecord::willCreateFolders(path.parent_path()) &&
+                                                runrecord::willWrite(path);
+  if (!journaled) throw std::runtime_error("the install journal cannot be written");
+}
+
 void TSetup2DLG::RAR1Extract() {
   ++Session.ExtractedFiles;
   if (Session.ExpectedFiles > 0)
@@ -210,6 +239,7 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
   }
   // Without the CD at the start, the uninstaller and its link come once the CD has been found.
   if (std::exchange(uninstallerAwaitsCd_, false)) {
+    runrecord::SharedSteps shared;
     CopyUninstaller();
     CreateUninstallLink(*ShortcutLink1);
   }
@@ -218,6 +248,8 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
   // not made again by the extraction.
   if (!platform::folderExists(destination.toStdString())) {
     LogFailure(QStringLiteral("the folder %1 for %2 is gone").arg(destination, archive));
+  } else if (!runrecord::willExtractInto(runrecord::host(destination))) {
+    LogFailure(QStringLiteral("%1: the install journal cannot be written").arg(archive));
   } else {
     platform::logNote(
         QStringLiteral("extracting %1 into %2").arg(archive, destination).toStdString());
@@ -225,6 +257,7 @@ bool TSetup2DLG::ExtractFromCD(const QString& archive, const QString& destinatio
     RAR1.ArchiveName = HostPath(InstallState.CDDrive + archive);
     RAR1.TargetDir = HostPath(destination);
     RAR1.Stop = false;
+    names_.clear();
     try {
       extracted = RAR1.Extract();
     } catch (const std::exception& error) {
@@ -255,8 +288,15 @@ bool TSetup2DLG::RunSequence() {
   InstallAbort = false;
   ExpectedFileCount();
   Session.ExtractedFiles = 0;
-  uninstallerAwaitsCd_ = !CopyUninstaller();
-  CreateShortcuts(*ShortcutLink1);
+  // A component still unfinished when the sequence returns is undone then.
+  runrecord::Recording recording(simulator->folder());
+  {
+    runrecord::SharedSteps shared;
+    for (const std::string& folder : installrun::takeTargetFoldersMade())
+      runrecord::adoptFolder(folder);
+    uninstallerAwaitsCd_ = !CopyUninstaller();
+    CreateShortcuts(*ShortcutLink1);
+  }
 
   if (Session.TrainingChosen) {
     if (!ExtractGroup(InstallGroup::Training)) return false;
@@ -264,13 +304,21 @@ bool TSetup2DLG::RunSequence() {
   }
   if (Session.SceneryChosen) {
     if (!ExtractGroup(InstallGroup::Scenery)) return false;
-    componentMissed_ = !CompleteScenery(*simulator);
+    if (!CompleteScenery(*simulator)) componentMissed_ = true;
   }
   if (AnyAircraftChosen()) {
     if (!ExtractGroup(InstallGroup::Aircraft)) return false;
     CompleteAircraft(*simulator);
   }
   return !InstallAbort;
+}
+
+bool TSetup2DLG::Seal(const QStringList& flags, const std::function<void()>& record) {
+  if (runrecord::seal(flags, record)) return true;
+  // Without its log a component could never be uninstalled: it is not installed.
+  componentMissed_ = true;
+  runrecord::rollBackComponent();
+  return false;
 }
 
 QString TSetup2DLG::DestinationFolder(ArchiveDestination destination) const {
@@ -288,34 +336,46 @@ bool TSetup2DLG::ExtractGroup(InstallGroup group) {
 }
 
 void TSetup2DLG::CompleteTraining(const Simulator& simulator) {
-  RecordInstalled(QString::fromLatin1(simulator.trainingFlag), InstallState.*simulator.training);
-  Session.TrainingChosen = false;
+  const QString flag = QString::fromLatin1(simulator.trainingFlag);
+  if (Seal({flag}, [&] { RecordInstalled(flag, InstallState.*simulator.training); }))
+    Session.TrainingChosen = false;
 }
 
 // A scenery the simulator was not told about is not installed: it stays unrecorded and chosen,
 // so that the next visit offers it again.
 bool TSetup2DLG::CompleteScenery(const Simulator& simulator) {
   const QString flag = QString::fromLatin1(simulator.sceneryFlag);
+  bool registered = false;
   switch (simulator.sceneryRegistration) {
     case SceneryRegistration::SceneryCfg:
       RemoveUnusedElevation();
-      if (!RegisterSceneryCfg()) return false;
+      registered = RegisterSceneryCfg();
+      if (!registered) break;
       WriteStateString(QStringLiteral("SCRes"), Session.SceneryRes);
       InstallState.SCRes = Session.SceneryRes.left(1);
       break;
     case SceneryRegistration::WorldVis:
-      if (!RegisterFS98Scenery()) return false;
+      registered = RegisterFS98Scenery();
       break;
   }
+  // Its files go with it, so that the next visit installs it afresh.
+  if (!registered) runrecord::rollBackComponent();
+  if (!registered || !Seal({flag}, [&] { RecordInstalled(flag, InstallState.*simulator.scenery); }))
+    return false;
   Session.SceneryChosen = false;
-  RecordInstalled(flag, InstallState.*simulator.scenery);
   return true;
 }
 
 void TSetup2DLG::CompleteAircraft(const Simulator& simulator) {
-  for (int n = 1; n <= 4; ++n) {
-    if (!Session.AircraftChosen[n - 1]) continue;
-    Session.AircraftChosen[n - 1] = false;
-    RecordInstalled(simulator.aircraftName(n), (InstallState.*simulator.aircraft)[n - 1]);
-  }
+  QStringList flags;
+  for (int n = 1; n <= 4; ++n)
+    if (Session.AircraftChosen[n - 1]) flags << simulator.aircraftName(n);
+  const bool sealed = Seal(flags, [&] {
+    for (int n = 1; n <= 4; ++n) {
+      if (!Session.AircraftChosen[n - 1]) continue;
+      RecordInstalled(simulator.aircraftName(n), (InstallState.*simulator.aircraft)[n - 1]);
+    }
+  });
+  if (sealed)
+    std::fill(std::begin(Session.AircraftChosen), std::end(Session.AircraftChosen), false);
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The installation run's window: a compass needle over a dial that turns as archive members
 // come off the CD, and a status line. The run itself happens in Timer1's single shot.
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+
 #include "installer/archive_table.h"
 #include "installer/rar_arc.h"
+#include "installer/record/name_cache.h"
 #include "shell/program_state.h"
 #include "shell/shell_form.h"
 
@@ -46,6 +51,12 @@ class TSetup2DLG : public TShellForm {
  private:
   // The progress handler, once per extracted member.
   void RAR1Extract();
+  // Where a member lands below the extraction folder, each existing name matched as the archive
+  // library matches it.
+  std::filesystem::path MemberPath(const TRAR& rar, const RARHeaderData& member);
+  // Before the library writes a member, the journal holds what it will create or replace; a
+  // journal that cannot be written stops the extraction as a failed one.
+  void JournalMember(const TRAR& rar, const RARHeaderData& member);
   void ShowStatus(const QString& text);
   // The sequence up to the completion; false when it stopped.
   bool RunSequence();
@@ -54,6 +65,9 @@ class TSetup2DLG : public TShellForm {
   // False when the scenery could not be registered (told in red, left unrecorded).
   bool CompleteScenery(const Simulator& simulator);
   void CompleteAircraft(const Simulator& simulator);
+  // Seals the component's records into the install log, then records its flags; a log that
+  // cannot be written leaves it not installed and undone (false).
+  bool Seal(const QStringList& flags, const std::function<void()>& record);
   void EndStep();
   void OwnerDestroyed();
   QString DestinationFolder(ArchiveDestination destination) const;
@@ -62,6 +76,7 @@ class TSetup2DLG : public TShellForm {
   bool ended_ = false;
   bool uninstallerAwaitsCd_ = false;  // copied after the next successful CD check
   bool componentMissed_ = false;      // a chosen component arrived but is not installed
+  installrecord::NameCache names_;    // below the folder of the archive being extracted
 };
 
 // The run window from its start until its run has ended or its owner went before the run

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "installer/run_record.h"
 #include "installer/shortcut_link.h"
 #include "platform/files.h"
 #include "platform/program_log.h"
@@ -42,12 +43,16 @@ bool WriteLinkOnce(TShortcutLink& link, const QString& lnkFile, const QString& p
   // that the training component installs into the target folder.
   link.setIconLocation(Session.TargetFolder + QString::fromLatin1(kProgramIconFile));
   link.setShowCmd(TShortcutLink::scShowNormal);
+  const auto entry =
+      runrecord::host(QString::fromStdString(platform::linkFileFor(lnkFile.toStdString())));
+  if (!runrecord::willWrite(entry)) return false;
   try {
     link.CreateLink();
   } catch (const EShortcutError&) {
     platform::logReport("cannot write the link " + lnkFile.toStdString());
     return false;
   }
+  runrecord::wrote(entry, installrecord::Kind::DesktopEntry);
   return true;
 }
 
@@ -57,7 +62,10 @@ QString StartMenuGroup(TShortcutLink& link) {
   const QString group = programs + QStringLiteral("\\Norvane\\QTP\\");
   const std::string folder = group.toStdString();
   const bool present =
-      !programs.isEmpty() && (platform::folderExists(folder) || platform::forceFolders(folder));
+      !programs.isEmpty() &&
+      (platform::folderExists(folder) ||
+       (runrecord::willCreateFolders(runrecord::host(group), installrecord::Kind::DesktopFolder) &&
+        platform::forceFolders(folder)));
   if (!present) {
     platform::logReport("cannot make the start-menu folder " + folder);
     Error(QString::fromUtf8(kStartMenuError));
@@ -96,7 +104,8 @@ bool CopyUninstaller() {
   const QString simulator = SimulatorFolder(SimVersion);
   if (simulator.isEmpty()) return true;
   const QString folder = simulator + QStringLiteral("NORVANE\\");
-  if (!platform::forceFolders(folder.toStdString())) {
+  if (!runrecord::willCreateFolders(runrecord::host(folder)) ||
+      !platform::forceFolders(folder.toStdString())) {
     platform::logReport("cannot make the folder " + folder.toStdString());
     Error(QStringLiteral("\"Unistall.exe\" konnte nicht installiert werden!"));
     return true;
@@ -105,7 +114,11 @@ bool CopyUninstaller() {
   // A copy that fails is only logged: the uninstaller is an extra, the run goes on.
   const std::string from = (InstallState.CDDrive + QStringLiteral("UNINSTALL.EXE")).toStdString();
   const std::string to = (folder + QStringLiteral("UNINSTALL.EXE")).toStdString();
-  if (platform::copyFile(from, to)) return true;
+  const auto copy = runrecord::host(QString::fromStdString(to));
+  if (runrecord::willWrite(copy) && platform::copyFile(from, to)) {
+    runrecord::wrote(copy);
+    return true;
+  }
   platform::logReport("cannot copy " + from + " to " + to);
   return false;
 }

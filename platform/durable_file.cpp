@@ -249,6 +249,15 @@ DurableWriteResult copyFileDurably(const fs::path& from, const fs::path& to) {
                  [&source](int fd) { return copyAll(source.get(), fd); });
 }
 
+std::vector<fs::path> backupFilesOf(const fs::path& requested) {
+  const fs::path file = resolved(requested);
+  const fs::path folder = folderOf(file);
+  const std::string name = file.filename().string();
+  std::vector<fs::path> files{ledgerOf(folder, name)};
+  if (fs::path backup = backupName(folder, name); !backup.empty()) files.push_back(backup);
+  return files;
+}
+
 bool mayReplace(const fs::path& requested) {
   const fs::path file = resolved(requested);
   struct stat info {};

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -43,6 +44,10 @@ DurableWriteResult writeFileDurably(const std::filesystem::path& file, std::stri
 // The same with the bytes of the regular file from; the copy takes from's mode, as copies do.
 DurableWriteResult copyFileDurably(const std::filesystem::path& from,
                                    const std::filesystem::path& to);
+
+// The files that a write with backup of file (a link followed) may create or replace beside it:
+// the backup name it would take, if any is free, and the ledger.
+std::vector<std::filesystem::path> backupFilesOf(const std::filesystem::path& file);
 
 // Whether the file named at path, a link followed, may be replaced: it carries the owner's write
 // bit (the read-only attribute of the simulator's world, which even the superuser respects here)

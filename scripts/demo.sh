@@ -12,13 +12,14 @@ build="${QTP_BUILD_DIR:-$root/build}"
 [ -f "$build/build.ninja" ] || cmake --preset default >/dev/null
 # The demo prefix links its CD drive to the generated sample CD, and its simulators start the
 # panel host.
-cmake --build "$build" --target qtp qtp-make-demo qtp_sample_cd_content panelhost -j "$(nproc)"
+cmake --build "$build" --target qtp qtp-uninstall qtp-make-demo qtp_sample_cd_content panelhost \
+  -j "$(nproc)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qtp-demo.XXXXXX")
 # Shortcuts, the desktop link and the program's log stay inside the demo folder in both modes:
 # XDG_DESKTOP_DIR from the environment wins over the user's user-dirs.dirs. HOME stays the
-# user's with a display, which the display's session needs. The QTP.EXE the shortcuts start
-# finds the build's qtp on PATH.
+# user's with a display, which the display's session needs. The QTP.EXE and UNINSTALL.EXE the
+# shortcuts start find the build's qtp and qtp-uninstall on PATH.
 export PATH="$build/bin:$PATH"
 export XDG_DATA_HOME="$work/data"
 export XDG_DESKTOP_DIR="$work/Desktop"

@@ -3,7 +3,7 @@
 # lintian, installing, installing again and removing it in a throwaway dpkg root, the menu entry
 # and metainfo validators, and the unpacked program on its own: --version, --help, and an
 # installation of the training from the sample CD whose desktop entries are validated and whose
-# QTP.EXE starts the unpacked qtp from PATH.
+# QTP.EXE starts the unpacked qtp from PATH, and its removal through the menu entry "Uninstall".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
@@ -52,7 +52,7 @@ appstreamcli validate --no-net --pedantic "$root"/usr/share/metainfo/*.metainfo.
 for size in 16 32 48 64 128 256; do
   [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/qtp.png" ] || fail "no ${size}px icon"
 done
-for page in qtp panelhost; do
+for page in qtp panelhost qtp-uninstall; do
   [ -f "$root/usr/share/man/man1/$page.1.gz" ] || fail "no manual page $page(1)"
 done
 
@@ -70,6 +70,8 @@ menu_exec=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
 [ "$($menu_exec --version)" = "QTP $version" ] || fail "the menu entry's Exec=$menu_exec"
 "$qtp" --help | head -n 1 | grep -q '^usage: qtp ' || fail "qtp --help"
 "$root/usr/bin/panelhost" --help | head -n 1 | grep -q '^usage: panelhost ' || fail "panelhost --help"
+"$root/usr/bin/qtp-uninstall" --help | head -n 1 | grep -q '^usage: qtp-uninstall ' ||
+  fail "qtp-uninstall --help"
 
 # The training installed from the sample CD: the archive component loads the unpacked libunrar.so.
 "$build/bin/qtp-make-demo" "$work/prefix" >/dev/null
@@ -104,4 +106,10 @@ for entry in "$XDG_DATA_HOME"/applications/Norvane/QTP/{QTP,Uninstall}.desktop \
 done
 launcher=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$XDG_DESKTOP_DIR/QTP.desktop")
 [ "$("$launcher" --version)" = "QTP $version" ] || fail "the desktop entry's $launcher does not start qtp"
+# The menu entry "Uninstall" starts the unpacked qtp-uninstall from PATH, which takes the training
+# out again, the desktop entry with it.
+uninstaller=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$XDG_DATA_HOME/applications/Norvane/QTP/Uninstall.desktop")
+env -u DISPLAY -u WAYLAND_DISPLAY "$uninstaller" --yes </dev/null >"$work/uninstall.log" 2>&1 ||
+  fail "the uninstall entry's $uninstaller: $(tail -n 3 "$work/uninstall.log")"
+[ ! -e "$XDG_DESKTOP_DIR/QTP.desktop" ] || fail "the uninstaller left the desktop entry"
 echo "package check: $(basename "$deb") passed"

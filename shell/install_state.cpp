@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/record/run_journal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -158,7 +159,22 @@ void DetectSimulators() {
   for (const Simulator& simulator : Simulators()) simulator.folder().clear();
   readInstallState();
   findSimulatorFolders();
+  RecoverInterruptedRuns();
   logDetection();
+}
+
+void RecoverInterruptedRuns() {
+  bool recorded = false;
+  for (const Simulator& simulator : Simulators()) {
+    if (simulator.folder().isEmpty()) continue;
+    const auto folder = platform::toHost(simulator.folder().toStdString());
+    for (const std::string& flag : installrecord::recoverInterruptedRun(folder)) {
+      platform::logNote("an interrupted installation had completed " + flag);
+      WriteStateBool(QString::fromStdString(flag), true);
+      recorded = true;
+    }
+  }
+  if (recorded) readInstallState();
 }
 
 void WriteStateBool(const QString& Name, bool Value) {

@@ -22,6 +22,10 @@ extern const char* const ProductKey;
 // simulator folders. Called once when the main menu is first shown.
 void DetectSimulators();
 
+// Finishes or undoes what an installation run killed in a simulator folder left there (see
+// installer/record/run_journal.h): a component whose log block was written gets its install flag.
+void RecoverInterruptedRuns();
+
 // Write one value of the product key if the key opens; callers set InstallState themselves.
 void WriteStateBool(const QString& Name, bool Value);
 void WriteStateString(const QString& Name, const QString& Value);

@@ -27,61 +27,41 @@ constexpr const char* kQtpLauncherHead = R"sh(#!/bin/sh
 here=$(cd "$(dirname "$0")" && pwd)
 )sh";
 
-constexpr const char* kQtpLauncherBody = R"sh(prefix=${QTP_PREFIX:-}
+// Sets prefix to $QTP_PREFIX, else to the nearest folder above (and including) $start that has a
+// dosdevices folder, else leaves it empty.
+constexpr const char* kPrefixLookup = R"sh(prefix=${QTP_PREFIX:-}
 if [ -z "$prefix" ]; then
-  dir=$here
+  dir=$start
   while [ "$dir" != / ] && [ ! -d "$dir/dosdevices" ]; do dir=$(dirname "$dir"); done
   if [ -d "$dir/dosdevices" ]; then prefix=$dir; fi
 fi
-cd "$here" || exit 1
+)sh";
+
+constexpr const char* kQtpLauncherBody = R"sh(cd "$here" || exit 1
 if [ -n "$prefix" ]; then exec "$program" --prefix "$prefix" "$@"; fi
 exec "$program" "$@"
 )sh";
 
 constexpr const char* kUninstallerHead = R"sh(#!/bin/sh
-# QTP uninstaller: lists what removing the product from a simulator folder would remove.
-# It changes nothing yet.
-#
-#   UNINSTALL.EXE [SIMULATOR-FOLDER]
-#
-# Without a folder it takes the simulator folder it was installed into: the folder above the
-# NORVANE folder that holds it.
+# QTP uninstaller: removes what the installation recorded in a simulator folder, after asking (see
+# qtp-uninstall(1)): the folder given last, else the one above the NORVANE folder it lies in.
 here=$(cd "$(dirname "$0")" && pwd)
-if [ $# -gt 1 ]; then
-  echo "Aufruf: UNINSTALL.EXE [Simulatorverzeichnis]" >&2
-  exit 2
-fi
-if [ $# -eq 1 ]; then
-  sim=$1
-else
-  case $(basename "$here" | tr '[:lower:]' '[:upper:]') in
-    NORVANE) sim=$(dirname "$here") ;;
-    *)
-      echo "Aufruf: UNINSTALL.EXE [Simulatorverzeichnis]" >&2
-      exit 2
-      ;;
-  esac
-fi
-while [ "${sim%/}" != "$sim" ] && [ "$sim" != / ]; do sim=${sim%/}; done
-if [ ! -d "$sim" ]; then
-  echo "UNINSTALL: Verzeichnis nicht gefunden: $sim" >&2
-  exit 1
-fi
-pattern=$(printf '%s' "$sim" | sed 's/[][*?\\]/\\&/g')
-found=0
-while IFS= read -r entry; do
-  depth=$(printf '%s\n' "$entry" | awk -F/ '{ print NF }')
-  matches=$(find "$sim" -mindepth "$depth" -maxdepth "$depth" -ipath "$pattern/$entry" 2>/dev/null | sort)
-  if [ -n "$matches" ]; then
-    printf '%s\n' "$matches" | sed 's/^/Würde entfernen: /'
-    found=1
-  fi
-done <<'ENTRIES'
 )sh";
 
-constexpr const char* kUninstallerTail = R"sh(ENTRIES
-if [ "$found" = 0 ]; then echo "Keine Dateien der QTP gefunden in $sim"; fi
-echo "Es wurde nichts verändert."
+constexpr const char* kUninstallerBody = R"sh(case $(basename "$here" | tr '[:lower:]' '[:upper:]') in
+  NORVANE) ;;
+  *) exec "$program" "$@" ;;
+esac
+sim=$(dirname "$here")
+own=1
+for last; do :; done
+if [ $# -gt 0 ] && [ -d "$last" ]; then sim=$(cd "$last" && pwd) own=0; fi
+start=$sim
+)sh";
+
+constexpr const char* kUninstallerTail = R"sh(if [ "$own" = 1 ]; then set -- "$@" "$sim"; fi
+if [ -n "$prefix" ]; then exec "$program" --prefix "$prefix" "$@"; fi
+exec "$program" "$@"
 )sh";
 // clang-format on
 
@@ -106,7 +86,7 @@ std::string programLookup(const std::string& variable, const std::string& enviro
 
 std::string qtpLauncher() {
   return kQtpLauncherHead + programLookup("program", "QTP_PROGRAM", "\"$here/qtp\"", "qtp") +
-         kQtpLauncherBody;
+         "start=$here\n" + kPrefixLookup + kQtpLauncherBody;
 }
 
 std::span<const char* const> productEntries() {
@@ -114,9 +94,10 @@ std::span<const char* const> productEntries() {
 }
 
 std::string uninstaller() {
-  std::string script = kUninstallerHead;
-  for (const char* entry : kProductEntries) script += std::string(entry) + "\n";
-  return script + kUninstallerTail;
+  return kUninstallerHead +
+         programLookup("program", "QTP_UNINSTALL_PROGRAM", "\"$here/qtp-uninstall\"",
+                       "qtp-uninstall") +
+         kUninstallerBody + kPrefixLookup + kUninstallerTail;
 }
 
 void writeUninstaller(const CdFolder& cd) {

@@ -1,6 +1,6 @@
 #pragma once
 // The CD's programs are POSIX shell scripts under their Windows names: QTP.EXE (in QTP.RAR)
-// starts the installed shell, UNINSTALL.EXE lists what an uninstallation would remove.
+// starts the installed shell, UNINSTALL.EXE the uninstaller.
 #include <span>
 #include <string>
 
@@ -25,8 +25,12 @@ std::string qtpLauncher();
 // folders; letter case does not matter.
 std::span<const char* const> productEntries();
 
-// UNINSTALL.EXE [SIMULATOR-FOLDER]: lists the product's entries found in the folder (by default
-// the folder above the NORVANE folder the script lies in) and changes nothing.
+// UNINSTALL.EXE: starts the uninstaller ($QTP_UNINSTALL_PROGRAM, else a qtp-uninstall beside
+// UNINSTALL.EXE, else qtp-uninstall on PATH) with its arguments. In a NORVANE folder it adds the
+// simulator folder above it unless the last argument names a folder (the other simulator's: the
+// installation copies one uninstaller), and --prefix with $QTP_PREFIX or the nearest folder
+// above that simulator folder that has a dosdevices folder; elsewhere the arguments must name
+// the folder.
 std::string uninstaller();
 
 }  // namespace samplecd

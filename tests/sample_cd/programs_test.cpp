@@ -1,6 +1,6 @@
 // The CD's and the demo's programs, run as a user's shell would: the demo simulators start the
 // panel host on an installed aircraft, QTP.EXE starts the installed shell on its prefix, and
-// UNINSTALL.EXE lists what it would remove without touching anything.
+// UNINSTALL.EXE starts the uninstaller on the simulator folder it is installed into.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -110,40 +110,43 @@ TEST_F(CdPrograms, TheInstalledShellStartsOnThePrefixItWasInstalledInto) {
                                           "\n--screen-width\n800\n");
 }
 
-TEST_F(CdPrograms, TheUninstallerListsTheInstalledProductAndChangesNothing) {
-  install("FS98\\Aircraft2.rar", fs98());
-  install("FS98\\GAUGES2.rar", fs98());
-  fs::create_directories(fs98() / "NORVANE");
-  fs::copy_file(demo::cdFolder(prefix()) / "UNINSTALL.EXE", fs98() / "NORVANE" / "UNINSTALL.EXE");
-  const auto before = cdtest::snapshot(fs98());
-
-  const auto run = cdtest::runProgram(fs98() / "NORVANE" / "UNINSTALL.EXE", {},
-                                      cdtest::quietEnvironment(home()), root());
-  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-  const QString folder = QString::fromStdString(fs::canonical(fs98()).string());
-  for (const char* entry : {"/Aircraft/Norvane PA28", "/Gauges/NOR_NV36.gau", "/NORVANE"})
-    EXPECT_TRUE(run.out.contains("Würde entfernen: " + folder + entry + "\n"))
-        << entry << "\n"
-        << run.out.toStdString();
-  EXPECT_FALSE(run.out.contains("Norvane PA28 MFT")) << "not installed";
-  EXPECT_FALSE(run.out.contains("/Aircraft\n")) << "the simulator's own folder";
-  EXPECT_TRUE(run.out.contains("Es wurde nichts verändert."));
-  EXPECT_EQ(cdtest::snapshot(fs98()), before);
-}
-
-TEST_F(CdPrograms, TheUninstallerOnTheCdNeedsAFolder) {
-  const fs::path uninstaller = demo::cdFolder(prefix()) / "UNINSTALL.EXE";
-  const auto bare = cdtest::runProgram(uninstaller, {}, cdtest::quietEnvironment(home()), root());
-  EXPECT_EQ(bare.exitCode, 2);
-  EXPECT_TRUE(bare.err.contains("Aufruf")) << bare.err.toStdString();
-  const auto missing =
-      cdtest::runProgram(uninstaller, {QString::fromStdString((root() / "none").string())},
-                         cdtest::quietEnvironment(home()), root());
-  EXPECT_EQ(missing.exitCode, 1);
-  const auto empty = cdtest::runProgram(uninstaller, {QString::fromStdString(fs2000().string())},
-                                        cdtest::quietEnvironment(home()), root());
-  EXPECT_EQ(empty.exitCode, 0);
-  EXPECT_TRUE(empty.out.contains("Keine Dateien der QTP gefunden")) << empty.out.toStdString();
+TEST_F(CdPrograms, TheUninstallerStartsTheProgramOnTheFolderItIsInstalledInto) {
+  // A stand-in uninstaller that records how it was started.
+  const fs::path record = root() / "started.txt";
+  const fs::path program = root() / "fake uninstall";
+  std::ofstream(program) << "#!/bin/sh\n{ for a in \"$@\"; do echo \"$a\"; done; } > '"
+                         << record.string() << "'\n";
+  fs::permissions(program, fs::perms::owner_all);
+  fs::create_directories(fs98() / "Norvane");
+  fs::copy_file(demo::cdFolder(prefix()) / "UNINSTALL.EXE", fs98() / "Norvane" / "UNINSTALL.EXE");
+  const std::string sim = fs::canonical(fs98()).string();
+  struct Case {
+    fs::path launcher;
+    QStringList arguments;
+    std::string started;
+  };
+  const Case cases[] = {
+      {fs98() / "Norvane" / "UNINSTALL.EXE",
+       {"--yes"},
+       "--prefix\n" + fs::canonical(prefix()).string() + "\n--yes\n" + sim + "\n"},
+      // The other simulator's folder, given last, takes the place of its own.
+      {fs98() / "Norvane" / "UNINSTALL.EXE",
+       {"--yes", QString::fromStdString(fs2000().string())},
+       "--prefix\n" + fs::canonical(prefix()).string() + "\n--yes\n" + fs2000().string() + "\n"},
+      {demo::cdFolder(prefix()) / "UNINSTALL.EXE", {"--dry-run", "/x"}, "--dry-run\n/x\n"},
+  };
+  for (const Case& c : cases) {
+    QProcessEnvironment environment = cdtest::quietEnvironment(home());
+    environment.insert("QTP_UNINSTALL_PROGRAM", QString::fromStdString(program.string()));
+    const auto run = cdtest::runProgram(c.launcher, c.arguments, environment, root());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(cdtest::readFile(record), c.started) << c.launcher;
+  }
+  QProcessEnvironment environment = cdtest::quietEnvironment(home());
+  environment.insert("PATH", "/usr/bin:/bin");
+  const auto missing = cdtest::runProgram(fs98() / "Norvane" / "UNINSTALL.EXE", {}, environment);
+  EXPECT_EQ(missing.exitCode, 127);
+  EXPECT_TRUE(missing.err.contains("QTP_UNINSTALL_PROGRAM")) << missing.err.toStdString();
 }
 
 }  // namespace
