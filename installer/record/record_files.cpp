@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "installer/record/install_record.h"
+#include "installer/record/name_cache.h"
 #include "platform/durable_file.h"
 #include "platform/text_file.h"
 #include "platform/unique_fd.h"
@@ -20,29 +21,6 @@ namespace {
 
 // Beyond this the file is not a log this code wrote.
 constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
-
-char lowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameAsciiName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-  return true;
-}
-
-// The first entry in byte order that matches name without regard to case, as the archive
-// library picks it.
-std::optional<std::string> matchWithoutCase(const fs::path& folder, const std::string& name) {
-  std::optional<std::string> best;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string candidate = it->path().filename().string();
-    if (sameAsciiName(candidate, name) && (!best || candidate < *best)) best = std::move(candidate);
-  }
-  return best;
-}
 
 std::int64_t nanoseconds(const struct timespec& time) {
   return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
@@ -74,26 +52,8 @@ std::optional<FileIdentity> identityOf(int fd) {
 }
 
 fs::path resolveCase(const fs::path& base, std::string_view relative) {
-  fs::path host = base;
-  bool existing = true;
-  std::size_t start = 0;
-  while (start <= relative.size()) {
-    std::size_t slash = relative.find('/', start);
-    if (slash == std::string_view::npos) slash = relative.size();
-    const std::string part(relative.substr(start, slash - start));
-    start = slash + 1;
-    if (part.empty()) continue;
-    std::error_code ec;
-    if (existing && fs::symlink_status(host / part, ec).type() == fs::file_type::not_found) {
-      if (auto match = matchWithoutCase(host, part)) {
-        host /= *match;
-        continue;
-      }
-      existing = false;
-    }
-    host /= part;
-  }
-  return host;
+  // A cache of its own: every folder on the way is listed afresh.
+  return NameCache().resolve(base, relative);
 }
 
 fs::path logPath(const fs::path& simulatorFolder) {
