@@ -109,7 +109,7 @@ TEST_F(PagesWalkthroughFailures, ASceneryNotRegisteredIsRedAndOfferedAgainTheUni
             .arg(c.versionItem);
     const QStringList lines =
         holds("screen 640\nclick SceneryBtn\nanswer Weiter\nclick InstallBtn\n" + choose +
-              "answer OK\nanswer OK\n" + c.beforeRun + "wait-form TSceneryDLG 300000\n" +
+              "answer OK\nanswer OK\n" + c.beforeRun + "wait-form TSceneryDLG 200000\n" +
               "click ReturnBtn\nanswer Ja\nclick FlugSchuleBtn\n" + choose +
               "expect SceneryCheck text Szenerie\nanswer Ja\nclick AbortBtn\nclick ReturnBtn\n");
     EXPECT_TRUE(inOrder(
